@@ -1,0 +1,143 @@
+// The part of the engine both backends share: states, log, INI file, resource packs,
+// random numbers, timer values, input state, texture decoding and quad batching.
+// A backend derives from EngineCore and supplies the window, the frame loop, the
+// drawing of a batch, textures on its device, and sound.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/core/ini_file.h"
+#include "platform/core/input_state.h"
+#include "platform/core/pack_reader.h"
+#include "platform/core/quad_batcher.h"
+#include "platform/core/random.h"
+#include "platform/hge.h"
+
+// What a texture or render-target handle points to.
+struct TextureInfo {
+    int width = 0;
+    int height = 0;
+    bool isTarget = false;
+    void* native = nullptr;  // the backend's object (SDL_Texture* on the SDL backend)
+};
+
+struct TargetInfo {
+    TextureInfo tex;
+    bool zbuffer = false;
+};
+
+class EngineCore : public HGE {
+public:
+    EngineCore();
+    ~EngineCore() override;
+
+    void Release() override;
+    void addRef() { ++refCount_; }
+
+    const char* System_GetErrorMessage() override { return error_.c_str(); }
+    void System_Log(const char* format, ...) override __attribute__((format(printf, 2, 3)));
+    void System_MessageBox(const char* text, const char* caption, int style) override;
+
+    void System_SetState(hgeBoolState state, bool value) override;
+    void System_SetState(hgeFuncState state, hgeCallback value) override;
+    void System_SetState(hgeIntState state, int value) override;
+    void System_SetState(hgeStringState state, const char* value) override;
+    bool System_GetState(hgeBoolState state) override;
+    hgeCallback System_GetState(hgeFuncState state) override;
+    int System_GetState(hgeIntState state) override;
+    const char* System_GetState(hgeStringState state) override;
+
+    void* Resource_Load(const char* filename, DWORD* size = nullptr) override;
+    void Resource_Free(void* res) override;
+    bool Resource_AttachPack(const char* filename, const char* password = nullptr) override;
+    void Resource_RemoveAllPacks() override;
+
+    void Ini_SetInt(const char* section, const char* name, int value) override;
+    int Ini_GetInt(const char* section, const char* name, int defVal) override;
+
+    void Random_Seed(int seed = 0) override;
+    int Random_Int(int min, int max) override;
+    float Random_Float(float min, float max) override;
+
+    float Timer_GetTime() override { return time_; }
+    float Timer_GetDelta() override { return delta_; }
+    int Timer_GetFPS() override { return fps_; }
+
+    void Input_GetMousePos(float* x, float* y) override;
+    int Input_GetMouseWheel() override { return input_.wheelNotches(); }
+    bool Input_GetKeyState(int key) override { return input_.keyState(key); }
+    int Input_GetKey() override { return input_.frameKey(); }
+    const char* Input_GetKeyName(int key) override { return virtualKeyName(key); }
+
+    void Gfx_RenderLine(float x1, float y1, float x2, float y2, DWORD color = 0xFFFFFFFF,
+                        float z = 0.5f) override;
+    void Gfx_RenderQuad(const hgeQuad* quad) override;
+
+    HTARGET Target_Create(int width, int height, bool zbuffer) override;
+    void Target_Free(HTARGET target) override;
+    HTEXTURE Target_GetTexture(HTARGET target) override;
+
+    HTEXTURE Texture_Load(const char* filename) override;
+    void Texture_Free(HTEXTURE tex) override;
+    int Texture_GetWidth(HTEXTURE tex) override;
+    int Texture_GetHeight(HTEXTURE tex) override;
+
+    // The log lines written so far (the newest few thousand), for tests and tools.
+    const std::vector<std::string>& logLines() const { return logLines_; }
+    void clearLogLines() { logLines_.clear(); }
+
+protected:
+    // Backend hooks.
+    virtual void drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int quadCount) = 0;
+    // Creates the device texture for decoded RGBA pixels (may be null for an empty target).
+    virtual bool createNativeTexture(TextureInfo& info, const std::uint8_t* rgba) = 0;
+    virtual bool createNativeTarget(TargetInfo& info) = 0;
+    virtual void freeNativeTexture(TextureInfo& info) = 0;
+    virtual void showMessageBox(const char* text, const char* caption, int style) = 0;
+    // Called when a state that a running backend must apply changes.
+    virtual void onStateChanged(hgeBoolState) {}
+    virtual void onStateChanged(hgeIntState) {}
+    virtual void onStateChanged(hgeStringState) {}
+
+    void setError(const std::string& text);
+    // Counts a frame for Timer_GetFPS and advances the timer by dt.
+    void advanceTimer(float dt);
+
+    // States.
+    hgeCallback frameFunc_ = nullptr;
+    std::string title_ = "Korvania 2:  Battle";
+    std::string logFile_;
+    std::string iniFileName_;
+    bool windowed_ = false;
+    bool hideMouse_ = false;
+    int screenWidth_ = 800;
+    int screenHeight_ = 600;
+    int screenBpp_ = 32;
+    int fpsTarget_ = 100;
+    int fxVolume_ = 100;
+    int icon_ = 0;
+
+    InputState input_;
+    QuadBatcher batcher_;
+    bool initiated_ = false;
+
+private:
+    void openLog();
+    void writeLog(const std::string& line);
+
+    int refCount_ = 1;
+    std::string error_;
+    FILE* log_ = nullptr;
+    std::vector<std::string> logLines_;
+    IniFile ini_;
+    PackReader packs_;
+    RandomGenerator rng_;
+    float time_ = 0;
+    float delta_ = 0;
+    int fps_ = 0;
+    int framesThisSecond_ = 0;
+    float fpsClock_ = 0;
+};

@@ -1,0 +1,114 @@
+#include "platform/core/input_state.h"
+
+#include <cstdio>
+
+namespace {
+// A held key that autorepeats for a long time must not grow the queue without end.
+constexpr std::size_t MAX_QUEUED_PRESSES = 16;
+
+struct KeyNames {
+    std::array<std::array<char, 24>, InputState::KEY_COUNT> names{};
+    void set(int k, const char* name) { std::snprintf(names[static_cast<std::size_t>(k)].data(), 24, "%s", name); }
+    KeyNames() {
+        set(vk::LBUTTON, "Left Mouse Button");
+        set(vk::RBUTTON, "Right Mouse Button");
+        set(vk::MBUTTON, "Middle Mouse Button");
+        set(vk::BACKSPACE, "Backspace");
+        set(vk::TAB, "Tab");
+        set(vk::ENTER, "Enter");
+        set(vk::SHIFT, "Shift");
+        set(vk::CTRL, "Ctrl");
+        set(vk::ALT, "Alt");
+        set(vk::PAUSE, "Pause");
+        set(vk::CAPSLOCK, "Caps Lock");
+        set(vk::ESCAPE, "Escape");
+        set(vk::SPACE, "Space");
+        set(vk::PGUP, "Page Up");
+        set(vk::PGDN, "Page Down");
+        set(vk::END, "End");
+        set(vk::HOME, "Home");
+        set(vk::LEFT, "Left Arrow");
+        set(vk::UP, "Up Arrow");
+        set(vk::RIGHT, "Right Arrow");
+        set(vk::DOWN, "Down Arrow");
+        set(vk::INSERT, "Insert");
+        set(vk::DEL, "Delete");
+        char buf[24];
+        for (int i = 0; i < 10; ++i) {
+            std::snprintf(buf, sizeof buf, "%d", i);
+            set(vk::KEY0 + i, buf);
+            std::snprintf(buf, sizeof buf, "Numpad %d", i);
+            set(vk::NUMPAD0 + i, buf);
+        }
+        for (int i = 0; i < 26; ++i) {
+            std::snprintf(buf, sizeof buf, "%c", 'A' + i);
+            set(vk::KEYA + i, buf);
+        }
+        for (int i = 0; i < 12; ++i) {
+            std::snprintf(buf, sizeof buf, "F%d", i + 1);
+            set(vk::F1 + i, buf);
+        }
+        set(vk::LWIN, "Left Win");
+        set(vk::RWIN, "Right Win");
+        set(vk::APPS, "Application");
+        set(vk::MULTIPLY, "Numpad *");
+        set(vk::ADD, "Numpad +");
+        set(vk::SUBTRACT, "Numpad -");
+        set(vk::DECIMAL, "Numpad .");
+        set(vk::DIVIDE, "Numpad /");
+        set(vk::NUMLOCK, "Num Lock");
+        set(vk::SCROLLLOCK, "Scroll Lock");
+        set(vk::SEMICOLON, ";");
+        set(vk::EQUALS, "=");
+        set(vk::COMMA, ",");
+        set(vk::MINUS, "-");
+        set(vk::PERIOD, ".");
+        set(vk::SLASH, "/");
+        set(vk::GRAVE, "`");
+        set(vk::LBRACKET, "[");
+        set(vk::BACKSLASH, "\\");
+        set(vk::RBRACKET, "]");
+        set(vk::APOSTROPHE, "'");
+    }
+};
+
+bool validKey(int key) { return key >= 0 && key < InputState::KEY_COUNT; }
+}  // namespace
+
+const char* virtualKeyName(int key) {
+    static const KeyNames table;
+    if (!validKey(key)) return "";
+    return table.names[static_cast<std::size_t>(key)].data();
+}
+
+void InputState::keyDown(int key, bool repeat) {
+    if (!validKey(key) || key == 0) return;
+    if (!repeat) held_[static_cast<std::size_t>(key)] = true;
+    if (presses_.size() < MAX_QUEUED_PRESSES) presses_.push_back(key);
+}
+
+void InputState::keyUp(int key) {
+    if (!validKey(key)) return;
+    held_[static_cast<std::size_t>(key)] = false;
+}
+
+void InputState::mouseMove(float x, float y) {
+    mouseX_ = x;
+    mouseY_ = y;
+}
+
+void InputState::wheel(int notches) { wheelAccum_ += notches; }
+
+void InputState::releaseAll() { held_.fill(false); }
+
+void InputState::beginFrame() {
+    frameKey_ = 0;
+    if (!presses_.empty()) {
+        frameKey_ = presses_.front();
+        presses_.pop_front();
+    }
+    frameWheel_ = wheelAccum_;
+    wheelAccum_ = 0;
+}
+
+bool InputState::keyState(int key) const { return validKey(key) && held_[static_cast<std::size_t>(key)]; }

@@ -1,0 +1,54 @@
+// Keyboard and mouse state built from events, in Windows virtual-key numbers (left button
+// 1, right 2, middle 4, Backspace 8, Enter 13, Esc 27, F1 112, ...). These numbers are
+// stored in "Options.ini": never renumber them.
+#pragma once
+
+#include <array>
+#include <deque>
+
+namespace vk {
+constexpr int LBUTTON = 1, RBUTTON = 2, MBUTTON = 4;
+constexpr int BACKSPACE = 8, TAB = 9, ENTER = 13, SHIFT = 16, CTRL = 17, ALT = 18, PAUSE = 19;
+constexpr int CAPSLOCK = 20, ESCAPE = 27, SPACE = 32, PGUP = 33, PGDN = 34, END = 35, HOME = 36;
+constexpr int LEFT = 37, UP = 38, RIGHT = 39, DOWN = 40, INSERT = 45, DEL = 46;
+constexpr int KEY0 = 48, KEYA = 65, LWIN = 91, RWIN = 92, APPS = 93;
+constexpr int NUMPAD0 = 96, MULTIPLY = 106, ADD = 107, SUBTRACT = 109, DECIMAL = 110, DIVIDE = 111;
+constexpr int F1 = 112, F12 = 123, NUMLOCK = 144, SCROLLLOCK = 145;
+constexpr int SEMICOLON = 186, EQUALS = 187, COMMA = 188, MINUS = 189, PERIOD = 190, SLASH = 191;
+constexpr int GRAVE = 192, LBRACKET = 219, BACKSLASH = 220, RBRACKET = 221, APOSTROPHE = 222;
+}  // namespace vk
+
+// Readable name of a virtual key ("W", "Space", "Left Arrow", "\\"); "" for an unused code.
+const char* virtualKeyName(int key);
+
+class InputState {
+public:
+    static constexpr int KEY_COUNT = 256;
+
+    // Events, in the order they happen. Repeats from a held key count as presses for
+    // Input_GetKey (menus scroll while a key is held) but never change the held state.
+    void keyDown(int key, bool repeat = false);
+    void keyUp(int key);
+    void mouseMove(float x, float y);
+    void wheel(int notches);
+    // Everything released, e.g. when the window loses focus.
+    void releaseAll();
+
+    // Called once at the start of each frame: takes the next queued press as this frame's
+    // key and clears the wheel of the previous frame.
+    void beginFrame();
+
+    bool keyState(int key) const;
+    int frameKey() const { return frameKey_; }
+    int wheelNotches() const { return frameWheel_; }
+    float mouseX() const { return mouseX_; }
+    float mouseY() const { return mouseY_; }
+
+private:
+    std::array<bool, KEY_COUNT> held_{};
+    std::deque<int> presses_;
+    int frameKey_ = 0;
+    int wheelAccum_ = 0;
+    int frameWheel_ = 0;
+    float mouseX_ = 0, mouseY_ = 0;
+};

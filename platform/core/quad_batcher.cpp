@@ -1,0 +1,38 @@
+#include "platform/core/quad_batcher.h"
+
+namespace {
+// Large enough for a busy frame in one run; a longer run is simply split.
+constexpr int MAX_BATCH_QUADS = 32768;
+}
+
+QuadBatcher::QuadBatcher(Flush flush) : flushFn_(std::move(flush)) {
+    verts_.resize(static_cast<std::size_t>(MAX_BATCH_QUADS) * 4);
+}
+
+void QuadBatcher::add(const hgeQuad& quad) {
+    // z-write is not used by the 2D renderer, so it never splits a run.
+    const int blend = quad.blend & (BLEND_COLORADD | BLEND_ALPHABLEND);
+    if (quadCount_ > 0 && (quad.tex != tex_ || blend != blend_)) flush();
+    if (quadCount_ == MAX_BATCH_QUADS) flush();
+    tex_ = quad.tex;
+    blend_ = blend;
+    BatchVertex* out = &verts_[static_cast<std::size_t>(quadCount_) * 4];
+    for (const hgeVertex& v : quad.v) {
+        out->x = v.x;
+        out->y = v.y;
+        out->r = static_cast<std::uint8_t>(GETR(v.col));
+        out->g = static_cast<std::uint8_t>(GETG(v.col));
+        out->b = static_cast<std::uint8_t>(GETB(v.col));
+        out->a = static_cast<std::uint8_t>(GETA(v.col));
+        out->u = v.tx;
+        out->v = v.ty;
+        ++out;
+    }
+    ++quadCount_;
+}
+
+void QuadBatcher::flush() {
+    if (quadCount_ == 0) return;
+    flushFn_(tex_, blend_, verts_.data(), quadCount_);
+    quadCount_ = 0;
+}

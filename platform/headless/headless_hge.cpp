@@ -1,0 +1,191 @@
+#include "platform/headless/headless_hge.h"
+
+#include <algorithm>
+
+namespace {
+HeadlessHGE* instance = nullptr;
+}
+
+HGE* hgeCreate(int /*version*/) {
+    if (instance) {
+        instance->addRef();
+        return instance;
+    }
+    instance = new HeadlessHGE;
+    return instance;
+}
+
+HeadlessHGE* headless() { return instance; }
+
+HeadlessHGE::HeadlessHGE() = default;
+
+HeadlessHGE::~HeadlessHGE() {
+    if (initiated_) System_Shutdown();
+    if (instance == this) instance = nullptr;
+}
+
+bool HeadlessHGE::System_Initiate() {
+    initiated_ = true;
+    return true;
+}
+
+void HeadlessHGE::System_Shutdown() {
+    initiated_ = false;
+    channels_.clear();
+    sounds_.clear();
+}
+
+bool HeadlessHGE::System_Start() {
+    if (!frameFunc_) {
+        setError("System_Start: no frame function set.");
+        return false;
+    }
+    for (int frame = 0; frameLimit_ == 0 || frame < frameLimit_; ++frame)
+        if (runFrame(frameTime_)) break;
+    return true;
+}
+
+bool HeadlessHGE::runFrame(float dt) {
+    input_.beginFrame();
+    advanceTimer(dt);
+    ++framesRun_;
+    const bool quit = frameFunc_ ? frameFunc_() : false;
+    // Taps last exactly one frame.
+    for (int key : releaseAfterFrame_) input_.keyUp(key);
+    releaseAfterFrame_.clear();
+    return quit;
+}
+
+void HeadlessHGE::System_Snapshot(const char*) { System_Log("Snapshot skipped: no canvas without a window."); }
+
+void HeadlessHGE::pressKey(int key) { input_.keyDown(key); }
+void HeadlessHGE::releaseKey(int key) { input_.keyUp(key); }
+void HeadlessHGE::tapKey(int key) {
+    input_.keyDown(key);
+    releaseAfterFrame_.push_back(key);
+}
+void HeadlessHGE::moveMouse(float x, float y) { input_.mouseMove(x, y); }
+void HeadlessHGE::turnWheel(int notches) { input_.wheel(notches); }
+void HeadlessHGE::Input_SetMousePos(float x, float y) { input_.mouseMove(x, y); }
+
+// --- Sound: remembered, never heard ---
+
+HEFFECT HeadlessHGE::Effect_Load(const char* filename) {
+    DWORD size = 0;
+    void* data = Resource_Load(filename, &size);
+    if (!data) return 0;
+    Resource_Free(data);
+    sounds_[nextSound_] = filename;
+    return nextSound_++;
+}
+void HeadlessHGE::Effect_Free(HEFFECT eff) { sounds_.erase(eff); }
+HCHANNEL HeadlessHGE::Effect_Play(HEFFECT eff) { return play(HeadlessChannel::EFFECT, eff, false); }
+HMUSIC HeadlessHGE::Music_Load(const char* filename) { return Effect_Load(filename); }
+void HeadlessHGE::Music_Free(HMUSIC mus) { sounds_.erase(mus); }
+HCHANNEL HeadlessHGE::Music_Play(HMUSIC mus, bool loop) { return play(HeadlessChannel::MUSIC, mus, loop); }
+HSTREAM HeadlessHGE::Stream_Load(const char* filename) { return Effect_Load(filename); }
+void HeadlessHGE::Stream_Free(HSTREAM stream) { sounds_.erase(stream); }
+HCHANNEL HeadlessHGE::Stream_Play(HSTREAM stream, bool loop) { return play(HeadlessChannel::STREAM, stream, loop); }
+
+HCHANNEL HeadlessHGE::play(HeadlessChannel::Kind kind, std::uintptr_t sound, bool loop) {
+    const auto it = sounds_.find(sound);
+    if (it == sounds_.end()) return 0;
+    // Music and streams share one player, as on the real backend.
+    if (kind != HeadlessChannel::EFFECT)
+        for (auto& [handle, ch] : channels_)
+            if (ch.kind != HeadlessChannel::EFFECT) ch.playing = false;
+    HeadlessChannel ch;
+    ch.kind = kind;
+    ch.source = it->second;
+    ch.loop = loop;
+    channels_[nextChannel_] = ch;
+    return nextChannel_++;
+}
+
+void HeadlessHGE::Channel_SetVolume(HCHANNEL chn, int volume) {
+    const auto it = channels_.find(chn);
+    if (it != channels_.end()) it->second.volume = std::clamp(volume, 0, 100);
+}
+
+void HeadlessHGE::Channel_Stop(HCHANNEL chn) {
+    const auto it = channels_.find(chn);
+    if (it != channels_.end()) it->second.playing = false;
+}
+
+bool HeadlessHGE::Channel_IsPlaying(HCHANNEL chn) {
+    const auto it = channels_.find(chn);
+    return it != channels_.end() && it->second.playing;
+}
+
+const HeadlessChannel* HeadlessHGE::channel(HCHANNEL chn) const {
+    const auto it = channels_.find(chn);
+    return it == channels_.end() ? nullptr : &it->second;
+}
+
+// --- Drawing: counted and optionally recorded ---
+
+bool HeadlessHGE::Gfx_BeginScene(HTARGET) {
+    if (inScene_) return false;
+    inScene_ = true;
+    scene_ = DrawCounters{};
+    if (recording_) recorded_.clear();
+    return true;
+}
+
+void HeadlessHGE::Gfx_EndScene() {
+    if (!inScene_) return;
+    batcher_.flush();
+    inScene_ = false;
+    lastScene_ = scene_;
+    totals_.quads += scene_.quads;
+    totals_.batches += scene_.batches;
+    totals_.lines += scene_.lines;
+    totals_.clears += scene_.clears;
+}
+
+void HeadlessHGE::Gfx_Clear(DWORD) {
+    batcher_.flush();
+    ++scene_.clears;
+}
+
+void HeadlessHGE::Gfx_RenderLine(float x1, float y1, float x2, float y2, DWORD color, float z) {
+    ++scene_.lines;
+    EngineCore::Gfx_RenderLine(x1, y1, x2, y2, color, z);
+    if (recording_) {
+        hgeQuad q{};
+        q.v[0] = {x1, y1, z, color, 0, 0};
+        q.v[1] = {x2, y2, z, color, 0, 0};
+        q.v[2] = q.v[1];
+        q.v[3] = q.v[0];
+        recorded_.push_back(q);
+    }
+}
+
+void HeadlessHGE::Gfx_RenderQuad(const hgeQuad* quad) {
+    if (!quad) return;
+    ++scene_.quads;
+    if (recording_) recorded_.push_back(*quad);
+    batcher_.add(*quad);
+}
+
+void HeadlessHGE::Gfx_SetClipping(int, int, int, int) { batcher_.flush(); }
+
+void HeadlessHGE::drawBatch(HTEXTURE, int, const BatchVertex*, int) { ++scene_.batches; }
+
+bool HeadlessHGE::createNativeTexture(TextureInfo&, const std::uint8_t*) {
+    ++texturesLoaded_;
+    return true;
+}
+
+bool HeadlessHGE::createNativeTarget(TargetInfo&) { return true; }
+void HeadlessHGE::freeNativeTexture(TextureInfo&) {}
+
+void HeadlessHGE::showMessageBox(const char* text, const char* caption, int style) {
+    messageBoxes_.push_back({text, caption, style});
+}
+
+void HeadlessHGE::resetCounters() {
+    scene_ = lastScene_ = totals_ = DrawCounters{};
+    texturesLoaded_ = 0;
+    recorded_.clear();
+}

@@ -1,0 +1,7 @@
+// The per-frame callback and its two dispatchers.
+#pragma once
+
+// The engine's frame function: true ends the program.
+bool FrameFunc();
+void updateVars(float dt);
+void renderAll();

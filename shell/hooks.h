@@ -1,0 +1,23 @@
+// The shell runs the frame loop and the screen exits, but the screens, the battle and the
+// data loader live in the layers above it. Those layers hand their entry points to the
+// shell here at start-up (and each screen its mode row, see modes.h); an entry that is
+// not handed over yet does nothing.
+#pragma once
+
+struct GameHooks {
+    void (*loadData)() = nullptr;            // reads the data files
+    void (*timer0p1)() = nullptr;            // the 0.1-second tick
+    void (*initTitleScreen)() = nullptr;
+    void (*initLoadScreen)() = nullptr;
+    void (*initOptionsScreen)() = nullptr;
+    void (*initCredits)() = nullptr;
+    void (*initEnding)() = nullptr;
+    void (*initSelectOppScreen)() = nullptr;
+};
+
+extern GameHooks gameHooks;
+
+// Calls a hook when it is set.
+inline void callHook(void (*hook)()) {
+    if (hook) hook();
+}

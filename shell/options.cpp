@@ -1,0 +1,42 @@
+#include "shell/options.h"
+
+#include <algorithm>
+
+#include "shell/world.h"
+
+const OptionEntry optionEntries[NUMOPTIONENTRIES] = {
+    {OPT_KEYUP, "Key Config", "move up", 87, true, false},
+    {OPT_KEYLEFT, "Key Config", "move left", 65, true, false},
+    {OPT_KEYDOWN, "Key Config", "move down", 83, true, false},
+    {OPT_KEYRIGHT, "Key Config", "move right", 68, true, false},
+    {OPT_KEYFIRE, "Key Config", "fire", 32, true, false},
+    {OPT_KEYBOOST, "Key Config", "boost", 16, true, false},
+    {OPT_KEYDISCARD, "Key Config", "discard", 8, true, false},
+    {OPT_KEYUSE1, "Key Config", "use card 1", 49, true, false},
+    {OPT_KEYUSE2, "Key Config", "use card 2", 50, true, false},
+    {OPT_KEYUSE3, "Key Config", "use card 3", 51, true, false},
+    {OPT_KEYCHANGE, "Key Config", "change selected card", 220, true, false},
+    {OPT_VOLBGM, "Volume", "music", 100, false, true},
+    {OPT_VOLSFX, "Volume", "sound fx", 100, false, true},
+    {OPT_COMBO, "Combo Display", "display number over enemies", 1, false, false},
+    {OPT_FULLSCREEN, "Misc", "Fullscreen", 1, false, false},
+    {OPT_SCORE, "Misc", "display score value of enemies", 0, false, false},
+    {OPT_TUTORIAL, "Misc", "display tutorial info while playing", 1, false, false},
+};
+
+void readOptions() {
+    for (const OptionEntry& e : optionEntries) {
+        int value = hge->Ini_GetInt(e.section, e.key, e.defaultValue);
+        if (e.isKey && (value < 0 || value > 255)) {
+            hge->System_Log("Options: [%s] %s = %d is not a key code; using %d.", e.section, e.key, value,
+                            e.defaultValue);
+            value = e.defaultValue;
+        }
+        if (e.isVolume && (value < 0 || value > 100)) {
+            const int clamped = std::clamp(value, 0, 100);
+            hge->System_Log("Options: [%s] %s = %d is not a volume; using %d.", e.section, e.key, value, clamped);
+            value = clamped;
+        }
+        pl[0].opt[e.index] = value;
+    }
+}

@@ -1,0 +1,19 @@
+// The options kept in "Options.ini": section, key and default of each OPT_* entry.
+#pragma once
+
+struct OptionEntry {
+    int index;  // OPT_*
+    const char* section;
+    const char* key;
+    int defaultValue;
+    bool isKey;     // a virtual-key code 0..255
+    bool isVolume;  // 0..100
+};
+
+constexpr int NUMOPTIONENTRIES = 17;
+extern const OptionEntry optionEntries[NUMOPTIONENTRIES];
+
+// Reads every option into pl[0].opt. A key code outside 0..255 would index past the
+// engine's key tables, so it falls back to the option's default; a volume is clamped
+// into 0..100. Both are logged.
+void readOptions();

@@ -1,0 +1,132 @@
+// The records that fill the world tables. Fields keep their documented order; the
+// battle code that owns each record adds its operations and the fields it needs.
+#pragma once
+
+#include <string>
+
+#include "shell/constants.h"
+#include "toolkit/hgepinfo.h"
+#include "toolkit/hgerect.h"
+
+class hgeSprite;
+class hgeAnimation;
+
+// One side of the battle: 0 the human (left field), 1 the opponent (right field).
+class Player {
+public:
+    hgeRect rect;
+    hgeRect hitBox[2];
+    hgeRect textRect[4];
+    hgeSprite* spr = nullptr;
+    hgeSprite* sprL = nullptr;
+    hgeSprite* sprR = nullptr;
+    hgeAnimation* anim = nullptr;
+    hgeParticleSystemInfo shotPsi{};
+    float spawnTimer = 0;
+    float speed = 0;
+    float shotSpeed = 0;
+    float rof = 0;
+    float shotCooldown = 0;
+    float comboTimer = 0;
+    float invincTimer = 0;
+    float shotSizeX = 0;
+    float shotSizeY = 0;
+    float velX = 0, velY = 0;
+    float fuel = 0, maxFuel = 0;
+    float heart = 0, maxHeart = 0;
+    float pendingDamage = 0;
+    float power = 0, armor = 0, excel = 0;
+    float fieldLeft = 0, fieldRight = 0;
+    float pacing = 0, pacing2 = 0;
+    int score = 0;
+    int comboCount = 0;
+    int selCard = 0;
+    int ai = 0;
+    int shotLevel = 0;
+    int lastHitInfo = 0;
+    int saveSlot = 0;
+    int roundTime = 0;
+    int opt[NUMOPTIONS] = {};
+    int killsByKind[30] = {};
+    int redP = 0, greenP = 0, blueP = 0;
+    int shotQty = 0;
+    int powerEx = 0;
+    int passive[3] = {};
+    int upgradePoints = 0;
+    int rewardPicks = 0;
+    int rewardCards[21] = {};
+    int upgradeCost[7] = {};
+    int highestCombo = 0, highestRound = 0;
+    int questNum = 0;
+    int vehSizeX = 0, vehSizeY = 0;
+    int hand[3] = {};
+    int aiCard = 0;
+    int coin[3] = {}, coinCap[3] = {};
+    int lastHitEnemy = 0;
+    int cond[2] = {}, condLevel[2] = {};
+    int deck[MAXDECKSIZE] = {};
+    int deckPos = 0, deckSize = 0;
+    int endingLine = 0;
+    bool roundFlag1 = false;  // cleared at round start; nothing else reads it
+    bool boosting = false;
+    bool roundFlag2 = false;  // cleared at round start; nothing else reads it
+    bool leanLeft = false;
+    bool leanRight = false;
+    bool wasBoosting = false;
+    bool moving = false;
+    bool showFps = false;
+    float condTime[2] = {};
+    float coinFlash[3] = {};
+    float cardDrawTimer[3] = {};
+    float cardUseTimer[3] = {}, cardUseTotal[3] = {};
+    float textTimer[4] = {};
+    float condAlpha[2] = {};
+    float misc[NUMMISC] = {};
+    std::string text[4];
+    std::string endingText[40];
+};
+
+// A shot, bomb, hazard or other moving effect.
+class Shot {
+public:
+    bool active = false;
+};
+
+// A regular enemy in one of the two fields.
+class Enemy {
+public:
+    bool active = false;
+};
+
+// A coin (kind C_R, C_G, C_B) or a bonus item (I_VICTUAL .. I_MULTICOIN) floating in a field.
+class Item {
+public:
+    bool active = false;
+    int kind = 0;
+    float dx = 0, dy = 0;  // pixels per second
+    hgeRect rect;
+};
+
+// A wall of a level layout or raised by a card.
+class Wall {
+public:
+    bool active = false;
+};
+
+// A card of the catalogue, indexed by card id (0 = no card).
+class Card {
+public:
+    std::string name;
+    std::string text;
+    int cost[3] = {};  // coins of C_R, C_G, C_B
+    int type = 0;      // 0 Effect, 1 Enemy, 2 Passive, 3 Weapon, 4 Hazard, 5 Territory, 6 Item
+    int sound = 0;     // sound effect number, -1 none
+    float useTime = 0;
+    float refillTime = 0;
+};
+
+// What the load screen shows of one save slot.
+struct SaveSummary {
+    bool exists = false;
+    int v[8] = {};  // indexed by SV_*
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// Decimal text of an integer; builds numbered resource names such as "enemy" + n.
+std::string itos(int value);

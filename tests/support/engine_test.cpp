@@ -1,0 +1,59 @@
+#include "tests/support/engine_test.h"
+
+#include <unistd.h>
+
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "shell/world.h"
+
+namespace fs = std::filesystem;
+
+void EngineTest::SetUp() {
+    oldDir_ = fs::current_path().string();
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    workDir = (fs::temp_directory_path() / ("kvb_test_" + std::to_string(::getpid()) + "_" + name)).string();
+    fs::remove_all(workDir);
+    fs::create_directories(workDir);
+    fs::current_path(workDir);
+
+    hge = hgeCreate(HGE_VERSION);
+    engine = headless();
+    engine->Random_Seed(12345);
+    resetWorld();
+}
+
+void EngineTest::TearDown() {
+    resetWorld();
+    if (hge) hge->Release();
+    hge = nullptr;
+    engine = nullptr;
+    fs::current_path(oldDir_);
+    std::error_code ec;
+    fs::remove_all(workDir, ec);
+}
+
+void EngineTest::writeFile(const std::string& name, std::string_view bytes) {
+    const fs::path path = fs::path(workDir) / name;
+    if (path.has_parent_path()) fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string EngineTest::readFile(const std::string& name) const {
+    std::ifstream in(fs::path(workDir) / name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool EngineTest::logContains(const std::string& text) const {
+    for (const std::string& line : engine->logLines())
+        if (line.find(text) != std::string::npos) return true;
+    return false;
+}
