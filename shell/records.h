@@ -107,10 +107,17 @@ public:
     hgeRect rect;
 };
 
-// A wall of a level layout or raised by a card.
+// A wall of a level layout or raised by a card: an obstacle, hazard or surface that acts
+// on the enemies of one field (and, for trees, on hazard shots).
 class Wall {
 public:
     bool active = false;
+    bool stretch = false;  // drawn as one sprite stretched over rect; some types draw their own way
+    int type = 0;          // W_*
+    float alpha = 0;       // 0..255; fades out once the wall is destroyed
+    float hp = 0;          // 0 = destroyed, and stays 0
+    float flash = 0;       // seconds of hit flash left
+    hgeRect rect;          // always inside its owner's field and the screen height
 };
 
 // A card of the catalogue, indexed by card id (0 = no card).

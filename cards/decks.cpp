@@ -1,0 +1,98 @@
+#include "cards/decks.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "shell/world.h"
+
+namespace {
+
+// Card id of a vehicle's level-1 special weapon; the five levels of each vehicle follow.
+constexpr int FIRSTVEHICLEWEAPON = 187;
+constexpr int WEAPONLEVELS = 5;
+
+bool validSide(int side) { return side == 0 || side == 1; }
+
+// Places in use, kept inside the deck array whatever deckSize claims.
+int deckCount(const Player& p) { return std::clamp(p.deckSize, 0, MAXDECKSIZE); }
+
+// An id outside the catalogue sorts as an empty card rather than reading past the table.
+const Card& cardOf(int id) {
+    static const Card none;
+    return id >= 0 && id < MAXCARDS ? crd[id] : none;
+}
+
+// Bubble sort: repeated passes swapping neighbours whose first is strictly greater, so
+// equal keys keep their order.
+template <typename Greater>
+void bubbleSort(int* values, int n, Greater greater) {
+    bool swapped = true;
+    while (swapped) {
+        swapped = false;
+        for (int i = 0; i + 1 < n; ++i) {
+            if (greater(values[i], values[i + 1])) {
+                std::swap(values[i], values[i + 1]);
+                swapped = true;
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void initNewDeck(int side) {
+    if (side == 0) {
+        if (selectedDeck < 0 || selectedDeck >= MAXDECKS) return;
+        for (int i = 0; i < STARTINGCARDSINDECK; ++i) {
+            const int id = deckDB[selectedDeck][i];
+            pl[0].deck[i] = id == -1 ? FIRSTVEHICLEWEAPON + WEAPONLEVELS * selectedVeh : id;
+        }
+    } else if (side == 1) {
+        if (selectedOpp < 0 || selectedOpp >= MAXOPPONENTS) return;
+        std::copy_n(deckDB[MAXDECKS + selectedOpp], STARTINGCARDSINDECK, pl[1].deck);
+    }
+}
+
+void shuffleDeck(int side) {
+    if (!validSide(side)) return;
+    Player& p = pl[side];
+    // Run down to 0 inclusive: the last draw is always 0, but it keeps the random sequence.
+    for (int i = deckCount(p) - 1; i >= 0; --i) {
+        const int j = hge->Random_Int(0, i);
+        std::swap(p.deck[i], p.deck[j]);
+    }
+}
+
+void addToDeck(int side, int card) {
+    if (!validSide(side)) return;
+    Player& p = pl[side];
+    if (p.deckSize < 0 || p.deckSize >= MAXDECKSIZE) return;
+    p.deck[p.deckSize++] = card;
+}
+
+void removeFromDeck(int index) {
+    Player& p = pl[0];
+    const int n = deckCount(p);
+    if (index < 0 || index >= n) return;
+    std::copy(p.deck + index + 1, p.deck + n, p.deck + index);
+    p.deckSize = n - 1;
+}
+
+int getCardQty(int side, int card) {
+    if (!validSide(side)) return 0;
+    const Player& p = pl[side];
+    return static_cast<int>(std::count(p.deck, p.deck + deckCount(p), card));
+}
+
+void sortArray(int* ids, int n) {
+    bubbleSort(ids, n, [](int a, int b) { return cardOf(a).type > cardOf(b).type; });
+}
+
+void sortArrayByName(int* ids, int n) {
+    // std::string compares as unsigned bytes.
+    bubbleSort(ids, n, [](int a, int b) { return cardOf(a).name > cardOf(b).name; });
+}
+
+void sortByNumber(int* values, int start, int n) {
+    bubbleSort(values + start, n, [](int a, int b) { return a > b; });
+}
