@@ -1,19 +1,17 @@
 #include "platform/core/quad_batcher.h"
 
 namespace {
-// Large enough for a busy frame in one run; a longer run is simply split.
-constexpr int MAX_BATCH_QUADS = 32768;
+// Room for a busy frame from the start; a longer run grows the buffer once and keeps it.
+constexpr std::size_t INITIAL_BATCH_QUADS = 16384;
 }
 
-QuadBatcher::QuadBatcher(Flush flush) : flushFn_(std::move(flush)) {
-    verts_.resize(static_cast<std::size_t>(MAX_BATCH_QUADS) * 4);
-}
+QuadBatcher::QuadBatcher(Flush flush) : flushFn_(std::move(flush)) { verts_.resize(INITIAL_BATCH_QUADS * 4); }
 
 void QuadBatcher::add(const hgeQuad& quad) {
     // z-write is not used by the 2D renderer, so it never splits a run.
     const int blend = quad.blend & (BLEND_COLORADD | BLEND_ALPHABLEND);
     if (quadCount_ > 0 && (quad.tex != tex_ || blend != blend_)) flush();
-    if (quadCount_ == MAX_BATCH_QUADS) flush();
+    if (static_cast<std::size_t>(quadCount_ + 1) * 4 > verts_.size()) verts_.resize(verts_.size() * 2);
     tex_ = quad.tex;
     blend_ = blend;
     BatchVertex* out = &verts_[static_cast<std::size_t>(quadCount_) * 4];

@@ -1,0 +1,186 @@
+#include "platform/sdl/sdl_hge.h"
+
+#include <string_view>
+
+#include "platform/sdl/sdl_frame_pacer.h"
+#include "platform/sdl/sdl_icon.h"
+
+namespace {
+constexpr int WHITE_SIZE = 4;
+
+bool isHeadlessVideoDriver(const char* driver) {
+    const std::string_view name = driver ? driver : "";
+    return name == "dummy" || name == "offscreen";
+}
+}  // namespace
+
+SdlHGE::SdlHGE() = default;
+
+SdlHGE::~SdlHGE() {
+    if (sdlStarted_) System_Shutdown();
+    forgetSdlEngine(this);
+}
+
+bool SdlHGE::System_Initiate() {
+    if (initiated_) return true;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        setError(std::string("Cannot start the video system: ") + SDL_GetError());
+        SDL_Quit();
+        return false;
+    }
+    sdlStarted_ = true;
+    if (!createWindow()) {
+        System_Shutdown();
+        return false;
+    }
+    // Controllers and sound are welcome but not required: the game runs without them.
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0) sdlInput_.openControllers();
+    else System_Log("Game controllers are unavailable: %s", SDL_GetError());
+    if (audio_.open([this](const std::string& line) { System_Log("%s", line.c_str()); }))
+        audio_.setEffectVolume(fxVolume_);
+    SDL_ShowCursor(hideMouse_ ? SDL_DISABLE : SDL_ENABLE);
+
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer_, &info);
+    System_Log("Video: driver %s, renderer %s", SDL_GetCurrentVideoDriver(), info.name ? info.name : "?");
+    initiated_ = true;
+    return true;
+}
+
+bool SdlHGE::createWindow() {
+    const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, screenWidth_,
+                               screenHeight_, flags);
+    if (!window_) {
+        setError(std::string("Cannot open the window: ") + SDL_GetError());
+        return false;
+    }
+    if (SDL_Surface* icon = createWindowIcon()) {
+        SDL_SetWindowIcon(window_, icon);
+        SDL_FreeSurface(icon);
+    }
+    // No vsync: the frame pacer holds the rate, whatever the display's refresh.
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) {
+        setError(std::string("Cannot create a renderer: ") + SDL_GetError());
+        return false;
+    }
+    // The canvas keeps its size and aspect in any window; the rest is black bars.
+    SDL_RenderSetLogicalSize(renderer_, screenWidth_, screenHeight_);
+    whiteTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, WHITE_SIZE, WHITE_SIZE);
+    if (!whiteTexture_) {
+        setError(std::string("Cannot create a texture: ") + SDL_GetError());
+        return false;
+    }
+    const std::vector<Uint32> white(WHITE_SIZE * WHITE_SIZE, 0xFFFFFFFF);
+    SDL_UpdateTexture(whiteTexture_, nullptr, white.data(), WHITE_SIZE * 4);
+    return true;
+}
+
+void SdlHGE::System_Shutdown() {
+    if (!sdlStarted_) return;
+    batcher_.flush();
+    audio_.close();
+    sdlInput_.closeControllers();
+    destroyDeviceTextures();
+    if (whiteTexture_) SDL_DestroyTexture(whiteTexture_);
+    whiteTexture_ = nullptr;
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    renderer_ = nullptr;
+    window_ = nullptr;
+    SDL_Quit();
+    sdlStarted_ = false;
+    initiated_ = false;
+    inScene_ = false;
+    clipping_ = false;
+    snapshotPending_ = false;
+}
+
+bool SdlHGE::System_Start() {
+    if (!initiated_) {
+        setError("System_Start: the engine is not initiated.");
+        return false;
+    }
+    if (!frameFunc_) {
+        setError("System_Start: no frame function set.");
+        return false;
+    }
+    FramePacer pacer(fpsTarget_, FramePacer::systemClock());
+    pacer.start();
+    for (;;) {
+        const double delta = pacer.nextFrame();
+        if (!pumpEvents()) break;
+        input_.beginFrame();
+        advanceTimer(static_cast<float>(delta));
+        if (frameFunc_()) break;
+    }
+    return true;
+}
+
+bool SdlHGE::pumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        switch (event.type) {
+            case SDL_QUIT:
+                return false;
+            case SDL_WINDOWEVENT:
+                // Keys released while another window has focus never reach us.
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) sdlInput_.releaseAll();
+                break;
+            case SDL_KEYDOWN:
+                if (event.key.repeat == 0 && (event.key.keysym.mod & KMOD_ALT) &&
+                    (event.key.keysym.scancode == SDL_SCANCODE_RETURN ||
+                     event.key.keysym.scancode == SDL_SCANCODE_KP_ENTER)) {
+                    // Alt+Enter switches the window mode and is not an Enter for the game.
+                    windowed_ = !windowed_;
+                    applyWindowMode();
+                    continue;
+                }
+                // The canvas is saved at the end of the next scene, fully drawn.
+                if (event.key.repeat == 0 && event.key.keysym.scancode == SDL_SCANCODE_F12) snapshotPending_ = true;
+                break;
+            default:
+                break;
+        }
+        sdlInput_.handle(event);
+    }
+    return true;
+}
+
+void SdlHGE::applyWindowMode() {
+    if (!window_) return;
+    if (SDL_SetWindowFullscreen(window_, windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+        System_Log("Cannot change the window mode: %s", SDL_GetError());
+}
+
+void SdlHGE::onStateChanged(hgeBoolState state) {
+    if (!window_) return;
+    if (state == HGE_WINDOWED) applyWindowMode();
+    else if (state == HGE_HIDEMOUSE) SDL_ShowCursor(hideMouse_ ? SDL_DISABLE : SDL_ENABLE);
+}
+
+void SdlHGE::onStateChanged(hgeIntState state) {
+    if (state == HGE_FXVOLUME) audio_.setEffectVolume(fxVolume_);
+}
+
+void SdlHGE::onStateChanged(hgeStringState state) {
+    if (state == HGE_TITLE && window_) SDL_SetWindowTitle(window_, title_.c_str());
+}
+
+void SdlHGE::showMessageBox(const char* text, const char* caption, int /*style*/) {
+    // Without a display nobody could close the box; the text is already in the log.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (isHeadlessVideoDriver(driver ? driver : SDL_getenv("SDL_VIDEODRIVER"))) return;
+    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, window_) != 0)
+        System_Log("The message box could not be shown: %s", SDL_GetError());
+}
+
+void SdlHGE::Input_SetMousePos(float x, float y) {
+    input_.mouseMove(x, y);
+    if (!renderer_ || !window_) return;
+    int windowX = 0, windowY = 0;
+    SDL_RenderLogicalToWindow(renderer_, x, y, &windowX, &windowY);
+    SDL_WarpMouseInWindow(window_, windowX, windowY);
+}

@@ -1,0 +1,112 @@
+// The engine on SDL2: a resizable window showing the 800x600 canvas letterboxed, a fixed
+// rate frame loop, quads drawn in batches with SDL_RenderGeometry, sound on SDL2_mixer and
+// input from SDL events (keys, mouse and game controllers as virtual-key numbers).
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/core/engine_core.h"
+#include "platform/sdl/sdl_audio.h"
+#include "platform/sdl/sdl_input.h"
+
+class SdlHGE : public EngineCore {
+public:
+    SdlHGE();
+    ~SdlHGE() override;
+
+    bool System_Initiate() override;
+    void System_Shutdown() override;
+    // Runs the frame loop until the frame function returns true or the window is closed.
+    bool System_Start() override;
+    void System_Snapshot(const char* filename = nullptr) override;
+
+    HEFFECT Effect_Load(const char* filename) override;
+    void Effect_Free(HEFFECT eff) override;
+    HCHANNEL Effect_Play(HEFFECT eff) override;
+    HMUSIC Music_Load(const char* filename) override;
+    void Music_Free(HMUSIC mus) override;
+    HCHANNEL Music_Play(HMUSIC mus, bool loop) override;
+    HSTREAM Stream_Load(const char* filename) override;
+    void Stream_Free(HSTREAM stream) override;
+    HCHANNEL Stream_Play(HSTREAM stream, bool loop) override;
+    void Channel_SetVolume(HCHANNEL chn, int volume) override;
+    void Channel_Stop(HCHANNEL chn) override;
+    bool Channel_IsPlaying(HCHANNEL chn) override;
+
+    void Input_SetMousePos(float x, float y) override;
+
+    bool Gfx_BeginScene(HTARGET target = 0) override;
+    void Gfx_EndScene() override;
+    void Gfx_Clear(DWORD color) override;
+    void Gfx_SetClipping(int x = 0, int y = 0, int w = 0, int h = 0) override;
+
+    // --- For tests and tools ---
+    // Pixels of the current render target as ARGB, top row first: the canvas as it is
+    // shown in the window, or the render target of the scene. Pending quads are drawn first.
+    bool readPixels(std::vector<std::uint32_t>& argb, int& width, int& height);
+    // SDL_RenderGeometry calls so far (a colour-add run takes two).
+    int geometryCalls() const { return geometryCalls_; }
+    bool soundAvailable() const { return audio_.isOpen(); }
+    SDL_Window* window() const { return window_; }
+
+protected:
+    void drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int quadCount) override;
+    bool createNativeTexture(TextureInfo& info, const std::uint8_t* rgba) override;
+    bool createNativeTarget(TargetInfo& info) override;
+    void freeNativeTexture(TextureInfo& info) override;
+    void showMessageBox(const char* text, const char* caption, int style) override;
+    void onStateChanged(hgeBoolState state) override;
+    void onStateChanged(hgeIntState state) override;
+    void onStateChanged(hgeStringState state) override;
+
+private:
+    // What TextureInfo::native points to. The silhouette (white, the texture's alpha)
+    // draws the colour-add pass; render targets have none.
+    struct NativeTexture {
+        SDL_Texture* texture = nullptr;
+        SDL_Texture* silhouette = nullptr;
+    };
+
+    bool createWindow();
+    // Reads a sound file (packs first, then disk) and hands its bytes to the mixer.
+    std::uintptr_t loadSound(const char* filename, bool asMusic);
+    // False when the window was closed.
+    bool pumpEvents();
+    void handleWindowKeys(const SDL_Event& event);
+    void applyWindowMode();
+    // The current target's pixels in an SDL pixel format of 4 bytes per pixel.
+    bool readTarget(Uint32 format, std::vector<std::uint32_t>& pixels, int& width, int& height);
+    void saveSnapshot(const std::string& path);
+    void renderRun(SDL_Texture* texture, SDL_BlendMode mode, const BatchVertex* verts, int quadCount);
+    void destroyDeviceTextures();
+    NativeTexture* newNative();
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    // Untextured quads draw with this small white texture: the software renderer blends
+    // plain coloured triangles as alpha blend whatever mode is asked, textured ones
+    // correctly (and it drops a clipped 1x1 texture, hence a few texels).
+    SDL_Texture* whiteTexture_ = nullptr;
+    bool sdlStarted_ = false;
+    bool inScene_ = false;
+    bool sceneOnScreen_ = true;
+    bool clipping_ = false;
+    bool snapshotPending_ = false;
+    SdlInput sdlInput_{input_};
+    SdlAudio audio_;
+    std::vector<int> indices_;
+    std::vector<BatchVertex> whiteVerts_;
+    std::unordered_map<NativeTexture*, std::unique_ptr<NativeTexture>> natives_;
+    int geometryCalls_ = 0;
+};
+
+// The SDL engine behind `hge`, for tests and tools (null when none exists).
+SdlHGE* sdlEngine();
+// Called as an engine is destroyed, so hgeCreate makes a fresh one next time.
+void forgetSdlEngine(SdlHGE* engine);

@@ -1,0 +1,245 @@
+// Drawing on SDL_Renderer: batches, scenes and render targets, clearing and clipping,
+// device textures and reading pixels back.
+#include <cmath>
+#include <cstddef>
+
+#include "platform/sdl/sdl_hge.h"
+#include "platform/sdl/sdl_png.h"
+
+// The batcher's vertices go to SDL_RenderGeometry as they are.
+static_assert(sizeof(BatchVertex) == sizeof(SDL_Vertex));
+static_assert(offsetof(BatchVertex, x) == offsetof(SDL_Vertex, position));
+static_assert(offsetof(BatchVertex, r) == offsetof(SDL_Vertex, color));
+static_assert(offsetof(BatchVertex, u) == offsetof(SDL_Vertex, tex_coord));
+
+namespace {
+SDL_Texture* createTexture(SDL_Renderer* renderer, int access, int width, int height) {
+    SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, access, width, height);
+    if (texture) SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    return texture;
+}
+}  // namespace
+
+void SdlHGE::drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int quadCount) {
+    if (!renderer_ || quadCount <= 0) return;
+    const SDL_BlendMode mode = (blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
+    const TextureInfo* info = reinterpret_cast<const TextureInfo*>(tex);
+    const auto* native = info ? static_cast<const NativeTexture*>(info->native) : nullptr;
+    SDL_Texture* texture = native ? native->texture : whiteTexture_;
+    if (native && texture && (blend & BLEND_COLORADD) && native->silhouette) {
+        // Colour add in two passes: the plain texels (vertex alpha kept), then the
+        // vertex colour added wherever the texture is opaque.
+        whiteVerts_.assign(verts, verts + static_cast<std::size_t>(quadCount) * 4);
+        for (BatchVertex& v : whiteVerts_) v.r = v.g = v.b = 255;
+        renderRun(texture, mode, whiteVerts_.data(), quadCount);
+        renderRun(native->silhouette, SDL_BLENDMODE_ADD, verts, quadCount);
+        return;
+    }
+    renderRun(texture, mode, verts, quadCount);
+}
+
+void SdlHGE::renderRun(SDL_Texture* texture, SDL_BlendMode mode, const BatchVertex* verts, int quadCount) {
+    const std::size_t indexCount = static_cast<std::size_t>(quadCount) * 6;
+    for (int q = static_cast<int>(indices_.size() / 6); q < quadCount; ++q) {
+        const int base = q * 4;
+        indices_.insert(indices_.end(), {base, base + 1, base + 2, base, base + 2, base + 3});
+    }
+    if (texture) SDL_SetTextureBlendMode(texture, mode);
+    SDL_RenderGeometry(renderer_, texture, reinterpret_cast<const SDL_Vertex*>(verts), quadCount * 4, indices_.data(),
+                       static_cast<int>(indexCount));
+    ++geometryCalls_;
+}
+
+bool SdlHGE::Gfx_BeginScene(HTARGET target) {
+    if (!renderer_ || inScene_) return false;
+    SDL_Texture* texture = nullptr;
+    if (target) {
+        const auto* native = static_cast<const NativeTexture*>(reinterpret_cast<TargetInfo*>(target)->tex.native);
+        texture = native ? native->texture : nullptr;
+        if (!texture) return false;
+    }
+    batcher_.flush();
+    if (SDL_SetRenderTarget(renderer_, texture) != 0) {
+        System_Log("Cannot draw into the render target: %s", SDL_GetError());
+        return false;
+    }
+    // Every scene starts unclipped.
+    SDL_RenderSetClipRect(renderer_, nullptr);
+    clipping_ = false;
+    inScene_ = true;
+    sceneOnScreen_ = texture == nullptr;
+    return true;
+}
+
+void SdlHGE::Gfx_EndScene() {
+    if (!inScene_) return;
+    batcher_.flush();
+    inScene_ = false;
+    if (!sceneOnScreen_) {
+        SDL_SetRenderTarget(renderer_, nullptr);
+        return;
+    }
+    if (snapshotPending_) {
+        snapshotPending_ = false;
+        System_Snapshot();
+    }
+    SDL_RenderPresent(renderer_);
+}
+
+void SdlHGE::Gfx_Clear(DWORD color) {
+    if (!renderer_) return;
+    batcher_.flush();
+    const auto r = static_cast<Uint8>(GETR(color)), g = static_cast<Uint8>(GETG(color)),
+               b = static_cast<Uint8>(GETB(color)), a = static_cast<Uint8>(GETA(color));
+    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_NONE);
+    const bool onScreen = !inScene_ || sceneOnScreen_;
+    if (clipping_) {
+        // Only the clipped area is cleared, as a clear of the visible part.
+        SDL_SetRenderDrawColor(renderer_, r, g, b, onScreen ? 255 : a);
+        SDL_RenderFillRect(renderer_, nullptr);
+    } else if (onScreen) {
+        // The bars around the letterboxed canvas stay black whatever colour the canvas gets.
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        if (color & 0xFFFFFF) {
+            SDL_SetRenderDrawColor(renderer_, r, g, b, 255);
+            SDL_RenderFillRect(renderer_, nullptr);
+        }
+    } else {
+        SDL_SetRenderDrawColor(renderer_, r, g, b, a);
+        SDL_RenderClear(renderer_);
+    }
+}
+
+void SdlHGE::Gfx_SetClipping(int x, int y, int w, int h) {
+    batcher_.flush();
+    if (!renderer_) return;
+    clipping_ = w > 0 && h > 0;
+    const SDL_Rect rect{x, y, w, h};
+    SDL_RenderSetClipRect(renderer_, clipping_ ? &rect : nullptr);
+}
+
+SdlHGE::NativeTexture* SdlHGE::newNative() {
+    auto owned = std::make_unique<NativeTexture>();
+    NativeTexture* native = owned.get();
+    natives_.emplace(native, std::move(owned));
+    return native;
+}
+
+bool SdlHGE::createNativeTexture(TextureInfo& info, const std::uint8_t* rgba) {
+    if (!renderer_) return false;
+    SDL_Texture* texture = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, info.width, info.height);
+    if (!texture) {
+        System_Log("Cannot create a %dx%d texture: %s", info.width, info.height, SDL_GetError());
+        return false;
+    }
+    SDL_Texture* silhouette = nullptr;
+    if (rgba) {
+        const int pitch = info.width * 4;
+        SDL_UpdateTexture(texture, nullptr, rgba, pitch);
+        std::vector<std::uint8_t> white(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(info.height));
+        for (std::size_t i = 0; i < white.size(); i += 4) {
+            white[i] = white[i + 1] = white[i + 2] = 255;
+            white[i + 3] = rgba[i + 3];
+        }
+        silhouette = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, info.width, info.height);
+        if (silhouette) SDL_UpdateTexture(silhouette, nullptr, white.data(), pitch);
+    }
+    NativeTexture* native = newNative();
+    native->texture = texture;
+    native->silhouette = silhouette;
+    info.native = native;
+    return true;
+}
+
+bool SdlHGE::createNativeTarget(TargetInfo& info) {
+    if (!renderer_) return false;
+    SDL_Texture* texture = createTexture(renderer_, SDL_TEXTUREACCESS_TARGET, info.tex.width, info.tex.height);
+    if (!texture) {
+        System_Log("Cannot create a %dx%d render target: %s", info.tex.width, info.tex.height, SDL_GetError());
+        return false;
+    }
+    // A new target starts transparent; the current target and its clipping are kept.
+    batcher_.flush();
+    SDL_Texture* previous = SDL_GetRenderTarget(renderer_);
+    SDL_Rect clip{};
+    SDL_RenderGetClipRect(renderer_, &clip);
+    SDL_SetRenderTarget(renderer_, texture);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 0);
+    SDL_RenderClear(renderer_);
+    SDL_SetRenderTarget(renderer_, previous);
+    if (clipping_) SDL_RenderSetClipRect(renderer_, &clip);
+    NativeTexture* native = newNative();
+    native->texture = texture;
+    info.tex.native = native;
+    return true;
+}
+
+void SdlHGE::freeNativeTexture(TextureInfo& info) {
+    auto* native = static_cast<NativeTexture*>(info.native);
+    info.native = nullptr;
+    const auto it = natives_.find(native);
+    if (it == natives_.end()) return;
+    if (native->texture) SDL_DestroyTexture(native->texture);
+    if (native->silhouette) SDL_DestroyTexture(native->silhouette);
+    natives_.erase(it);
+}
+
+void SdlHGE::destroyDeviceTextures() {
+    // The records stay, so a handle freed after shutdown is still harmless.
+    for (auto& [key, native] : natives_) {
+        if (native->texture) SDL_DestroyTexture(native->texture);
+        if (native->silhouette) SDL_DestroyTexture(native->silhouette);
+        native->texture = native->silhouette = nullptr;
+    }
+}
+
+bool SdlHGE::readTarget(Uint32 format, std::vector<std::uint32_t>& pixels, int& width, int& height) {
+    if (!renderer_) return false;
+    batcher_.flush();
+    // The canvas as shown: the logical viewport in window pixels (a target: all of it).
+    SDL_Rect viewport{};
+    float scaleX = 1, scaleY = 1;
+    SDL_RenderGetViewport(renderer_, &viewport);
+    SDL_RenderGetScale(renderer_, &scaleX, &scaleY);
+    const SDL_Rect rect{static_cast<int>(std::floor(viewport.x * scaleX)), static_cast<int>(std::floor(viewport.y * scaleY)),
+                        static_cast<int>(std::floor(viewport.w * scaleX)), static_cast<int>(std::floor(viewport.h * scaleY))};
+    if (rect.w <= 0 || rect.h <= 0) return false;
+    pixels.assign(static_cast<std::size_t>(rect.w) * static_cast<std::size_t>(rect.h), 0);
+    if (SDL_RenderReadPixels(renderer_, &rect, format, pixels.data(), rect.w * 4) != 0) {
+        System_Log("Cannot read the canvas: %s", SDL_GetError());
+        return false;
+    }
+    width = rect.w;
+    height = rect.h;
+    return true;
+}
+
+bool SdlHGE::readPixels(std::vector<std::uint32_t>& argb, int& width, int& height) {
+    return readTarget(SDL_PIXELFORMAT_ARGB8888, argb, width, height);
+}
+
+void SdlHGE::System_Snapshot(const char* filename) {
+    if (!renderer_) {
+        System_Log("Snapshot skipped: no window.");
+        return;
+    }
+    const std::string path = filename && *filename ? filename : nextFreeShotName();
+    if (path.empty()) {
+        System_Log("Snapshot skipped: shot000.png to shot999.png all exist.");
+        return;
+    }
+    batcher_.flush();
+    SDL_Texture* target = SDL_GetRenderTarget(renderer_);
+    if (target) SDL_SetRenderTarget(renderer_, nullptr);
+    std::vector<std::uint32_t> pixels;
+    int width = 0, height = 0;
+    const bool read = readTarget(SDL_PIXELFORMAT_RGBA32, pixels, width, height);
+    if (target) SDL_SetRenderTarget(renderer_, target);
+    if (!read) return;
+    // The window's alpha channel means nothing; the picture is opaque.
+    auto* bytes = reinterpret_cast<std::uint8_t*>(pixels.data());
+    for (std::size_t i = 3; i < pixels.size() * 4; i += 4) bytes[i] = 255;
+    if (writePng(path, width, height, bytes)) System_Log("Snapshot saved as %s", path.c_str());
+    else System_Log("Snapshot could not be written to %s", path.c_str());
+}

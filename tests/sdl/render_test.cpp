@@ -1,0 +1,168 @@
+// Drawing through the real renderer: what lands on the canvas, and how many draw calls
+// a frame of quads takes.
+#include <cstdio>
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+#include "platform/sdl/sdl_png.h"
+#include "sdl_test_support.h"
+
+namespace {
+constexpr DWORD BLACK = 0xFF000000;
+
+// 16x16: the left half opaque green, the right half fully transparent.
+std::string writeHalfGreenPng(const TempDir& dir) {
+    std::vector<std::uint8_t> rgba(16 * 16 * 4, 0);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 8; ++x) {
+            std::uint8_t* p = &rgba[static_cast<std::size_t>((y * 16 + x) * 4)];
+            p[1] = 255;
+            p[3] = 255;
+        }
+    const std::string path = dir.file("half_green.png");
+    EXPECT_TRUE(writePng(path, 16, 16, rgba.data()));
+    return path;
+}
+
+struct Probe {
+    const char* what;
+    int x, y;
+    std::uint32_t expected;
+};
+}  // namespace
+
+using SdlRenderTest = SdlEngineTest;
+
+TEST_F(SdlRenderTest, CanvasShowsEveryKindOfQuad) {
+    TempDir dir;
+    const HTEXTURE tex = hge->Texture_Load(writeHalfGreenPng(dir).c_str());
+    ASSERT_NE(tex, 0u);
+    EXPECT_EQ(hge->Texture_GetWidth(tex), 16);
+    const HTARGET target = hge->Target_Create(32, 32, false);
+    ASSERT_NE(target, 0u);
+
+    std::vector<std::uint32_t> pixels;
+    int width = 0, height = 0;
+    const int frames = runFrames(3, [&](int frame) {
+        EXPECT_TRUE(hge->Gfx_BeginScene(target));
+        hge->Gfx_Clear(0xFFFFFF00);
+        hge->Gfx_EndScene();
+
+        hge->Gfx_BeginScene();
+        hge->Gfx_Clear(BLACK);
+        auto draw = [](hgeQuad q) { hge->Gfx_RenderQuad(&q); };
+        draw(makeQuad(10, 10, 40, 40, 0xFFFF0000));
+        draw(makeQuad(30, 10, 40, 40, 0xFF0000FF, 0, BLEND_COLORMUL | BLEND_ALPHAADD));
+        draw(makeQuad(100, 100, 16, 16, 0xFFFFFFFF, tex));
+        draw(makeQuad(140, 100, 16, 16, 0xFF808080, tex));
+        draw(makeQuad(180, 100, 16, 16, 0xFFFF0000, tex, BLEND_COLORADD | BLEND_ALPHABLEND));
+        draw(makeQuad(220, 100, 20, 20, 0x80FFFFFF));
+        draw(makeQuad(260, 100, 32, 32, 0xFFFFFFFF, hge->Target_GetTexture(target)));
+        hge->Gfx_SetClipping(300, 100, 10, 10);
+        draw(makeQuad(300, 100, 40, 40, 0xFFFFFFFF));
+        hge->Gfx_SetClipping();
+        hge->Gfx_RenderLine(400, 50.5f, 500, 50.5f, 0xFF00FFFF);
+        if (frame == 3) {
+            EXPECT_TRUE(engine->readPixels(pixels, width, height));
+        }
+        hge->Gfx_EndScene();
+        return false;
+    });
+    ASSERT_EQ(frames, 3);
+    ASSERT_EQ(width, 800);
+    ASSERT_EQ(height, 600);
+
+    const Probe probes[] = {
+        {"untextured red", 15, 20, 0xFF0000},
+        {"blue added over red", 40, 20, 0xFF00FF},
+        {"blue added over black", 65, 20, 0x0000FF},
+        {"opaque texels", 103, 108, 0x00FF00},
+        {"transparent texels", 112, 108, 0x000000},
+        {"grey vertex colour halves the texels", 143, 108, 0x008000},
+        {"red added to green texels", 183, 108, 0xFFFF00},
+        {"colour add leaves transparent texels alone", 192, 108, 0x000000},
+        {"half-transparent white over black", 230, 110, 0x808080},
+        {"render target drawn as a texture", 275, 115, 0xFFFF00},
+        {"inside the clip rectangle", 305, 105, 0xFFFFFF},
+        {"outside the clip rectangle", 320, 120, 0x000000},
+        {"line", 450, 50, 0x00FFFF},
+        {"untouched canvas", 700, 500, 0x000000},
+    };
+    for (const Probe& p : probes) {
+        const std::uint32_t actual = pixelAt(pixels, width, p.x, p.y);
+        EXPECT_TRUE(sameRgb(actual, p.expected)) << p.what << ": got " << std::hex << actual;
+    }
+    hge->Target_Free(target);
+    hge->Texture_Free(tex);
+}
+
+TEST_F(SdlRenderTest, OneDrawCallPerRunOfTextureAndBlend) {
+    TempDir dir;
+    const HTEXTURE a = hge->Texture_Load(writeHalfGreenPng(dir).c_str());
+    const HTEXTURE b = hge->Texture_Load(writeHalfGreenPng(dir).c_str());
+    ASSERT_TRUE(a && b);
+    int calls = -1;
+    runFrames(1, [&](int) {
+        hge->Gfx_BeginScene();
+        const int before = engine->geometryCalls();
+        for (int i = 0; i < 100; ++i) {
+            const hgeQuad q = makeQuad(static_cast<float>(i), 0, 8, 8, 0xFFFFFFFF, a);
+            hge->Gfx_RenderQuad(&q);
+        }
+        for (int i = 0; i < 10; ++i) {
+            const hgeQuad q = makeQuad(static_cast<float>(i), 20, 8, 8, 0xFFFFFFFF, i % 2 ? a : b);
+            hge->Gfx_RenderQuad(&q);
+        }
+        // z-write does not split a run; colour add takes two passes.
+        for (int i = 0; i < 5; ++i) {
+            const hgeQuad q =
+                makeQuad(static_cast<float>(i), 40, 8, 8, 0xFFFF0000, a, BLEND_COLORADD | BLEND_ALPHABLEND | (i % 2 ? BLEND_ZWRITE : 0));
+            hge->Gfx_RenderQuad(&q);
+        }
+        for (int i = 0; i < 3; ++i) hge->Gfx_RenderLine(0, 60.0f + i, 100, 60.0f + i);
+        hge->Gfx_EndScene();
+        calls = engine->geometryCalls() - before;
+        return true;
+    });
+    EXPECT_EQ(calls, 1 + 10 + 2 + 1);
+}
+
+TEST_F(SdlRenderTest, F12SavesNumberedScreenshots) {
+    TempDir dir;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.file(""));
+    { std::FILE* taken = std::fopen("shot000.png", "wb"); std::fclose(taken); }
+    const Uint32 window = SDL_GetWindowID(engine->window());
+    runFrames(4, [&](int frame) {
+        if (frame == 1 || frame == 2) {
+            SDL_Event press{};
+            press.type = SDL_KEYDOWN;
+            press.key.windowID = window;
+            press.key.keysym.scancode = SDL_SCANCODE_F12;
+            pushEvent(press);
+            press.type = SDL_KEYUP;
+            pushEvent(press);
+        }
+        hge->Gfx_BeginScene();
+        hge->Gfx_Clear(0xFF204060);
+        hge->Gfx_EndScene();
+        return false;
+    });
+    int w = 0, h = 0, channels = 0;
+    stbi_uc* shot = stbi_load("shot001.png", &w, &h, &channels, 4);
+    const bool third = std::filesystem::exists("shot002.png");
+    std::filesystem::current_path(previous);
+    ASSERT_NE(shot, nullptr) << "the first free number is used";
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+    const stbi_uc* centre = shot + (300 * 800 + 400) * 4;
+    EXPECT_TRUE(sameRgb(0xFF000000u | (centre[0] << 16) | (centre[1] << 8) | centre[2], 0x204060));
+    EXPECT_EQ(centre[3], 255);
+    stbi_image_free(shot);
+    EXPECT_TRUE(third);
+}
