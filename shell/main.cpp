@@ -1,3 +1,9 @@
+#include "cards/datafiles.h"
+#include "shell/hooks.h"
 #include "shell/startup.h"
 
-int main() { return WinMain(); }
+// The program's top: hands the higher layers' entry points to the shell, then runs it.
+int main() {
+    gameHooks.loadData = loadData;
+    return WinMain();
+}

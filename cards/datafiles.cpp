@@ -1,0 +1,299 @@
+// Formats, in the order the fields appear ("label" is any one word naming the value
+// behind it; "skip" is the single line break after a number line, so number lines that
+// precede a text line must end in LF with no trailing blank):
+//
+// data.paq
+//   8 vehicles:  name (<= 29 chars) / description (<= 299) /
+//                label speed, label shotSpeed, label power, label rof, label armor,
+//                label excel, label heart, label fuel (floats) / label red, label green,
+//                label blue (ints, coin colour %) / label sizeX sizeY / label shotSizeX
+//                shotSizeY / label shotQty / label powerEx / label x1 y1 (sheet origin), skip
+//   10 stat descriptions (<= 249 each), one per line
+//   12 decks:    name (<= 98) / description (<= 249)
+//   7 opponents: name (<= 29) / description (<= 249) / label diff label rounds, skip /
+//                per round: label speed, label shotSpeed, label power, label rof, label
+//                armor, label excel, label heart, label fuel, label red, label green,
+//                label blue, label shotQty, label powerEx, skip
+//   enemy rows until the end: kind hp attack score dropPercent hitSound deathSound, skip /
+//                name (whole line)
+// card.paq, rows until the end: id type costRed costGreen costBlue sound useTime
+//                refillTime, skip / name / rules text
+// deck.paq: 12 player decks then 7 opponent decks, each a header line and 50 lines of
+//                one card id (-1 = the vehicle's own level-1 weapon, player decks only)
+// credits.txt: one credits line per line, at most 39
+#include "cards/datafiles.h"
+
+#include <cctype>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "cards/datareader.h"
+#include "cards/fixedtables.h"
+#include "shell/world.h"
+
+namespace {
+
+constexpr std::size_t VEHNAMELEN = 29;
+constexpr std::size_t VEHDESCLEN = 299;
+constexpr std::size_t STATDESCLEN = 249;
+constexpr std::size_t DECKNAMELEN = 98;
+constexpr std::size_t DECKDESCLEN = 249;
+constexpr std::size_t OPPNAMELEN = 29;
+constexpr std::size_t OPPDESCLEN = 249;
+
+// The whole file, or false when it cannot be opened.
+bool readWholeFile(const char* name, std::string& text) {
+    std::ifstream file(name);
+    if (!file) return false;
+    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return true;
+}
+
+void raise(float& maximum, float value) {
+    if (value > maximum) maximum = value;
+}
+
+// A sound number indexes the effect table: a bad one stays silent rather than out of range.
+int soundOrSilence(DataReader& r, int line, int sound) {
+    if (sound >= -1 && sound < MAXSFX) return sound;
+    r.warn(line, "sound " + std::to_string(sound) + " does not exist; it stays silent");
+    return -1;
+}
+
+void readVehicles(DataReader& r) {
+    for (int v = 0; v < MAXVEHICLES && r.ok(); ++v) {
+        r.line(vehName[v], VEHNAMELEN, "the vehicle name");
+        r.line(vehDesc[v], VEHDESCLEN, "the vehicle description");
+        for (float* stat : {&VEH_speed[v], &VEH_shotSpeed[v], &VEH_power[v], &VEH_rof[v], &VEH_armor[v],
+                            &VEH_excel[v], &VEH_heart[v], &VEH_fuel[v]}) {
+            r.label();
+            r.number(*stat);
+        }
+        for (int* percent : {&VEH_redP[v], &VEH_greenP[v], &VEH_blueP[v]}) {
+            r.label();
+            r.number(*percent);
+        }
+        r.label();
+        r.number(VEH_vehSizeX[v]);
+        r.number(VEH_vehSizeY[v]);
+        r.label();
+        r.number(VEH_shotSizeX[v]);
+        r.number(VEH_shotSizeY[v]);
+        r.label();
+        r.number(VEH_shotQty[v]);
+        r.label();
+        r.number(VEH_powerEx[v]);
+        r.label();
+        r.number(VEH_posInBMP[v].x1);
+        r.number(VEH_posInBMP[v].y1);
+        r.skip();
+
+        raise(MX_speed, VEH_speed[v]);
+        raise(MX_power, VEH_power[v]);
+        raise(MX_shotSpeed, VEH_shotSpeed[v]);
+        raise(MX_rof, VEH_rof[v]);
+        raise(MX_armor, VEH_armor[v]);
+        raise(MX_excel, VEH_excel[v]);
+        raise(MX_heart, VEH_heart[v]);
+        raise(MX_fuel, VEH_fuel[v]);
+    }
+}
+
+void readOpponents(DataReader& r) {
+    for (int o = 0; o < MAXOPPONENTS && r.ok(); ++o) {
+        r.line(oppName[o], OPPNAMELEN, "the opponent name");
+        r.line(oppDesc[o], OPPDESCLEN, "the opponent description");
+        const int countLine = r.lineNumber();
+        r.label();
+        r.number(oppDiff[o]);
+        r.label();
+        int rounds = oppRounds[o];
+        r.number(rounds);
+        r.skip();
+        if (!r.ok()) return;
+        if (rounds < 0 || rounds > MAXROUNDS) {
+            r.warn(countLine, "opponent " + std::to_string(o) + " has " + std::to_string(rounds) + " rounds; only 0.." +
+                   std::to_string(MAXROUNDS) + " are kept");
+        }
+        oppRounds[o] = rounds < 0 ? 0 : (rounds > MAXROUNDS ? MAXROUNDS : rounds);
+
+        for (int round = 0; round < rounds && r.ok(); ++round) {
+            // Rows past the table's capacity are read so the file stays in step, then dropped.
+            float speed = 0, shotSpeed = 0, rof = 0;
+            int power = 0, armor = 0, excel = 0, heart = 0, fuel = 0, red = 0, green = 0, blue = 0, qty = 0, ex = 0;
+            r.label();
+            r.number(speed);
+            r.label();
+            r.number(shotSpeed);
+            r.label();
+            r.number(power);
+            r.label();
+            r.number(rof);
+            for (int* value : {&armor, &excel, &heart, &fuel, &red, &green, &blue, &qty, &ex}) {
+                r.label();
+                r.number(*value);
+            }
+            r.skip();
+            if (!r.ok() || round >= MAXROUNDS) continue;
+            OPP_speed[o][round] = speed;
+            OPP_shotSpeed[o][round] = shotSpeed;
+            OPP_power[o][round] = power;
+            OPP_rof[o][round] = rof;
+            OPP_armor[o][round] = armor;
+            OPP_excel[o][round] = excel;
+            OPP_heart[o][round] = heart;
+            OPP_fuel[o][round] = fuel;
+            OPP_redP[o][round] = red;
+            OPP_greenP[o][round] = green;
+            OPP_blueP[o][round] = blue;
+            OPP_shotQty[o][round] = qty;
+            OPP_powerEx[o][round] = ex;
+        }
+    }
+}
+
+void readEnemies(DataReader& r) {
+    while (!r.atEnd()) {
+        const int rowLine = r.lineNumber();
+        int kind = -1, hp = 0, att = 0, score = 0, hitSound = 0, deathSound = 0;
+        float drop = 0;
+        r.number(kind);
+        for (int* value : {&hp, &att, &score}) r.number(*value);
+        r.number(drop);
+        r.number(hitSound);
+        r.number(deathSound);
+        r.skip();
+        std::string name;
+        r.line(name, 0, "the enemy name");
+        if (!r.ok()) return;
+        // The drop-chance table is the smallest of the enemy tables, so it sets the limit.
+        if (kind < 0 || kind >= MAXITEMPERCENTROWS) {
+            r.warn(rowLine, "enemy kind " + std::to_string(kind) + " is outside 0.." + std::to_string(MAXITEMPERCENTROWS - 1) +
+                   " and is skipped");
+            continue;
+        }
+        enemyHpDB[kind] = hp;
+        enemyAttDB[kind] = att;
+        enemyScoreDB[kind] = score;
+        itemPercentDB[kind] = drop;
+        enemySoundIDDB[kind] = soundOrSilence(r, rowLine, hitSound);
+        enemyDeathSoundIDDB[kind] = soundOrSilence(r, rowLine, deathSound);
+        enemyNameDB[kind] = name;
+    }
+}
+
+void readDataFile() {
+    std::string text;
+    if (!readWholeFile("data.paq", text)) return;
+    DataReader r("data.paq", std::move(text));
+    readVehicles(r);
+    for (int i = 0; i < MAXSTATDESC; ++i) r.line(statDesc[i], STATDESCLEN, "the stat description");
+    for (int d = 0; d < MAXDECKS; ++d) {
+        r.line(deckName[d], DECKNAMELEN, "the deck name");
+        r.line(deckDesc[d], DECKDESCLEN, "the deck description");
+    }
+    readOpponents(r);
+    readEnemies(r);
+}
+
+void readCardFile() {
+    std::string text;
+    if (!readWholeFile("card.paq", text)) return;
+    DataReader r("card.paq", std::move(text));
+    while (!r.atEnd()) {
+        const int rowLine = r.lineNumber();
+        int id = -1;
+        Card card;
+        r.number(id);
+        r.number(card.type);
+        for (int& cost : card.cost) r.number(cost);
+        r.number(card.sound);
+        r.number(card.useTime);
+        r.number(card.refillTime);
+        r.skip();
+        r.line(card.name, 0, "the card name");
+        r.line(card.text, 0, "the card text");
+        if (!r.ok()) return;
+        if (id < 0 || id >= MAXCARDS) {
+            r.warn(rowLine, "card id " + std::to_string(id) + " is outside 0.." + std::to_string(MAXCARDS - 1) +
+                   " and is skipped");
+            continue;
+        }
+        card.sound = soundOrSilence(r, rowLine, card.sound);
+        crd[id] = card;
+    }
+}
+
+void readDeckFile() {
+    std::ifstream file("deck.paq");
+    if (file) loadDeckInfo(file);
+}
+
+void readCredits() {
+    creditLines = 0;
+    std::ifstream file("credits.txt");
+    if (!file) {
+        hge->System_Log("Could not load credits file.");
+        hge->System_MessageBox("Could not load credits file.", "Error", MB_ICONSTOP | MB_SYSTEMMODAL);
+        return;
+    }
+    std::string line;
+    while (std::getline(file, line)) {
+        if (creditLines == MAXCREDITLINES) {
+            hge->System_Log("credits.txt: only the first %d lines are shown.", MAXCREDITLINES);
+            return;
+        }
+        credits[creditLines++] = line;
+    }
+}
+
+// atoi: leading blanks, an optional sign, the digits up to the first other character.
+int leadingNumber(const std::string& line) {
+    std::size_t i = 0;
+    while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+    int sign = 1;
+    if (i < line.size() && (line[i] == '-' || line[i] == '+')) sign = line[i++] == '-' ? -1 : 1;
+    long value = 0;
+    // Capped well above any card id, so a run of digits cannot overflow.
+    for (; i < line.size() && line[i] >= '0' && line[i] <= '9'; ++i)
+        if (value < 100000) value = value * 10 + (line[i] - '0');
+    return static_cast<int>(sign * value);
+}
+
+}  // namespace
+
+void loadDeckInfo(std::istream& in) {
+    int lineNo = 0;
+    std::string line;
+    for (int row = 0; row < MAXDECKROWS; ++row) {
+        const bool opponentRow = row >= MAXDECKS;
+        for (int i = -1; i < STARTINGCARDSINDECK; ++i) {
+            if (!std::getline(in, line)) {
+                hge->System_Log("deck.paq line %d: the file ends early; the remaining deck places stay as they were.",
+                                lineNo + 1);
+                return;
+            }
+            ++lineNo;
+            if (i < 0) continue;  // the deck's header line
+            int id = leadingNumber(line);
+            // An id the card table cannot hold, or -1 where no vehicle stands behind it,
+            // would index outside the card table during play: keep an empty place instead.
+            const bool valid = id >= 0 ? id < MAXCARDS : (id == -1 && !opponentRow);
+            if (!valid) {
+                hge->System_Log("deck.paq line %d: card id %d is not valid here and is left empty.", lineNo, id);
+                id = 0;
+            }
+            deckDB[row][i] = id;
+        }
+    }
+}
+
+void loadData() {
+    setFixedTables();
+    readDataFile();
+    readCardFile();
+    readDeckFile();
+    readCredits();
+}
