@@ -86,16 +86,78 @@ public:
     std::string endingText[40];
 };
 
-// A shot, bomb, hazard or other moving effect.
+class hgeParticleSystem;
+
+// A shot, bomb, hazard or other moving effect. The operations live in battle/shots.cpp.
 class Shot {
 public:
+    hgeRect rect;
+    hgeParticleSystem* ps = nullptr;  // owned by psmgr, valid while usesParticles and alive
+    float dx = 0, dy = 0;             // pattern velocity, px/s
+    float ax = 0, ay = 0;             // acceleration, px/s^2
+    float driftX = 0, driftY = 0;     // constant extra velocity, px/s
+    float lifetime = 0;               // seconds left; -1 until it leaves the field
+    float damage = 0;
+    float period = 0;                 // time scale of the motion pattern
+    float age = 0;                    // tenths of a second since creation
+    int dir = 0;                      // Y2E, O2E, Y2O or O2Y
+    int cond = 0;                     // C_* given to a player it hits, 0 none
+    int pattern = 0;                  // P_* shot pattern
+    int animIndex = 0;                // anim[] used when it has no particle system
     bool active = false;
+    bool bullet = false;              // a gun bullet: used up by its first enemy hit
+    bool usesParticles = false;
+
+    void create(hgeRect rect, bool bullet, int dir, float damage, float dx, float dy, float ax, float ay,
+                float lifetime, int cond, int look, bool usesParticles, int pattern, float period,
+                float driftX, float driftY);
+    bool IntersectsWith(hgeRect r) const;
 };
 
-// A regular enemy in one of the two fields.
+// A regular enemy in one of the two fields. Each live slot owns private copies of its
+// kind's two animations; copying a record copies them, so no two slots share one. The
+// operations live in battle/enemies.cpp.
 class Enemy {
 public:
+    hgeRect rect;
+    hgeAnimation* anim = nullptr;        // owned
+    hgeAnimation* deathAnim = nullptr;   // owned
+    hgeAnimation* attackAnim = nullptr;  // shared resource, never deleted here
+    std::string name;
+    int kind = 0;
+    int score = 0;
+    int killScore = 0;
+    int side = 0;
+    int hitSound = 0, deathSound = 0;
+    int wallType = -1;  // W_* touched at the last contact test, -1 none
+    int move = 0;       // motion pattern P_* 0..14
+    float attack = 0;
+    float hp = 0;
+    float maxHp = 0;
+    float dx = 0, dy = 0;
+    float ax = 0, ay = 0;
+    float driftX = 0, driftY = 0;
+    int itemPercent = 0;
+    float deathTimer = 0;
+    float flash = 0;
+    float attackChance = 0;
+    float attackTimer = 0;
+    float age = 0;
+    float period = 0;
+    float stuckTime = 0;
     bool active = false;
+    bool hasAttackAnim = false;
+    bool ghostly = false;
+
+    Enemy() = default;
+    Enemy(const Enemy& other);
+    Enemy& operator=(const Enemy& other);
+    ~Enemy();
+
+    void spawn(int kind, int side, hgeRect rect, int move, float dx, float dy, float ax, float ay,
+               float attackChance, float period, float driftX, float driftY, bool ghostly);
+    // Deletes the private animation copies; safe to call again.
+    void cleanup();
 };
 
 // A coin (kind C_R, C_G, C_B) or a bonus item (I_VICTUAL .. I_MULTICOIN) floating in a field.
