@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libphysfs-dev libstb-dev zlib1g-dev
-  libcairo2-dev fonts-dejavu-core libvorbis-dev
+  libcairo2-dev libfreetype-dev fonts-dejavu-core libvorbis-dev
   libgtest-dev
 )
 

@@ -1,0 +1,25 @@
+// Paints one texture: every sprite and animation frame that the script cuts from it,
+// each into its own rectangle, then encodes the sheet as PNG.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "assets/painters.h"
+#include "assets/res_script.h"
+
+struct SheetResult {
+    std::string png;
+    int width = 0;
+    int height = 0;
+    std::vector<std::string> unpainted;  // names with no painter (left transparent)
+    std::vector<std::string> overlaps;   // "a / b" where two cut rectangles overlap
+};
+
+SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterRegistry& painters);
+
+// Where frame n of an animation lies on a texture of the given width: along the first
+// row from x, then on following rows from the left edge (the toolkit's rule).
+void framePosition(const ResEntry& e, int textureWidth, int n, int& x, int& y);
+
+std::string encodePng(cairo_surface_t* surface);
