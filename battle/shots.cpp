@@ -125,7 +125,14 @@ void Shot::create(hgeRect rect_, bool bullet_, int dir_, float damage_, float dx
             ps = psmgr->SpawnPS(&psiGeneral[look], centerX(rect), centerY(rect));
         }
     }
-    if (!ps) active = false;
+    if (!ps) {
+        active = false;
+        return;
+    }
+    // A system that ended by itself may have been freed and its memory reused for this
+    // one: no other shot may go on steering it through a stale handle.
+    for (Shot& other : sh)
+        if (&other != this && other.ps == ps) other.ps = nullptr;
 }
 
 bool Shot::IntersectsWith(hgeRect r) const { return rect.Intersect(r); }

@@ -13,6 +13,11 @@ struct GameHooks {
     void (*initCredits)() = nullptr;
     void (*initEnding)() = nullptr;
     void (*initSelectOppScreen)() = nullptr;
+    // The screens the battle opens: pause (Escape) and the three ends of a round.
+    void (*initPauseScreen)() = nullptr;
+    void (*initGameOver)() = nullptr;
+    void (*initWinRound)() = nullptr;
+    void (*initWinMatch)() = nullptr;
 };
 
 extern GameHooks gameHooks;

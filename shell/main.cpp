@@ -1,3 +1,4 @@
+#include "battle/battle_frame.h"
 #include "cards/datafiles.h"
 #include "shell/hooks.h"
 #include "shell/startup.h"
@@ -5,5 +6,6 @@
 // The program's top: hands the higher layers' entry points to the shell, then runs it.
 int main() {
     gameHooks.loadData = loadData;
+    registerBattle();
     return WinMain();
 }

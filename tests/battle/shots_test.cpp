@@ -45,6 +45,21 @@ TEST_F(ShotsTest, ParticleLooksFallBackAndAMissingSystemAbandonsTheShot) {
     shotMovement(0.01f);
 }
 
+TEST_F(ShotsTest, NoTwoShotsSteerTheSameParticleSystem) {
+    auto shotWithParticles = [](float x) {
+        const int s = roomForMoreShots();
+        sh[s].create(hgeRect(x, 200, x + 10, 210), false, Y2E, 10, 0, 0, 0, 0, 5, 0, 1, true, P_LINEAR, 6, 0, 0);
+        return s;
+    };
+    // A shot's system ends by itself and its memory may serve the next shot's system.
+    const int first = shotWithParticles(200);
+    ASSERT_NE(sh[first].ps, nullptr);
+    psmgr->KillPS(sh[first].ps);
+    const int second = shotWithParticles(250);
+    ASSERT_NE(sh[second].ps, nullptr);
+    EXPECT_NE(sh[first].ps, sh[second].ps);
+}
+
 TEST_F(ShotsTest, UntimedShotsLeaveTheFieldMissilesSlideTimedShotsStayInside) {
     const int missile = makeShot(hgeRect(380, 300, 396, 316), Y2E, P_MISSILE, -1, 200, -50);
     const int bullet = makeShot(hgeRect(380, 320, 396, 336), Y2E, P_LINEAR, -1, 200, -50);

@@ -1,0 +1,24 @@
+// The vehicles: the human's keyboard and mouse, the opponent's randomised control, both
+// guns and the movement of both vehicles within their fields. The Player record's own
+// operations (getCurParticle, setAI, IntersectsWith) are defined in player.cpp too.
+#pragma once
+
+// Sides the battle simulates: both against opponents 0..6, only the human in the EX mission.
+int simulatedSides();
+
+// Once per battle frame: the human's keys and mouse, the opponent's decisions, both guns
+// and the movement of both vehicles.
+void playerMovement(float dt);
+
+// Acceleration per second of pl[side] this frame: boost, conditions and passives applied.
+float vehicleSpeed(int side);
+// One volley of pl[side]'s gun; stops early when the shot table is full.
+void fireVolley(int side);
+// The gun of pl[side] when its owner wants to fire: a volley and the cooldown, or the dud
+// sound while muted or stunned.
+void pullTrigger(int side, bool wantsToFire);
+// Starts or stops pl[side]'s boost flame as its boosting flag changed this frame.
+void updateBoostFlame(int side);
+
+// The opponent's decisions for this frame (opponent_ai.cpp).
+void opponentControl(float dt);

@@ -1,0 +1,405 @@
+#include "battle/setup.h"
+
+#include <algorithm>
+#include <string>
+
+#include "battle/enemies.h"
+#include "battle/player.h"
+#include "battle/shots.h"
+#include "battle/walls.h"
+#include "cards/conditions.h"
+#include "cards/decks.h"
+#include "cards/hand.h"
+#include "cards/opponents.h"
+#include "shell/geometry.h"
+#include "shell/modes.h"
+#include "shell/sound.h"
+#include "shell/text.h"
+#include "shell/world.h"
+#include "toolkit/hgeanim.h"
+#include "toolkit/hgefont.h"
+#include "toolkit/hgeparticle.h"
+#include "toolkit/hgepmanager.h"
+#include "toolkit/hgeresource.h"
+#include "toolkit/hgesprite.h"
+
+hgeFont* fontScore = nullptr;
+
+namespace {
+
+constexpr int BATTLEGROUP = 2;
+constexpr float BATTLESCROLL = 25;
+constexpr int NEWDECKSIZE = 50;
+// A vehicle whose animation is missing still needs a box that can be hit and steered.
+constexpr int FALLBACKVEHSIZE = 64;
+
+// Tempo, its growth step and the opening music of each match (row 7: the EX mission).
+struct MatchRow {
+    float pacing, pacing2;
+    const char* music;
+};
+constexpr MatchRow MATCHROWS[EXMISSION + 1] = {
+    {0.6f, 0.15f, "musix0STR"}, {0.75f, 0.15f, "musix1STR"}, {0.8f, 0.15f, "musix2MUS"},
+    {1.0f, 0.1f, "musix3MUS"},  {1.1f, 0.08f, "musix4MUS"},  {1.25f, 0.15f, "musix5MUS"},
+    {1.3f, 0.12f, "musix6STR"}, {2.0f, 0.05f, "musix0STR"},
+};
+
+// Music that changes at a round of a match; the first row that fits wins.
+struct RoundMusic {
+    int opp, round;
+    const char* music;
+};
+constexpr RoundMusic ROUNDMUSIC[] = {
+    {2, 3, "musix2aSTR"}, {3, 3, "musix3aMUS"}, {4, 3, "musix4aSTR"}, {5, 3, "musix5aSTR"},
+    {6, 2, "musix6aMUS"}, {6, 3, "musix1STR"},  {6, 5, "musix6STR"},  {6, 6, "musix6aMUS"},
+    {6, 7, "musix6bSTR"},
+};
+
+// The EX mission's scenery by round mod 24; a null music keeps the one playing.
+struct ExScene {
+    int round;
+    const char* background;
+    const char* music;
+};
+constexpr ExScene EXSCENES[] = {
+    {0, "bg0", "musix0STR"},   {2, "bg1", "musix1STR"},   {3, "bg1", "musix2MUS"},   {4, "bg2", nullptr},
+    {5, "bg2", "musix2aSTR"},  {6, "bg3", nullptr},       {7, "bg3", "musix3MUS"},   {9, "bg3a", "musix3aMUS"},
+    {11, "bg4", "musix4MUS"},  {12, "bg4a", "musix4aSTR"}, {14, "bg5", "musix5MUS"}, {16, "bg5a", "musix5aSTR"},
+    {18, "bg6", "musix6STR"},  {20, "bg6a", "musix6aMUS"}, {22, "bg6b", "musix1STR"}, {23, "bg6b", "musix6bSTR"},
+};
+constexpr int EXSCENECYCLE = 24;
+
+struct NamedSlot {
+    int index;
+    const char* name;
+};
+constexpr NamedSlot BATTLESPRITES[] = {
+    {21, "lifeBarFrame"}, {22, "lifeBar"}, {23, "fuelBar"}, {45, "roxy"}, {46, "spd"}, {47, "r2x"},
+    {48, "rflx"}, {49, "mute"}, {50, "frez"}, {51, "stun"}, {52, "zom"}, {53, "slow"}, {54, "sword"},
+    {55, "star"}, {68, "ring"}, {69, "upgradePoints"}, {70, "cost1"}, {71, "cost2"}, {72, "upgradeButton"},
+    {73, "okButton"}, {74, "halfDeathizer"}, {75, "deathizer"}, {76, "combo"}, {86, "heart"}, {87, "powerText"},
+};
+constexpr int BARSPRITES[] = {21, 22, 23};
+
+constexpr const char* BATTLEANIMS[ANIMSOFAR] = {
+    "coinRed", "coinGreen", "coinBlue", "wall8", "wall12", "wall13", "wall14", "missile1", "ring", "missile2",
+    "missile3", "missile4", "missile5", "bomb", "explosion", "tennis", "golf", "football", "basketball", "wreck",
+    "balloon", "balloon2", "elim", "packet", "boomer", "wave", "dice", "roulette", "rouletteBlock", "slots",
+    "cherry", "bar", "seven", "sax", "piano", "drum", "trumpet", "guitar", "fire", "dezo",
+    "lacto", "vowel", "y2k", "island", "choc", "door", "can", "saute", "sq1", "bfg1",
+    "bfg2", "tnt", "beamGreen", "beamRed", "partizan", "stupBeam", "rockSmash", "extendoVine", "toxiBomb", "qube",
+    "ivy", "egg", "harv", "chair", "electro", "electro", "cd", "axe", "plate", "fan",
+    "blade", "iceOrbix", "korvanZap", "shuriken3", "shuriken4", "deathMove", "suv", "gnome", "victual", "fuel",
+    "selfix", "gas2life", "coinMulti", "club", "clock", "fire2", "extendoVine2", "youWin", "opp1A", "opp2A",
+    "points200", "points500", "points1000",
+};
+
+// The human's HUD boxes; the opponent's set [20..35] is the same moved right.
+const hgeRect HUDBOXES[16] = {
+    {10, 32, 100, 152}, {10, 157, 100, 277}, {10, 282, 100, 402}, {0, 404, 100, 428},
+    {0, 432, 100, 445}, {0, 448, 100, 461}, {2, 466, 30, 490},   {36, 466, 64, 490},
+    {70, 466, 98, 490}, {2, 502, 98, 530},  {6, 536, 96, 552},   {0, 552, 16, 596},
+    {16, 560, 44, 588}, {48, 560, 76, 588}, {80, 560, 108, 588}, {8, 4, 168, 28},
+};
+constexpr float OPPHUDSHIFT[16] = {690, 690, 690, 660, 660, 690, 698, 696, 694, 696, 732, 772, 728, 668, 608, 660};
+
+hgeSprite* sprite(const std::string& name) { return myRes ? myRes->GetSprite(name.c_str()) : nullptr; }
+hgeAnimation* animation(const std::string& name) { return myRes ? myRes->GetAnimation(name.c_str()) : nullptr; }
+
+bool againstOpponent() { return selectedOpp < EXMISSION; }
+
+void bindBattleGraphics() {
+    if (myRes) myRes->Purge(BATTLEGROUP);
+    for (int n = 1; n <= 24; ++n)
+        if (enemyAnimDB[n]) enemyAnimDB[n]->Play();
+    fontScore = myRes ? myRes->GetFont(("fontScore" + itos(selectedOpp)).c_str()) : nullptr;
+    if (againstOpponent()) spr[0] = sprite("bg" + itos(selectedOpp));
+    for (int i = 1; i <= 9; ++i) spr[i] = sprite("card" + itos(i - 1));
+    for (const NamedSlot& s : BATTLESPRITES) spr[s.index] = sprite(s.name);
+    for (int i = 24; i <= 42; ++i) spr[i] = sprite("condIcon" + itos(i - 24));
+    for (int i = 56; i <= 67; ++i)
+        if (i != 64) spr[i] = sprite("wall" + itos(i - 56));
+    for (int i : BARSPRITES)
+        if (spr[i]) spr[i]->SetColor(0xFFFFFFFF);
+    for (int i = 0; i < ANIMSOFAR; ++i) {
+        anim[i] = animation(BATTLEANIMS[i]);
+        if (anim[i]) anim[i]->Play();
+    }
+    pl[0].spr = sprite("veh" + itos(selectedVeh));
+    pl[0].sprL = sprite("vehL" + itos(selectedVeh));
+    pl[0].sprR = sprite("vehR" + itos(selectedVeh));
+}
+
+void setHudBoxes() {
+    for (int i = 0; i < 16; ++i) {
+        pos[i] = HUDBOXES[i];
+        pos[20 + i] = addToRect(HUDBOXES[i], OPPHUDSHIFT[i], 0);
+    }
+    pos[50] = hgeRect(396, 0, 404, 600);
+    pos[51] = hgeRect(292, 16, 500, 120);
+}
+
+void copyVehicleStats() {
+    Player& p = pl[0];
+    const int v = selectedVeh;
+    p.speed = VEH_speed[v];
+    p.shotSpeed = VEH_shotSpeed[v];
+    p.power = VEH_power[v];
+    p.armor = VEH_armor[v];
+    p.rof = VEH_rof[v];
+    p.excel = VEH_excel[v];
+    p.heart = VEH_heart[v];
+    p.fuel = VEH_fuel[v];
+    p.redP = VEH_redP[v];
+    p.blueP = VEH_blueP[v];
+    p.greenP = VEH_greenP[v];
+    p.shotQty = VEH_shotQty[v];
+    p.powerEx = VEH_powerEx[v];
+    p.vehSizeX = VEH_vehSizeX[v];
+    p.vehSizeY = VEH_vehSizeY[v];
+}
+
+void setFields() {
+    if (againstOpponent()) {
+        pl[0].fieldLeft = LEFTBOUND;
+        pl[0].fieldRight = CENTERLINE;
+        pl[1].fieldLeft = CENTERLINE;
+        pl[1].fieldRight = RIGHTBOUND;
+    } else {
+        for (Player& p : pl) {
+            p.fieldLeft = LEFTBOUND;
+            p.fieldRight = SCREEN_WIDTH;
+        }
+    }
+}
+
+void clearMisc(Player& p) { std::fill(std::begin(p.misc), std::end(p.misc), 0.0f); }
+
+void clearShots() {
+    for (int s = 0; s < MAXSHOTS; ++s)
+        if (sh[s].active) removeShot(s);
+}
+
+void clearWalls() {
+    for (Wall& w : wall) w.active = false;
+}
+
+// The gun grows with the running score of the whole game.
+void setGunFromScore() {
+    Player& p = pl[0];
+    pl[0].shotLevel = pl[1].shotLevel = 0;
+    p.shotQty = VEH_shotQty[selectedVeh];
+    if (p.spr) p.spr->SetHotSpot(0, 0);
+    for (int threshold : {50000, 500000, 5000000})
+        if (totalScore >= threshold) ++p.shotLevel;
+    for (int threshold : {100000, 1000000, 10000000})
+        if (totalScore >= threshold) ++p.shotQty;
+    pl[0].getCurParticle(0);
+}
+
+void changeRoundMusic() {
+    for (const RoundMusic& m : ROUNDMUSIC) {
+        if (m.opp != selectedOpp || m.round != curRound) continue;
+        playBGM(m.music);
+        return;
+    }
+}
+
+void setOpponentForRound() {
+    Player& o = pl[1];
+    o.anim = animation("opp" + itos(selectedOpp) + itos(curRound));
+    if (o.anim) {
+        o.anim->Play();
+        o.anim->SetHotSpot(0, 0);
+    }
+    // Tables hold MAXROUNDS rounds; a longer match keeps using its last row.
+    const int r = std::clamp(curRound, 0, MAXROUNDS - 1);
+    const int opp = selectedOpp;
+    o.speed = OPP_speed[opp][r];
+    o.shotSpeed = OPP_shotSpeed[opp][r];
+    o.rof = OPP_rof[opp][r];
+    o.power = static_cast<float>(OPP_power[opp][r]);
+    o.armor = static_cast<float>(OPP_armor[opp][r]);
+    o.excel = static_cast<float>(OPP_excel[opp][r]);
+    o.heart = static_cast<float>(OPP_heart[opp][r]);
+    o.fuel = static_cast<float>(OPP_fuel[opp][r]);
+    o.redP = OPP_redP[opp][r];
+    o.blueP = OPP_blueP[opp][r];
+    o.greenP = OPP_greenP[opp][r];
+    o.shotQty = OPP_shotQty[opp][r];
+    o.powerEx = OPP_powerEx[opp][r];
+    o.vehSizeX = o.anim ? static_cast<int>(o.anim->GetWidth()) : FALLBACKVEHSIZE;
+    o.vehSizeY = o.anim ? static_cast<int>(o.anim->GetHeight()) : FALLBACKVEHSIZE;
+    if (pl[0].questNum == 2) {
+        o.armor *= 2;
+        o.power *= 3;
+        o.powerEx += 9;
+        o.rof -= 0.1f;
+    }
+    o.maxHeart = o.heart;
+    o.maxFuel = o.fuel;
+    o.rect = hgeRect(550.0f - o.vehSizeX, 580.0f - o.vehSizeY, 550, 580);
+    o.setAI();
+}
+
+void setExScene() {
+    const int step = curRound % EXSCENECYCLE;
+    for (const ExScene& s : EXSCENES) {
+        if (s.round != step) continue;
+        spr[0] = sprite(s.background);
+        if (s.music) playBGM(s.music);
+        break;
+    }
+    pl[1].rect = hgeRect(850, 650, 851, 651);
+    pl[0].highestRound = std::max(pl[0].highestRound, curRound + 1);
+}
+
+void setHumanForRound() {
+    Player& p = pl[0];
+    p.maxHeart = VEH_heart[selectedVeh];
+    p.maxFuel = VEH_fuel[selectedVeh];
+    p.heart = p.maxHeart;
+    p.fuel = p.maxFuel;
+    p.rect = hgeRect(250.0f - p.vehSizeX, 580.0f - p.vehSizeY, 250, 580);
+}
+
+void killInvincibility(int side) {
+    hgeParticleSystem*& ps = pr[side];
+    if (ps && psmgrX && psmgrX->IsPSAlive(ps)) psmgrX->KillPS(ps);
+    ps = nullptr;
+}
+
+void resetSideForRound(int side) {
+    Player& p = pl[side];
+    p.roundFlag1 = p.roundFlag2 = false;
+    p.boosting = p.wasBoosting = p.leanLeft = p.leanRight = false;
+    // A new round starts at rest in the new position.
+    p.velX = p.velY = 0;
+    p.invincTimer = 0;
+    killInvincibility(side);
+    p.lastHitEnemy = -1;
+    p.pendingDamage = 0;
+    resetHand(side);
+    p.comboCount = 1;
+    p.comboTimer = 0;
+    p.spawnTimer = hge->Random_Float(MINSPAWNINTERVAL, MAXSPAWNINTERVAL);
+}
+
+void clearBattleTables() {
+    clearShots();
+    clearWalls();
+    clearEnemies();
+    const float minLoss = pl[0].misc[M_MINLOSSAMT];
+    clearMisc(pl[0]);
+    clearMisc(pl[1]);
+    pl[0].misc[M_MINLOSSAMT] = minLoss;
+    if (againstOpponent()) pl[1].misc[M_TAR] = -1;
+    if (psmgr) psmgr->KillAll();
+    if (psmgrX) psmgrX->KillAll();
+    // Every running system is gone: no handle may point at one.
+    std::fill(std::begin(pr), std::end(pr), nullptr);
+    for (Shot& s : sh) s.ps = nullptr;
+}
+
+// Indices come from the selection screens and save files; out of range they would read
+// past the vehicle and opponent tables.
+void checkSelection() {
+    if (selectedVeh < 0 || selectedVeh >= MAXVEHICLES) {
+        hge->System_Log("Battle: vehicle %d does not exist; vehicle 0 is used.", selectedVeh);
+        selectedVeh = 0;
+    }
+    if (selectedOpp < 0 || selectedOpp > EXMISSION) {
+        hge->System_Log("Battle: opponent %d does not exist; opponent 0 is used.", selectedOpp);
+        selectedOpp = 0;
+    }
+}
+
+}  // namespace
+
+void initGame() {
+    checkSelection();
+    gameMode = MODE_GAME;
+    screenPos = 0;
+    scrollSpeed = BATTLESCROLL;
+    hge->System_SetState(HGE_HIDEMOUSE, true);
+    mouseMovedLeft = mouseMovedRight = mouseMovedUp = mouseMovedDown = false;
+    hge->Input_SetMousePos(CENTERLINE, SCREEN_HEIGHT / 2);
+
+    bindBattleGraphics();
+
+    clearShots();
+    clearEnemies();
+    for (Item& it : itm) it.active = false;
+    clearWalls();
+    clearMisc(pl[0]);
+    clearMisc(pl[1]);
+
+    if (newGame) {
+        playTime = 0;
+        totalScore = 0;
+        for (Player& p : pl) {
+            p.deckSize = NEWDECKSIZE;
+            p.highestCombo = 0;
+            p.highestRound = 0;
+            p.questNum = 1;
+        }
+        std::fill(std::begin(pl[0].killsByKind), std::end(pl[0].killsByKind), 0);
+        initNewDeck(0);
+    }
+
+    setHudBoxes();
+    copyVehicleStats();
+    for (Player& p : pl) p.velX = p.velY = 0;
+    setFields();
+    for (int side = 0; side < 2; ++side) {
+        Player& p = pl[side];
+        p.score = 0;
+        p.shotCooldown = 0;
+        p.moving = false;
+        clearPassives(side);
+        p.deckPos = 0;
+        std::fill(std::begin(p.textTimer), std::end(p.textTimer), 0.0f);
+    }
+
+    newGame = false;
+    curRound = 0;
+    if (againstOpponent()) pl[1].getCurParticle(1);
+    getCoinCapacity();
+    pl[1].deckSize = NEWDECKSIZE;
+    if (againstOpponent()) initNewDeck(1);
+
+    pl[0].misc[M_MINLOSSAMT] = static_cast<float>((selectedOpp + 2) / 2);
+
+    const MatchRow& row = MATCHROWS[selectedOpp];
+    pl[0].pacing = row.pacing;
+    pl[0].pacing2 = row.pacing2;
+    if (pl[0].questNum == 2 && againstOpponent()) pl[0].pacing *= 2;
+    playBGM(row.music);
+    initRound(false);
+}
+
+void initRound(bool retry) {
+    checkSelection();
+    pl[0].roundTime = 0;
+    if (againstOpponent()) {
+        if (selectedOpp > 2 && curRound == 3) spr[0] = sprite("bg" + itos(selectedOpp) + "a");
+        if (selectedOpp == 6 && curRound == 6) spr[0] = sprite("bg6b");
+        changeRoundMusic();
+    }
+    setGunFromScore();
+    if (againstOpponent()) setOpponentForRound();
+    else setExScene();
+    setHumanForRound();
+    for (int side = 0; side < 2; ++side) resetSideForRound(side);
+    clearBattleTables();
+
+    curOppName = getCurOppName();
+    progress = 0;
+
+    if (againstOpponent() && !retry) addOppCards();
+    shuffleDeck(0);
+    if (againstOpponent()) {
+        shuffleDeck(1);
+        getLevelLayout();
+    }
+}
