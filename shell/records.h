@@ -84,6 +84,11 @@ public:
     float misc[NUMMISC] = {};
     std::string text[4];
     std::string endingText[40];
+
+    // The operations live in battle/player.cpp.
+    void getCurParticle(int side);
+    void setAI();
+    bool IntersectsWith(hgeRect r) const;
 };
 
 class hgeParticleSystem;
