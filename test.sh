@@ -1,8 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test through CTest.
+# Installs what is missing, builds everything, runs the fuzz targets for a short while and
+# then every test through CTest.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
+
+# The readers of untrusted files (resource script, fonts, particle files) under libFuzzer,
+# about 20 seconds each; any finding fails the run and leaves its input in build-fuzz/.
+FUZZ_SECONDS=${KVB_FUZZ_SECONDS:-20}
+cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DKVB_FUZZ=ON -DKVB_BUILD_BENCH=OFF > /dev/null
+cmake --build build-fuzz -j2 --target fuzz_resource_script fuzz_font_file fuzz_particle_file
+for target in resource_script font_file particle_file; do
+  echo "Fuzzing $target for ${FUZZ_SECONDS} s"
+  if ! (cd build-fuzz && "./tests/fuzz_$target" -max_total_time="$FUZZ_SECONDS" -max_len=4096 \
+        -artifact_prefix="$PWD/" > "fuzz_$target.log" 2>&1); then
+    tail -40 "build-fuzz/fuzz_$target.log"
+    echo "fuzz_$target found a fault; the input that shows it is in build-fuzz/"
+    exit 1
+  fi
+  grep -E '^Done [0-9]+ runs' "build-fuzz/fuzz_$target.log" || true
+done
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build -j2
 cd build
