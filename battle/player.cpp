@@ -3,6 +3,7 @@
 #include "cards/conditions.h"
 #include "cards/hand.h"
 #include "cards/opponents.h"
+#include "platform/core/input_state.h"
 #include "shell/geometry.h"
 #include "shell/hooks.h"
 #include "shell/modes.h"
@@ -15,10 +16,6 @@
 
 namespace {
 
-constexpr int KEY_LBUTTON = 1, KEY_RBUTTON = 2, KEY_MBUTTON = 4;
-constexpr int KEY_ENTER = 13, KEY_ALT = 18, KEY_ESCAPE = 27;
-constexpr int KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40;
-constexpr int KEY_F1 = 112, KEY_F2 = 113;
 constexpr int INSTFROMBATTLE = 2;
 constexpr int DUDSOUND = 1, DUDCHANNEL = 3;
 constexpr int BOOSTFLAME = 2;
@@ -74,17 +71,17 @@ void handleKey(int k) {
     if (k == opt[OPT_KEYUSE1]) activateCard(0, 0);
     else if (k == opt[OPT_KEYUSE2]) activateCard(0, 1);
     else if (k == opt[OPT_KEYUSE3]) activateCard(0, 2);
-    else if (k == KEY_RBUTTON) activateCard(0, me.selCard);
-    else if (k == KEY_MBUTTON) discardCard(0, me.selCard);
+    else if (k == vk::RBUTTON) activateCard(0, me.selCard);
+    else if (k == vk::MBUTTON) discardCard(0, me.selCard);
     else if (k == opt[OPT_KEYDISCARD]) discardCard(0, me.selCard);
     else if (k == opt[OPT_KEYCHANGE]) me.selCard = (me.selCard + 1) % 3;
-    else if (k == KEY_ESCAPE) callHook(gameHooks.initPauseScreen);
-    else if (k == KEY_F1) {
+    else if (k == vk::ESCAPE) callHook(gameHooks.initPauseScreen);
+    else if (k == vk::F1) {
         me.misc[M_INST] = INSTFROMBATTLE;
         gameMode = MODE_INST;
-    } else if (k == KEY_F2) {
+    } else if (k == vk::F2) {
         me.showFps = !me.showFps;
-    } else if (k == KEY_ENTER && held(KEY_ALT)) {
+    } else if (k == vk::ENTER && held(vk::ALT)) {
         me.opt[OPT_FULLSCREEN] = (me.opt[OPT_FULLSCREEN] + 1) % 2;
         hge->System_SetState(HGE_WINDOWED, me.opt[OPT_FULLSCREEN] == 0);
     }
@@ -105,8 +102,8 @@ void steerHuman(float dt) {
     const float a = vehicleSpeed(0) * dt;
     const bool stup = me.cond[1] == C_STUP;
     const float sign = stup ? -1.0f : 1.0f;
-    const bool leftKey = optionHeld(OPT_KEYLEFT) || held(KEY_LEFT);
-    const bool rightKey = optionHeld(OPT_KEYRIGHT) || held(KEY_RIGHT);
+    const bool leftKey = optionHeld(OPT_KEYLEFT) || held(vk::LEFT);
+    const bool rightKey = optionHeld(OPT_KEYRIGHT) || held(vk::RIGHT);
     if (leftKey || mouseMovedLeft) {
         me.velX -= sign * a;
         me.moving = true;
@@ -117,11 +114,11 @@ void steerHuman(float dt) {
         me.moving = true;
         if (rightKey) (stup ? me.leanLeft : me.leanRight) = true;
     }
-    if (optionHeld(OPT_KEYUP) || held(KEY_UP) || mouseMovedUp) {
+    if (optionHeld(OPT_KEYUP) || held(vk::UP) || mouseMovedUp) {
         me.velY -= sign * a;
         me.moving = true;
     }
-    if (optionHeld(OPT_KEYDOWN) || held(KEY_DOWN) || mouseMovedDown) {
+    if (optionHeld(OPT_KEYDOWN) || held(vk::DOWN) || mouseMovedDown) {
         me.velY += sign * a;
         me.moving = true;
     }
@@ -277,7 +274,7 @@ void playerMovement(float dt) {
     me.boosting = optionHeld(OPT_KEYBOOST) && me.fuel > 0;
     steerHuman(dt);
     updateBoostFlame(0);
-    pullTrigger(0, optionHeld(OPT_KEYFIRE) || held(KEY_LBUTTON));
+    pullTrigger(0, optionHeld(OPT_KEYFIRE) || held(vk::LBUTTON));
     selectByWheel();
 
     if (selectedOpp < EXMISSION) opponentControl(dt);

@@ -13,7 +13,7 @@ constexpr int CAPSLOCK = 20, ESCAPE = 27, SPACE = 32, PGUP = 33, PGDN = 34, END 
 constexpr int LEFT = 37, UP = 38, RIGHT = 39, DOWN = 40, INSERT = 45, DEL = 46;
 constexpr int KEY0 = 48, KEYA = 65, LWIN = 91, RWIN = 92, APPS = 93;
 constexpr int NUMPAD0 = 96, MULTIPLY = 106, ADD = 107, SUBTRACT = 109, DECIMAL = 110, DIVIDE = 111;
-constexpr int F1 = 112, F12 = 123, NUMLOCK = 144, SCROLLLOCK = 145;
+constexpr int F1 = 112, F2 = 113, F12 = 123, NUMLOCK = 144, SCROLLLOCK = 145;
 constexpr int SEMICOLON = 186, EQUALS = 187, COMMA = 188, MINUS = 189, PERIOD = 190, SLASH = 191;
 constexpr int GRAVE = 192, LBRACKET = 219, BACKSLASH = 220, RBRACKET = 221, APOSTROPHE = 222;
 }  // namespace vk
