@@ -11,7 +11,7 @@
 #include "battle/setup.h"
 #include "battle/shots.h"
 #include "cards/datafiles.h"
-#include "platform/headless/headless_hge.h"
+#include "platform/headless/headless_engine.h"
 #include "shell/frame.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -24,7 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-HeadlessHGE* engine = nullptr;
+HeadlessEngine* engine = nullptr;
 
 void prepare() {
     const fs::path work = fs::temp_directory_path() / "kvb_bench_battle";

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "platform/headless/headless_hge.h"
+#include "platform/headless/headless_engine.h"
 #include "toolkit/hgepmanager.h"
 #include "toolkit/hgesprite.h"
 

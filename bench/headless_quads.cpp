@@ -1,6 +1,6 @@
 // Quad building and batching on the headless backend: the engine layer's own cost,
 // without any drawing.
-#include "platform/headless/headless_hge.h"
+#include "platform/headless/headless_engine.h"
 #include "quad_bench.h"
 
 int main() {
@@ -9,7 +9,7 @@ int main() {
         std::fprintf(stderr, "%s\n", hge->System_GetErrorMessage());
         return 1;
     }
-    HeadlessHGE* engine = headless();
+    HeadlessEngine* engine = headless();
     quadbench::runAll("Headless backend: building and batching", hge, [engine] { return long{engine->totals().batches}; });
     hge->System_Shutdown();
     hge->Release();

@@ -17,7 +17,7 @@ struct Result {
     int frames = 0;
 };
 
-inline void drawFrame(HGE* engine, HTEXTURE a, HTEXTURE b, int quads, int switchEvery, int frame) {
+inline void drawFrame(hgeEngine* engine, HTEXTURE a, HTEXTURE b, int quads, int switchEvery, int frame) {
     engine->Gfx_BeginScene();
     engine->Gfx_Clear(0);
     hgeQuad q{};
@@ -38,7 +38,7 @@ inline void drawFrame(HGE* engine, HTEXTURE a, HTEXTURE b, int quads, int switch
 
 // Runs frames for about a second (at least 5); drawCalls reads the backend's counter of
 // draw calls so far.
-inline Result measure(HGE* engine, HTEXTURE a, HTEXTURE b, int quads, int switchEvery,
+inline Result measure(hgeEngine* engine, HTEXTURE a, HTEXTURE b, int quads, int switchEvery,
                       const std::function<long()>& drawCalls) {
     using Clock = std::chrono::steady_clock;
     drawFrame(engine, a, b, quads, switchEvery, 0);
@@ -55,7 +55,7 @@ inline Result measure(HGE* engine, HTEXTURE a, HTEXTURE b, int quads, int switch
     return r;
 }
 
-inline void runAll(const char* title, HGE* engine, const std::function<long()>& drawCalls) {
+inline void runAll(const char* title, hgeEngine* engine, const std::function<long()>& drawCalls) {
     const HTARGET ta = engine->Target_Create(32, 32, false);
     const HTARGET tb = engine->Target_Create(32, 32, false);
     const HTEXTURE a = engine->Target_GetTexture(ta), b = engine->Target_GetTexture(tb);

@@ -2,7 +2,7 @@
 // the software renderer.
 #include <cstdlib>
 
-#include "platform/sdl/sdl_hge.h"
+#include "platform/sdl/sdl_engine.h"
 #include "quad_bench.h"
 
 int main() {
@@ -14,7 +14,7 @@ int main() {
         std::fprintf(stderr, "%s\n", hge->System_GetErrorMessage());
         return 1;
     }
-    SdlHGE* engine = sdlEngine();
+    SdlEngine* engine = sdlEngine();
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(SDL_GetRenderer(engine->window()), &info);
     const std::string title = std::string("SDL backend: video driver ") + SDL_GetCurrentVideoDriver() + ", renderer " + info.name;

@@ -61,9 +61,9 @@ enum hgeStringState { HGE_TITLE, HGE_LOGFILE, HGE_INIFILE };
 constexpr int MB_ICONSTOP = 0x10;
 constexpr int MB_SYSTEMMODAL = 0x1000;
 
-class HGE {
+class hgeEngine {
 public:
-    virtual ~HGE() = default;
+    virtual ~hgeEngine() = default;
 
     // Drops one reference; the engine is destroyed with the last one.
     virtual void Release() = 0;
@@ -155,7 +155,7 @@ public:
 
 // Creates the engine of the backend this program is linked with, or returns the existing
 // one with one more reference.
-HGE* hgeCreate(int version);
+hgeEngine* hgeCreate(int version);
 
 // The engine the game and the toolkit draw, play and read through.
-extern HGE* hge;
+extern hgeEngine* hge;

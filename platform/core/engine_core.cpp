@@ -8,7 +8,7 @@
 
 #include <stb/stb_image.h>
 
-HGE* hge = nullptr;
+hgeEngine* hge = nullptr;
 
 namespace {
 // Tests read the log from memory; a long run keeps only the newest lines.

@@ -29,7 +29,7 @@ struct TargetInfo {
     bool zbuffer = false;
 };
 
-class EngineCore : public HGE {
+class EngineCore : public hgeEngine {
 public:
     EngineCore();
     ~EngineCore() override;

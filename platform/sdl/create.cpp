@@ -1,20 +1,20 @@
-#include "platform/sdl/sdl_hge.h"
+#include "platform/sdl/sdl_engine.h"
 
 namespace {
-SdlHGE* instance = nullptr;
+SdlEngine* instance = nullptr;
 }
 
-HGE* hgeCreate(int /*version*/) {
+hgeEngine* hgeCreate(int /*version*/) {
     if (instance) {
         instance->addRef();
         return instance;
     }
-    instance = new SdlHGE;
+    instance = new SdlEngine;
     return instance;
 }
 
-SdlHGE* sdlEngine() { return instance; }
+SdlEngine* sdlEngine() { return instance; }
 
-void forgetSdlEngine(SdlHGE* engine) {
+void forgetSdlEngine(SdlEngine* engine) {
     if (instance == engine) instance = nullptr;
 }

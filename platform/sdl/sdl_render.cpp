@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "platform/sdl/sdl_hge.h"
+#include "platform/sdl/sdl_engine.h"
 #include "platform/sdl/sdl_png.h"
 
 // The batcher's vertices go to SDL_RenderGeometry as they are.
@@ -20,7 +20,7 @@ SDL_Texture* createTexture(SDL_Renderer* renderer, int access, int width, int he
 }
 }  // namespace
 
-void SdlHGE::drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int quadCount) {
+void SdlEngine::drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int quadCount) {
     if (!renderer_ || quadCount <= 0) return;
     const SDL_BlendMode mode = (blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
     const TextureInfo* info = reinterpret_cast<const TextureInfo*>(tex);
@@ -38,7 +38,7 @@ void SdlHGE::drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int qu
     renderRun(texture, mode, verts, quadCount);
 }
 
-void SdlHGE::renderRun(SDL_Texture* texture, SDL_BlendMode mode, const BatchVertex* verts, int quadCount) {
+void SdlEngine::renderRun(SDL_Texture* texture, SDL_BlendMode mode, const BatchVertex* verts, int quadCount) {
     const std::size_t indexCount = static_cast<std::size_t>(quadCount) * 6;
     for (int q = static_cast<int>(indices_.size() / 6); q < quadCount; ++q) {
         const int base = q * 4;
@@ -50,7 +50,7 @@ void SdlHGE::renderRun(SDL_Texture* texture, SDL_BlendMode mode, const BatchVert
     ++geometryCalls_;
 }
 
-bool SdlHGE::Gfx_BeginScene(HTARGET target) {
+bool SdlEngine::Gfx_BeginScene(HTARGET target) {
     if (!renderer_ || inScene_) return false;
     SDL_Texture* texture = nullptr;
     if (target) {
@@ -71,7 +71,7 @@ bool SdlHGE::Gfx_BeginScene(HTARGET target) {
     return true;
 }
 
-void SdlHGE::Gfx_EndScene() {
+void SdlEngine::Gfx_EndScene() {
     if (!inScene_) return;
     batcher_.flush();
     inScene_ = false;
@@ -86,7 +86,7 @@ void SdlHGE::Gfx_EndScene() {
     SDL_RenderPresent(renderer_);
 }
 
-void SdlHGE::Gfx_Clear(DWORD color) {
+void SdlEngine::Gfx_Clear(DWORD color) {
     if (!renderer_) return;
     batcher_.flush();
     const auto r = static_cast<Uint8>(GETR(color)), g = static_cast<Uint8>(GETG(color)),
@@ -111,7 +111,7 @@ void SdlHGE::Gfx_Clear(DWORD color) {
     }
 }
 
-void SdlHGE::Gfx_SetClipping(int x, int y, int w, int h) {
+void SdlEngine::Gfx_SetClipping(int x, int y, int w, int h) {
     batcher_.flush();
     if (!renderer_) return;
     clipping_ = w > 0 && h > 0;
@@ -119,14 +119,14 @@ void SdlHGE::Gfx_SetClipping(int x, int y, int w, int h) {
     SDL_RenderSetClipRect(renderer_, clipping_ ? &rect : nullptr);
 }
 
-SdlHGE::NativeTexture* SdlHGE::newNative() {
+SdlEngine::NativeTexture* SdlEngine::newNative() {
     auto owned = std::make_unique<NativeTexture>();
     NativeTexture* native = owned.get();
     natives_.emplace(native, std::move(owned));
     return native;
 }
 
-bool SdlHGE::createNativeTexture(TextureInfo& info, const std::uint8_t* rgba) {
+bool SdlEngine::createNativeTexture(TextureInfo& info, const std::uint8_t* rgba) {
     if (!renderer_) return false;
     SDL_Texture* texture = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, info.width, info.height);
     if (!texture) {
@@ -152,7 +152,7 @@ bool SdlHGE::createNativeTexture(TextureInfo& info, const std::uint8_t* rgba) {
     return true;
 }
 
-bool SdlHGE::createNativeTarget(TargetInfo& info) {
+bool SdlEngine::createNativeTarget(TargetInfo& info) {
     if (!renderer_) return false;
     SDL_Texture* texture = createTexture(renderer_, SDL_TEXTUREACCESS_TARGET, info.tex.width, info.tex.height);
     if (!texture) {
@@ -175,7 +175,7 @@ bool SdlHGE::createNativeTarget(TargetInfo& info) {
     return true;
 }
 
-void SdlHGE::freeNativeTexture(TextureInfo& info) {
+void SdlEngine::freeNativeTexture(TextureInfo& info) {
     auto* native = static_cast<NativeTexture*>(info.native);
     info.native = nullptr;
     const auto it = natives_.find(native);
@@ -185,7 +185,7 @@ void SdlHGE::freeNativeTexture(TextureInfo& info) {
     natives_.erase(it);
 }
 
-void SdlHGE::destroyDeviceTextures() {
+void SdlEngine::destroyDeviceTextures() {
     // The records stay, so a handle freed after shutdown is still harmless.
     for (auto& [key, native] : natives_) {
         if (native->texture) SDL_DestroyTexture(native->texture);
@@ -194,7 +194,7 @@ void SdlHGE::destroyDeviceTextures() {
     }
 }
 
-bool SdlHGE::readTarget(Uint32 format, std::vector<std::uint32_t>& pixels, int& width, int& height) {
+bool SdlEngine::readTarget(Uint32 format, std::vector<std::uint32_t>& pixels, int& width, int& height) {
     if (!renderer_) return false;
     batcher_.flush();
     // The canvas as shown: the logical viewport in window pixels (a target: all of it).
@@ -215,11 +215,11 @@ bool SdlHGE::readTarget(Uint32 format, std::vector<std::uint32_t>& pixels, int& 
     return true;
 }
 
-bool SdlHGE::readPixels(std::vector<std::uint32_t>& argb, int& width, int& height) {
+bool SdlEngine::readPixels(std::vector<std::uint32_t>& argb, int& width, int& height) {
     return readTarget(SDL_PIXELFORMAT_ARGB8888, argb, width, height);
 }
 
-void SdlHGE::System_Snapshot(const char* filename) {
+void SdlEngine::System_Snapshot(const char* filename) {
     if (!renderer_) {
         System_Log("Snapshot skipped: no window.");
         return;

@@ -1,7 +1,7 @@
 // The engine's sound calls: files come through Resource_Load, the mixer does the rest.
-#include "platform/sdl/sdl_hge.h"
+#include "platform/sdl/sdl_engine.h"
 
-std::uintptr_t SdlHGE::loadSound(const char* filename, bool asMusic) {
+std::uintptr_t SdlEngine::loadSound(const char* filename, bool asMusic) {
     if (!audio_.isOpen() || !filename) return 0;
     DWORD size = 0;
     void* bytes = Resource_Load(filename, &size);
@@ -15,19 +15,19 @@ std::uintptr_t SdlHGE::loadSound(const char* filename, bool asMusic) {
     return handle;
 }
 
-HEFFECT SdlHGE::Effect_Load(const char* filename) { return loadSound(filename, false); }
-void SdlHGE::Effect_Free(HEFFECT eff) { audio_.freeEffect(eff); }
-HCHANNEL SdlHGE::Effect_Play(HEFFECT eff) { return audio_.playEffect(eff); }
+HEFFECT SdlEngine::Effect_Load(const char* filename) { return loadSound(filename, false); }
+void SdlEngine::Effect_Free(HEFFECT eff) { audio_.freeEffect(eff); }
+HCHANNEL SdlEngine::Effect_Play(HEFFECT eff) { return audio_.playEffect(eff); }
 
-HMUSIC SdlHGE::Music_Load(const char* filename) { return loadSound(filename, true); }
-void SdlHGE::Music_Free(HMUSIC mus) { audio_.freeMusic(mus); }
-HCHANNEL SdlHGE::Music_Play(HMUSIC mus, bool loop) { return audio_.playMusic(mus, loop); }
+HMUSIC SdlEngine::Music_Load(const char* filename) { return loadSound(filename, true); }
+void SdlEngine::Music_Free(HMUSIC mus) { audio_.freeMusic(mus); }
+HCHANNEL SdlEngine::Music_Play(HMUSIC mus, bool loop) { return audio_.playMusic(mus, loop); }
 
 // A stream is music decoded as it plays, so it shares the music player.
-HSTREAM SdlHGE::Stream_Load(const char* filename) { return loadSound(filename, true); }
-void SdlHGE::Stream_Free(HSTREAM stream) { audio_.freeMusic(stream); }
-HCHANNEL SdlHGE::Stream_Play(HSTREAM stream, bool loop) { return audio_.playMusic(stream, loop); }
+HSTREAM SdlEngine::Stream_Load(const char* filename) { return loadSound(filename, true); }
+void SdlEngine::Stream_Free(HSTREAM stream) { audio_.freeMusic(stream); }
+HCHANNEL SdlEngine::Stream_Play(HSTREAM stream, bool loop) { return audio_.playMusic(stream, loop); }
 
-void SdlHGE::Channel_SetVolume(HCHANNEL chn, int volume) { audio_.setVolume(chn, volume); }
-void SdlHGE::Channel_Stop(HCHANNEL chn) { audio_.stop(chn); }
-bool SdlHGE::Channel_IsPlaying(HCHANNEL chn) { return audio_.isPlaying(chn); }
+void SdlEngine::Channel_SetVolume(HCHANNEL chn, int volume) { audio_.setVolume(chn, volume); }
+void SdlEngine::Channel_Stop(HCHANNEL chn) { audio_.stop(chn); }
+bool SdlEngine::Channel_IsPlaying(HCHANNEL chn) { return audio_.isPlaying(chn); }

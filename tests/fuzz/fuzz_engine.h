@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/headless/headless_hge.h"
+#include "platform/headless/headless_engine.h"
 
 inline std::string& fuzzFolder() {
     static std::string folder;

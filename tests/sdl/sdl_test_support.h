@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/hge.h"
-#include "platform/sdl/sdl_hge.h"
+#include "platform/sdl/sdl_engine.h"
 
 // A fresh directory, removed with everything in it.
 class TempDir {
@@ -38,7 +38,7 @@ protected:
     int runFrames(int maxFrames, std::function<bool(int)> frame);
     bool logContains(const std::string& text) const;
 
-    SdlHGE* engine = nullptr;
+    SdlEngine* engine = nullptr;
 };
 
 hgeQuad makeQuad(float x, float y, float w, float h, DWORD color, HTEXTURE tex = 0, int blend = BLEND_DEFAULT);

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/headless/headless_hge.h"
+#include "platform/headless/headless_engine.h"
 
 class EngineTest : public ::testing::Test {
 protected:
@@ -21,7 +21,7 @@ protected:
     // True when some log line contains `text`.
     bool logContains(const std::string& text) const;
 
-    HeadlessHGE* engine = nullptr;
+    HeadlessEngine* engine = nullptr;
     std::string workDir;
 
 private:

@@ -32,10 +32,10 @@ struct MessageBoxRecord {
     int style = 0;
 };
 
-class HeadlessHGE : public EngineCore {
+class HeadlessEngine : public EngineCore {
 public:
-    HeadlessHGE();
-    ~HeadlessHGE() override;
+    HeadlessEngine();
+    ~HeadlessEngine() override;
 
     bool System_Initiate() override;
     void System_Shutdown() override;
@@ -129,4 +129,4 @@ private:
 };
 
 // The headless engine made by hgeCreate, if one exists.
-HeadlessHGE* headless();
+HeadlessEngine* headless();

@@ -1,41 +1,41 @@
-#include "platform/headless/headless_hge.h"
+#include "platform/headless/headless_engine.h"
 
 #include <algorithm>
 
 namespace {
-HeadlessHGE* instance = nullptr;
+HeadlessEngine* instance = nullptr;
 }
 
-HGE* hgeCreate(int /*version*/) {
+hgeEngine* hgeCreate(int /*version*/) {
     if (instance) {
         instance->addRef();
         return instance;
     }
-    instance = new HeadlessHGE;
+    instance = new HeadlessEngine;
     return instance;
 }
 
-HeadlessHGE* headless() { return instance; }
+HeadlessEngine* headless() { return instance; }
 
-HeadlessHGE::HeadlessHGE() = default;
+HeadlessEngine::HeadlessEngine() = default;
 
-HeadlessHGE::~HeadlessHGE() {
+HeadlessEngine::~HeadlessEngine() {
     if (initiated_) System_Shutdown();
     if (instance == this) instance = nullptr;
 }
 
-bool HeadlessHGE::System_Initiate() {
+bool HeadlessEngine::System_Initiate() {
     initiated_ = true;
     return true;
 }
 
-void HeadlessHGE::System_Shutdown() {
+void HeadlessEngine::System_Shutdown() {
     initiated_ = false;
     channels_.clear();
     sounds_.clear();
 }
 
-bool HeadlessHGE::System_Start() {
+bool HeadlessEngine::System_Start() {
     if (!frameFunc_) {
         setError("System_Start: no frame function set.");
         return false;
@@ -45,7 +45,7 @@ bool HeadlessHGE::System_Start() {
     return true;
 }
 
-bool HeadlessHGE::runFrame(float dt) {
+bool HeadlessEngine::runFrame(float dt) {
     input_.beginFrame();
     advanceTimer(dt);
     ++framesRun_;
@@ -56,21 +56,21 @@ bool HeadlessHGE::runFrame(float dt) {
     return quit;
 }
 
-void HeadlessHGE::System_Snapshot(const char*) { System_Log("Snapshot skipped: no canvas without a window."); }
+void HeadlessEngine::System_Snapshot(const char*) { System_Log("Snapshot skipped: no canvas without a window."); }
 
-void HeadlessHGE::pressKey(int key) { input_.keyDown(key); }
-void HeadlessHGE::releaseKey(int key) { input_.keyUp(key); }
-void HeadlessHGE::tapKey(int key) {
+void HeadlessEngine::pressKey(int key) { input_.keyDown(key); }
+void HeadlessEngine::releaseKey(int key) { input_.keyUp(key); }
+void HeadlessEngine::tapKey(int key) {
     input_.keyDown(key);
     releaseAfterFrame_.push_back(key);
 }
-void HeadlessHGE::moveMouse(float x, float y) { input_.mouseMove(x, y); }
-void HeadlessHGE::turnWheel(int notches) { input_.wheel(notches); }
-void HeadlessHGE::Input_SetMousePos(float x, float y) { input_.mouseMove(x, y); }
+void HeadlessEngine::moveMouse(float x, float y) { input_.mouseMove(x, y); }
+void HeadlessEngine::turnWheel(int notches) { input_.wheel(notches); }
+void HeadlessEngine::Input_SetMousePos(float x, float y) { input_.mouseMove(x, y); }
 
 // --- Sound: remembered, never heard ---
 
-HEFFECT HeadlessHGE::Effect_Load(const char* filename) {
+HEFFECT HeadlessEngine::Effect_Load(const char* filename) {
     DWORD size = 0;
     void* data = Resource_Load(filename, &size);
     if (!data) return 0;
@@ -78,16 +78,16 @@ HEFFECT HeadlessHGE::Effect_Load(const char* filename) {
     sounds_[nextSound_] = filename;
     return nextSound_++;
 }
-void HeadlessHGE::Effect_Free(HEFFECT eff) { sounds_.erase(eff); }
-HCHANNEL HeadlessHGE::Effect_Play(HEFFECT eff) { return play(HeadlessChannel::EFFECT, eff, false); }
-HMUSIC HeadlessHGE::Music_Load(const char* filename) { return Effect_Load(filename); }
-void HeadlessHGE::Music_Free(HMUSIC mus) { sounds_.erase(mus); }
-HCHANNEL HeadlessHGE::Music_Play(HMUSIC mus, bool loop) { return play(HeadlessChannel::MUSIC, mus, loop); }
-HSTREAM HeadlessHGE::Stream_Load(const char* filename) { return Effect_Load(filename); }
-void HeadlessHGE::Stream_Free(HSTREAM stream) { sounds_.erase(stream); }
-HCHANNEL HeadlessHGE::Stream_Play(HSTREAM stream, bool loop) { return play(HeadlessChannel::STREAM, stream, loop); }
+void HeadlessEngine::Effect_Free(HEFFECT eff) { sounds_.erase(eff); }
+HCHANNEL HeadlessEngine::Effect_Play(HEFFECT eff) { return play(HeadlessChannel::EFFECT, eff, false); }
+HMUSIC HeadlessEngine::Music_Load(const char* filename) { return Effect_Load(filename); }
+void HeadlessEngine::Music_Free(HMUSIC mus) { sounds_.erase(mus); }
+HCHANNEL HeadlessEngine::Music_Play(HMUSIC mus, bool loop) { return play(HeadlessChannel::MUSIC, mus, loop); }
+HSTREAM HeadlessEngine::Stream_Load(const char* filename) { return Effect_Load(filename); }
+void HeadlessEngine::Stream_Free(HSTREAM stream) { sounds_.erase(stream); }
+HCHANNEL HeadlessEngine::Stream_Play(HSTREAM stream, bool loop) { return play(HeadlessChannel::STREAM, stream, loop); }
 
-HCHANNEL HeadlessHGE::play(HeadlessChannel::Kind kind, std::uintptr_t sound, bool loop) {
+HCHANNEL HeadlessEngine::play(HeadlessChannel::Kind kind, std::uintptr_t sound, bool loop) {
     const auto it = sounds_.find(sound);
     if (it == sounds_.end()) return 0;
     // Music and streams share one player, as on the real backend.
@@ -102,29 +102,29 @@ HCHANNEL HeadlessHGE::play(HeadlessChannel::Kind kind, std::uintptr_t sound, boo
     return nextChannel_++;
 }
 
-void HeadlessHGE::Channel_SetVolume(HCHANNEL chn, int volume) {
+void HeadlessEngine::Channel_SetVolume(HCHANNEL chn, int volume) {
     const auto it = channels_.find(chn);
     if (it != channels_.end()) it->second.volume = std::clamp(volume, 0, 100);
 }
 
-void HeadlessHGE::Channel_Stop(HCHANNEL chn) {
+void HeadlessEngine::Channel_Stop(HCHANNEL chn) {
     const auto it = channels_.find(chn);
     if (it != channels_.end()) it->second.playing = false;
 }
 
-bool HeadlessHGE::Channel_IsPlaying(HCHANNEL chn) {
+bool HeadlessEngine::Channel_IsPlaying(HCHANNEL chn) {
     const auto it = channels_.find(chn);
     return it != channels_.end() && it->second.playing;
 }
 
-const HeadlessChannel* HeadlessHGE::channel(HCHANNEL chn) const {
+const HeadlessChannel* HeadlessEngine::channel(HCHANNEL chn) const {
     const auto it = channels_.find(chn);
     return it == channels_.end() ? nullptr : &it->second;
 }
 
 // --- Drawing: counted and optionally recorded ---
 
-bool HeadlessHGE::Gfx_BeginScene(HTARGET) {
+bool HeadlessEngine::Gfx_BeginScene(HTARGET) {
     if (inScene_) return false;
     inScene_ = true;
     scene_ = DrawCounters{};
@@ -132,7 +132,7 @@ bool HeadlessHGE::Gfx_BeginScene(HTARGET) {
     return true;
 }
 
-void HeadlessHGE::Gfx_EndScene() {
+void HeadlessEngine::Gfx_EndScene() {
     if (!inScene_) return;
     batcher_.flush();
     inScene_ = false;
@@ -143,12 +143,12 @@ void HeadlessHGE::Gfx_EndScene() {
     totals_.clears += scene_.clears;
 }
 
-void HeadlessHGE::Gfx_Clear(DWORD) {
+void HeadlessEngine::Gfx_Clear(DWORD) {
     batcher_.flush();
     ++scene_.clears;
 }
 
-void HeadlessHGE::Gfx_RenderLine(float x1, float y1, float x2, float y2, DWORD color, float z) {
+void HeadlessEngine::Gfx_RenderLine(float x1, float y1, float x2, float y2, DWORD color, float z) {
     ++scene_.lines;
     EngineCore::Gfx_RenderLine(x1, y1, x2, y2, color, z);
     if (recording_) {
@@ -161,30 +161,30 @@ void HeadlessHGE::Gfx_RenderLine(float x1, float y1, float x2, float y2, DWORD c
     }
 }
 
-void HeadlessHGE::Gfx_RenderQuad(const hgeQuad* quad) {
+void HeadlessEngine::Gfx_RenderQuad(const hgeQuad* quad) {
     if (!quad) return;
     ++scene_.quads;
     if (recording_) recorded_.push_back(*quad);
     batcher_.add(*quad);
 }
 
-void HeadlessHGE::Gfx_SetClipping(int, int, int, int) { batcher_.flush(); }
+void HeadlessEngine::Gfx_SetClipping(int, int, int, int) { batcher_.flush(); }
 
-void HeadlessHGE::drawBatch(HTEXTURE, int, const BatchVertex*, int) { ++scene_.batches; }
+void HeadlessEngine::drawBatch(HTEXTURE, int, const BatchVertex*, int) { ++scene_.batches; }
 
-bool HeadlessHGE::createNativeTexture(TextureInfo&, const std::uint8_t*) {
+bool HeadlessEngine::createNativeTexture(TextureInfo&, const std::uint8_t*) {
     ++texturesLoaded_;
     return true;
 }
 
-bool HeadlessHGE::createNativeTarget(TargetInfo&) { return true; }
-void HeadlessHGE::freeNativeTexture(TextureInfo&) {}
+bool HeadlessEngine::createNativeTarget(TargetInfo&) { return true; }
+void HeadlessEngine::freeNativeTexture(TextureInfo&) {}
 
-void HeadlessHGE::showMessageBox(const char* text, const char* caption, int style) {
+void HeadlessEngine::showMessageBox(const char* text, const char* caption, int style) {
     messageBoxes_.push_back({text, caption, style});
 }
 
-void HeadlessHGE::resetCounters() {
+void HeadlessEngine::resetCounters() {
     scene_ = lastScene_ = totals_ = DrawCounters{};
     texturesLoaded_ = 0;
     recorded_.clear();

@@ -1,4 +1,4 @@
-#include "platform/sdl/sdl_hge.h"
+#include "platform/sdl/sdl_engine.h"
 
 #include <string_view>
 
@@ -14,14 +14,14 @@ bool isHeadlessVideoDriver(const char* driver) {
 }
 }  // namespace
 
-SdlHGE::SdlHGE() = default;
+SdlEngine::SdlEngine() = default;
 
-SdlHGE::~SdlHGE() {
+SdlEngine::~SdlEngine() {
     if (sdlStarted_) System_Shutdown();
     forgetSdlEngine(this);
 }
 
-bool SdlHGE::System_Initiate() {
+bool SdlEngine::System_Initiate() {
     if (initiated_) return true;
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         setError(std::string("Cannot start the video system: ") + SDL_GetError());
@@ -47,7 +47,7 @@ bool SdlHGE::System_Initiate() {
     return true;
 }
 
-bool SdlHGE::createWindow() {
+bool SdlEngine::createWindow() {
     const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, screenWidth_,
                                screenHeight_, flags);
@@ -78,7 +78,7 @@ bool SdlHGE::createWindow() {
     return true;
 }
 
-void SdlHGE::System_Shutdown() {
+void SdlEngine::System_Shutdown() {
     if (!sdlStarted_) return;
     batcher_.flush();
     audio_.close();
@@ -98,7 +98,7 @@ void SdlHGE::System_Shutdown() {
     snapshotPending_ = false;
 }
 
-bool SdlHGE::System_Start() {
+bool SdlEngine::System_Start() {
     if (!initiated_) {
         setError("System_Start: the engine is not initiated.");
         return false;
@@ -119,7 +119,7 @@ bool SdlHGE::System_Start() {
     return true;
 }
 
-bool SdlHGE::pumpEvents() {
+bool SdlEngine::pumpEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
@@ -149,27 +149,27 @@ bool SdlHGE::pumpEvents() {
     return true;
 }
 
-void SdlHGE::applyWindowMode() {
+void SdlEngine::applyWindowMode() {
     if (!window_) return;
     if (SDL_SetWindowFullscreen(window_, windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
         System_Log("Cannot change the window mode: %s", SDL_GetError());
 }
 
-void SdlHGE::onStateChanged(hgeBoolState state) {
+void SdlEngine::onStateChanged(hgeBoolState state) {
     if (!window_) return;
     if (state == HGE_WINDOWED) applyWindowMode();
     else if (state == HGE_HIDEMOUSE) SDL_ShowCursor(hideMouse_ ? SDL_DISABLE : SDL_ENABLE);
 }
 
-void SdlHGE::onStateChanged(hgeIntState state) {
+void SdlEngine::onStateChanged(hgeIntState state) {
     if (state == HGE_FXVOLUME) audio_.setEffectVolume(fxVolume_);
 }
 
-void SdlHGE::onStateChanged(hgeStringState state) {
+void SdlEngine::onStateChanged(hgeStringState state) {
     if (state == HGE_TITLE && window_) SDL_SetWindowTitle(window_, title_.c_str());
 }
 
-void SdlHGE::showMessageBox(const char* text, const char* caption, int /*style*/) {
+void SdlEngine::showMessageBox(const char* text, const char* caption, int /*style*/) {
     // Without a display nobody could close the box; the text is already in the log.
     const char* driver = SDL_GetCurrentVideoDriver();
     if (isHeadlessVideoDriver(driver ? driver : SDL_getenv("SDL_VIDEODRIVER"))) return;
@@ -177,7 +177,7 @@ void SdlHGE::showMessageBox(const char* text, const char* caption, int /*style*/
         System_Log("The message box could not be shown: %s", SDL_GetError());
 }
 
-void SdlHGE::Input_SetMousePos(float x, float y) {
+void SdlEngine::Input_SetMousePos(float x, float y) {
     input_.mouseMove(x, y);
     if (!renderer_ || !window_) return;
     int windowX = 0, windowY = 0;

@@ -15,10 +15,10 @@
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_input.h"
 
-class SdlHGE : public EngineCore {
+class SdlEngine : public EngineCore {
 public:
-    SdlHGE();
-    ~SdlHGE() override;
+    SdlEngine();
+    ~SdlEngine() override;
 
     bool System_Initiate() override;
     void System_Shutdown() override;
@@ -107,6 +107,6 @@ private:
 };
 
 // The SDL engine behind `hge`, for tests and tools (null when none exists).
-SdlHGE* sdlEngine();
+SdlEngine* sdlEngine();
 // Called as an engine is destroyed, so hgeCreate makes a fresh one next time.
-void forgetSdlEngine(SdlHGE* engine);
+void forgetSdlEngine(SdlEngine* engine);
