@@ -100,46 +100,6 @@ void RResource::Free() {
     size = 0;
 }
 
-std::uintptr_t RTexture::Get(hgeResourceManager*) {
-    if (!handle) handle = hge->Texture_Load(filename.c_str());
-    return handle;
-}
-
-void RTexture::Free() {
-    if (handle) hge->Texture_Free(handle);
-    handle = 0;
-}
-
-std::uintptr_t REffect::Get(hgeResourceManager*) {
-    if (!handle) handle = hge->Effect_Load(filename.c_str());
-    return handle;
-}
-
-void REffect::Free() {
-    if (handle) hge->Effect_Free(handle);
-    handle = 0;
-}
-
-std::uintptr_t RMusic::Get(hgeResourceManager*) {
-    if (!handle) handle = hge->Music_Load(filename.c_str());
-    return handle;
-}
-
-void RMusic::Free() {
-    if (handle) hge->Music_Free(handle);
-    handle = 0;
-}
-
-std::uintptr_t RStream::Get(hgeResourceManager*) {
-    if (!handle) handle = hge->Stream_Load(filename.c_str());
-    return handle;
-}
-
-void RStream::Free() {
-    if (handle) hge->Stream_Free(handle);
-    handle = 0;
-}
-
 std::uintptr_t RTarget::Get(hgeResourceManager*) {
     if (!handle) handle = hge->Target_Create(width, height, zbuffer);
     return handle;

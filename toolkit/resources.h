@@ -72,32 +72,38 @@ struct RResource : RFileDesc {
     void Free() override;
 };
 
-struct RTexture : RFileDesc {
-    static void Parse(hgeResourceManager* rm, RScriptParser* parser, const std::string& name,
-                      const std::string& basename);
-    std::uintptr_t Get(hgeResourceManager* rm) override;
-    void Free() override;
+// A file type whose object the engine loads and frees by file name; only the pair of
+// engine calls differs between textures, sounds, music and streams.
+template <std::uintptr_t (hgeEngine::*Load)(const char*), void (hgeEngine::*Unload)(std::uintptr_t)>
+struct REngineFile : RFileDesc {
+    std::uintptr_t Get(hgeResourceManager*) override {
+        if (!handle) handle = (hge->*Load)(filename.c_str());
+        return handle;
+    }
+    void Free() override {
+        if (handle) (hge->*Unload)(handle);
+        handle = 0;
+    }
 };
 
-struct REffect : RFileDesc {
+struct RTexture : REngineFile<&hgeEngine::Texture_Load, &hgeEngine::Texture_Free> {
     static void Parse(hgeResourceManager* rm, RScriptParser* parser, const std::string& name,
                       const std::string& basename);
-    std::uintptr_t Get(hgeResourceManager* rm) override;
-    void Free() override;
 };
 
-struct RMusic : RFileDesc {
+struct REffect : REngineFile<&hgeEngine::Effect_Load, &hgeEngine::Effect_Free> {
     static void Parse(hgeResourceManager* rm, RScriptParser* parser, const std::string& name,
                       const std::string& basename);
-    std::uintptr_t Get(hgeResourceManager* rm) override;
-    void Free() override;
 };
 
-struct RStream : RFileDesc {
+struct RMusic : REngineFile<&hgeEngine::Music_Load, &hgeEngine::Music_Free> {
     static void Parse(hgeResourceManager* rm, RScriptParser* parser, const std::string& name,
                       const std::string& basename);
-    std::uintptr_t Get(hgeResourceManager* rm) override;
-    void Free() override;
+};
+
+struct RStream : REngineFile<&hgeEngine::Stream_Load, &hgeEngine::Stream_Free> {
+    static void Parse(hgeResourceManager* rm, RScriptParser* parser, const std::string& name,
+                      const std::string& basename);
 };
 
 struct RTarget : ResDesc {
