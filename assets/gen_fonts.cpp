@@ -30,7 +30,7 @@ bool styleFor(const std::string& name, FontStyle& s) {
     if (name == "font1")
         s = {Face::SANS_BOLD, 19, 24, 1.2, 18.5, false, false};
     else if (name == "fontSmall1")
-        s = {Face::SANS_BOLD, 10, 13, 0.0, 10, false, false};
+        s = {Face::SANS_BOLD, 10, 13, 1.0, 10, false, false};
     else if (name == "fontSmall2")
         s = {Face::CONDENSED, 10, 12, 0.0, 9.5, false, false};
     else if (name == "fontArial")

@@ -8,9 +8,11 @@
 
 namespace {
 
+// A hollow border: light rim with ink edges, transparent middle. The game stretches it
+// over bars 28 high and around cards 128 high, so the rim is kept thin: it must frame a
+// card without covering its name.
 void frameOnly(cairo_t* cr, const Frame& f) {
-    // A hollow border: light rim with ink edges, transparent middle.
-    const double b = std::max(2.0, std::min(f.w, f.h) * 0.12);
+    const double b = 3;
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     roundRect(cr, 0.5, 0.5, f.w - 1, f.h - 1, b * 1.5);
     roundRect(cr, b, b, f.w - 2 * b, f.h - 2 * b, b * 0.6);

@@ -89,7 +89,7 @@ DWORD textColor(int slot) {
         const int b = hge->Random_Int(0, 255);
         return ARGB(255, r, g, b);
     }
-    return colorCycle[slot - 1][cycleNum & 3];
+    return cycleColor(slot - 1);
 }
 
 }  // namespace

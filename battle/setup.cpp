@@ -74,12 +74,14 @@ struct NamedSlot {
     const char* name;
 };
 constexpr NamedSlot BATTLESPRITES[] = {
-    {21, "lifeBarFrame"}, {22, "lifeBar"}, {23, "fuelBar"}, {45, "roxy"}, {46, "spd"}, {47, "r2x"},
-    {48, "rflx"}, {49, "mute"}, {50, "frez"}, {51, "stun"}, {52, "zom"}, {53, "slow"}, {54, "sword"},
-    {55, "star"}, {68, "ring"}, {69, "upgradePoints"}, {70, "cost1"}, {71, "cost2"}, {72, "upgradeButton"},
-    {73, "okButton"}, {74, "halfDeathizer"}, {75, "deathizer"}, {76, "combo"}, {86, "heart"}, {87, "powerText"},
+    {SPR_LIFEBARFRAME, "lifeBarFrame"}, {SPR_LIFEBAR, "lifeBar"}, {SPR_FUELBAR, "fuelBar"}, {SPR_ROXY, "roxy"},
+    {SPR_SPD, "spd"}, {SPR_R2X, "r2x"}, {SPR_RFLX, "rflx"}, {SPR_MUTE, "mute"}, {SPR_FREZ, "frez"},
+    {SPR_STUN, "stun"}, {SPR_ZOM, "zom"}, {SPR_SLOW, "slow"}, {SPR_SWORD, "sword"}, {SPR_STAR, "star"},
+    {SPR_RING, "ring"}, {SPR_UPGRADEPOINTS, "upgradePoints"}, {SPR_COST1, "cost1"}, {SPR_COST2, "cost2"},
+    {SPR_UPGRADEBUTTON, "upgradeButton"}, {SPR_OKBUTTON, "okButton"}, {SPR_HALFDEATHIZER, "halfDeathizer"},
+    {SPR_DEATHIZER, "deathizer"}, {SPR_COMBO, "combo"}, {SPR_HEART, "heart"}, {SPR_POWERTEXT, "powerText"},
 };
-constexpr int BARSPRITES[] = {21, 22, 23};
+constexpr int BARSPRITES[] = {SPR_LIFEBARFRAME, SPR_LIFEBAR, SPR_FUELBAR};
 
 constexpr const char* BATTLEANIMS[ANIMSOFAR] = {
     "coinRed", "coinGreen", "coinBlue", "wall8", "wall12", "wall13", "wall14", "missile1", "ring", "missile2",
@@ -113,12 +115,12 @@ void bindBattleGraphics() {
     for (int n = 1; n <= 24; ++n)
         if (enemyAnimDB[n]) enemyAnimDB[n]->Play();
     fontScore = myRes ? myRes->GetFont(("fontScore" + itos(selectedOpp)).c_str()) : nullptr;
-    if (againstOpponent()) spr[0] = sprite("bg" + itos(selectedOpp));
-    for (int i = 1; i <= 9; ++i) spr[i] = sprite("card" + itos(i - 1));
+    if (againstOpponent()) spr[SPR_BG] = sprite("bg" + itos(selectedOpp));
+    for (int i = 0; i <= 8; ++i) spr[SPR_CARDFRAME + i] = sprite("card" + itos(i));
     for (const NamedSlot& s : BATTLESPRITES) spr[s.index] = sprite(s.name);
-    for (int i = 24; i <= 42; ++i) spr[i] = sprite("condIcon" + itos(i - 24));
-    for (int i = 56; i <= 67; ++i)
-        if (i != 64) spr[i] = sprite("wall" + itos(i - 56));
+    for (int i = 0; i < MAXCONDS; ++i) spr[SPR_CONDICON + i] = sprite("condIcon" + itos(i));
+    for (int type = W_PAPER; type <= W_STAIRS; ++type)
+        if (type != W_ZOMZAP) spr[SPR_WALL + type] = sprite("wall" + itos(type));
     for (int i : BARSPRITES)
         if (spr[i]) spr[i]->SetColor(0xFFFFFFFF);
     for (int i = 0; i < ANIMSOFAR; ++i) {
@@ -246,7 +248,7 @@ void setExScene() {
     const int step = curRound % EXSCENECYCLE;
     for (const ExScene& s : EXSCENES) {
         if (s.round != step) continue;
-        spr[0] = sprite(s.background);
+        spr[SPR_BG] = sprite(s.background);
         if (s.music) playBGM(s.music);
         break;
     }
@@ -382,8 +384,8 @@ void initRound(bool retry) {
     checkSelection();
     pl[0].roundTime = 0;
     if (againstOpponent()) {
-        if (selectedOpp > 2 && curRound == 3) spr[0] = sprite("bg" + itos(selectedOpp) + "a");
-        if (selectedOpp == 6 && curRound == 6) spr[0] = sprite("bg6b");
+        if (selectedOpp > 2 && curRound == 3) spr[SPR_BG] = sprite("bg" + itos(selectedOpp) + "a");
+        if (selectedOpp == 6 && curRound == 6) spr[SPR_BG] = sprite("bg6b");
         changeRoundMusic();
     }
     setGunFromScore();

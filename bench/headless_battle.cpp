@@ -18,6 +18,7 @@
 #include "shell/world.h"
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgepmanager.h"
+#include "tools/battle_bot.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -129,7 +130,7 @@ void heaviestFrame() {
     engine->releaseKey(vk::SPACE);
 }
 
-// Plays whole matches with a bot that fires, weaves and plays cards, until each ends.
+// Plays whole matches with the stand-in player, until each ends.
 void wholeMatches() {
     double simulated = 0, wall_ = 0;
     for (int opp = 0; opp < MAXOPPONENTS; ++opp) {
@@ -142,16 +143,11 @@ void wholeMatches() {
                 gameMode = MODE_GAME;
                 initRound(false);
             }
-            engine->pressKey(vk::SPACE);
             for (int f = 0; f < 60000 && gameMode == MODE_GAME; ++f, ++frames) {
-                if (f % 200 == 0) {
-                    engine->releaseKey('A');
-                    engine->releaseKey('D');
-                    engine->pressKey((f / 200) % 2 == 0 ? 'A' : 'D');
-                }
-                if (f % 150 == 0) engine->tapKey('1' + (f / 150) % 3);
+                botFrame(*engine, f);
                 engine->runFrame(0.01f);
             }
+            botRelease(*engine);
             if (gameMode == MODE_GAMEOVER) break;
         }
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();

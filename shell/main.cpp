@@ -1,5 +1,6 @@
 #include "battle/battle_frame.h"
 #include "cards/datafiles.h"
+#include "screens/screens.h"
 #include "shell/hooks.h"
 #include "shell/startup.h"
 
@@ -7,5 +8,6 @@
 int main() {
     gameHooks.loadData = loadData;
     registerBattle();
+    registerScreens();
     return WinMain();
 }

@@ -186,3 +186,5 @@ void resetWorld() {
     xparency = 0;
     curOppName.clear();
 }
+
+DWORD cycleColor(int k) { return colorCycle[k & (MAXCOLORCYCLES - 1)][cycleNum & (COLORSPERCYCLE - 1)]; }

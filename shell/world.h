@@ -93,6 +93,8 @@ extern std::string wpnDesc[MAXVEHICLES];
 extern std::string credits[MAXCREDITLINES];
 extern int creditLines;
 extern DWORD colorCycle[MAXCOLORCYCLES][COLORSPERCYCLE];
+// The current colour of cycle k (0 reds, 1 blues, 2 whites, 3 yellow to green).
+DWORD cycleColor(int k);
 
 // Scalar state shared across the game.
 extern int gameMode;

@@ -90,9 +90,11 @@ hgeSprite* hgeFont::GetSprite(unsigned char ch) const {
     return glyphs_['?'].get();
 }
 
-float hgeFont::GetStringWidth(const char* text) const {
+float hgeFont::GetStringWidth(const char* text) const { return GetStringWidth(text, std::size_t(-1)); }
+
+float hgeFont::GetStringWidth(const char* text, std::size_t length) const {
     float width = 0;
-    for (const char* p = text; *p && *p != '\n'; ++p) {
+    for (const char* p = text; *p && *p != '\n' && std::size_t(p - text) < length; ++p) {
         if (const hgeSprite* glyph = GetSprite(static_cast<unsigned char>(*p))) {
             width += glyph->GetWidth() + tracking_;
         }
@@ -101,6 +103,7 @@ float hgeFont::GetStringWidth(const char* text) const {
 }
 
 void hgeFont::Render(float x, float y, const char* text, int align) {
+    if (observer_) observer_(*this, x, y, text, align);
     auto lineStart = [&](const char* line) {
         if (align == HGETEXT_RIGHT) return x - GetStringWidth(line);
         if (align == HGETEXT_CENTER) return x - GetStringWidth(line) / 2;

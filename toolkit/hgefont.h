@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <memory>
 
 #include "toolkit/hgesprite.h"
@@ -11,8 +12,17 @@ constexpr int HGETEXT_LEFT = 0;
 constexpr int HGETEXT_RIGHT = 1;
 constexpr int HGETEXT_CENTER = 2;
 
+class hgeFont;
+
+// Told of every text a font renders, before its glyphs are drawn: lets tests and tools
+// read what a frame wrote, and where, without decoding glyph quads.
+using hgeTextObserver = void (*)(const hgeFont& font, float x, float y, const char* text, int align);
+
 class hgeFont {
 public:
+    // One observer for all fonts; null (the default) turns reporting off.
+    static void SetTextObserver(hgeTextObserver observer) { observer_ = observer; }
+
     // Reads the font file; a missing file or texture leaves a font without glyphs.
     explicit hgeFont(const char* filename);
     ~hgeFont();
@@ -25,6 +35,8 @@ public:
 
     // Width of the text up to its end or first newline, scaled.
     float GetStringWidth(const char* text) const;
+    // Width of at most `length` characters, stopping early at the end or a newline.
+    float GetStringWidth(const char* text, std::size_t length) const;
 
     void SetColor(DWORD col);
     void SetZ(float z);
@@ -48,6 +60,7 @@ private:
     void load(const char* filename);
 
     static constexpr int PRINTF_BUFFER = 256;
+    static inline hgeTextObserver observer_ = nullptr;
 
     std::array<std::unique_ptr<hgeSprite>, 256> glyphs_;
     HTEXTURE texture_ = 0;

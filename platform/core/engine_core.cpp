@@ -179,6 +179,16 @@ void EngineCore::Random_Seed(int seed) { rng_.seed(seed); }
 int EngineCore::Random_Int(int min, int max) { return rng_.nextInt(min, max); }
 float EngineCore::Random_Float(float min, float max) { return rng_.nextFloat(min, max); }
 
+void EngineCore::tapKey(int key) {
+    input_.keyDown(key);
+    releaseAfterFrame_.push_back(key);
+}
+
+void EngineCore::releaseTaps() {
+    for (int key : releaseAfterFrame_) input_.keyUp(key);
+    releaseAfterFrame_.clear();
+}
+
 void EngineCore::advanceTimer(float dt) {
     delta_ = dt;
     time_ += dt;

@@ -85,6 +85,14 @@ public:
     int Texture_GetWidth(HTEXTURE tex) override;
     int Texture_GetHeight(HTEXTURE tex) override;
 
+    // --- Scripted input for tests and tools, applied from the next frame on ---
+    void pressKey(int key) { input_.keyDown(key); }
+    void releaseKey(int key) { input_.keyUp(key); }
+    // Press now and release after the next frame.
+    void tapKey(int key);
+    void moveMouse(float x, float y) { input_.mouseMove(x, y); }
+    void turnWheel(int notches) { input_.wheel(notches); }
+
     // The log lines written so far (the newest few thousand), for tests and tools.
     const std::vector<std::string>& logLines() const { return logLines_; }
     void clearLogLines() { logLines_.clear(); }
@@ -105,6 +113,8 @@ protected:
     void setError(const std::string& text);
     // Counts a frame for Timer_GetFPS and advances the timer by dt.
     void advanceTimer(float dt);
+    // Ends the taps of the frame just run: they last exactly one frame.
+    void releaseTaps();
 
     // States.
     hgeCallback frameFunc_ = nullptr;
@@ -132,6 +142,7 @@ private:
     std::string error_;
     FILE* log_ = nullptr;
     std::vector<std::string> logLines_;
+    std::vector<int> releaseAfterFrame_;
     IniFile ini_;
     PackReader packs_;
     RandomGenerator rng_;

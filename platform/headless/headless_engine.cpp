@@ -50,22 +50,12 @@ bool HeadlessEngine::runFrame(float dt) {
     advanceTimer(dt);
     ++framesRun_;
     const bool quit = frameFunc_ ? frameFunc_() : false;
-    // Taps last exactly one frame.
-    for (int key : releaseAfterFrame_) input_.keyUp(key);
-    releaseAfterFrame_.clear();
+    releaseTaps();
     return quit;
 }
 
 void HeadlessEngine::System_Snapshot(const char*) { System_Log("Snapshot skipped: no canvas without a window."); }
 
-void HeadlessEngine::pressKey(int key) { input_.keyDown(key); }
-void HeadlessEngine::releaseKey(int key) { input_.keyUp(key); }
-void HeadlessEngine::tapKey(int key) {
-    input_.keyDown(key);
-    releaseAfterFrame_.push_back(key);
-}
-void HeadlessEngine::moveMouse(float x, float y) { input_.mouseMove(x, y); }
-void HeadlessEngine::turnWheel(int notches) { input_.wheel(notches); }
 void HeadlessEngine::Input_SetMousePos(float x, float y) { input_.mouseMove(x, y); }
 
 // --- Sound: remembered, never heard ---

@@ -78,14 +78,6 @@ public:
     bool runFrame() { return runFrame(frameTime_); }
     int framesRun() const { return framesRun_; }
 
-    // --- Scripted input, applied from the next frame on ---
-    void pressKey(int key);
-    void releaseKey(int key);
-    // Press now and release after the next frame.
-    void tapKey(int key);
-    void moveMouse(float x, float y);
-    void turnWheel(int notches);
-
     // --- What was drawn ---
     const DrawCounters& lastScene() const { return lastScene_; }
     const DrawCounters& totals() const { return totals_; }
@@ -119,7 +111,6 @@ private:
     int texturesLoaded_ = 0;
     bool recording_ = false;
     std::vector<hgeQuad> recorded_;
-    std::vector<int> releaseAfterFrame_;
 
     std::map<std::uintptr_t, std::string> sounds_;  // loaded sound handle -> file name
     std::uintptr_t nextSound_ = 1;

@@ -115,8 +115,18 @@ bool SdlEngine::System_Start() {
         input_.beginFrame();
         advanceTimer(static_cast<float>(delta));
         if (frameFunc_()) break;
+        releaseTaps();
     }
     return true;
+}
+
+bool SdlEngine::runFrame(float dt) {
+    if (!initiated_ || !pumpEvents()) return false;
+    input_.beginFrame();
+    advanceTimer(dt);
+    const bool quit = frameFunc_ ? frameFunc_() : false;
+    releaseTaps();
+    return !quit;
 }
 
 bool SdlEngine::pumpEvents() {

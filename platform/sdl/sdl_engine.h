@@ -47,6 +47,9 @@ public:
     void Gfx_SetClipping(int x = 0, int y = 0, int w = 0, int h = 0) override;
 
     // --- For tests and tools ---
+    // One frame of the loop without pacing: events, input, the timer advanced by dt, the
+    // frame function. False when the window was closed or the frame function asked to stop.
+    bool runFrame(float dt);
     // Pixels of the current render target as ARGB, top row first: the canvas as it is
     // shown in the window, or the render target of the scene. Pending quads are drawn first.
     bool readPixels(std::vector<std::uint32_t>& argb, int& width, int& height);

@@ -35,6 +35,15 @@ void SdlEngine::drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int
         renderRun(native->silhouette, SDL_BLENDMODE_ADD, verts, quadCount);
         return;
     }
+    if (!native) {
+        // An untextured quad keeps whatever coordinates its sprite had (often pixels, far
+        // outside 0..1, which the renderers drop or sample wrongly): sample the white
+        // texture's middle instead.
+        whiteVerts_.assign(verts, verts + static_cast<std::size_t>(quadCount) * 4);
+        for (BatchVertex& v : whiteVerts_) v.u = v.v = 0.5f;
+        renderRun(texture, mode, whiteVerts_.data(), quadCount);
+        return;
+    }
     renderRun(texture, mode, verts, quadCount);
 }
 

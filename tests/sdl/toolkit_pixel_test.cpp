@@ -133,6 +133,9 @@ TEST_F(SdlToolkitPixels, SpriteAnimationTextAndParticlesLandOnTheCanvas) {
     animation.SetFrame(1);
     hgeFont font(dir.file("tiny.fnt").c_str());
     ASSERT_NE(font.GetSprite('A'), nullptr);
+    // The blank sprite every filled rectangle of the screens is drawn with.
+    hgeSprite blank(0, 0, 0, 32, 32);
+    blank.SetColor(ORANGE);
     hgeSprite particle(sheet, 0, 16, 8, 8);
     particle.SetHotSpot(4, 4);
     hgeParticleSystem burst(dir.file("burst.psi").c_str(), &particle);
@@ -149,6 +152,7 @@ TEST_F(SdlToolkitPixels, SpriteAnimationTextAndParticlesLandOnTheCanvas) {
         animation.Render(ANIM_X, ANIM_Y);
         font.Render(TEXT_X, TEXT_Y, "AB A");
         burst.Render();
+        blank.RenderStretch(600, 100, 680, 140);
         EXPECT_TRUE(engine->readPixels(pixels, width, height));
         hge->Gfx_EndScene();
         return true;
@@ -177,6 +181,8 @@ TEST_F(SdlToolkitPixels, SpriteAnimationTextAndParticlesLandOnTheCanvas) {
         {"below the text", 302, 110, BACKGROUND},
         {"burst centre", BURST_X, BURST_Y, MAGENTA},
         {"far from the burst", BURST_X + 40, BURST_Y, BACKGROUND},
+        {"blank sprite stretched", 670, 130, ORANGE},
+        {"right of the blank sprite", 684, 130, BACKGROUND},
         {"empty canvas", 700, 500, BACKGROUND},
     };
     for (const Probe& p : probes) {

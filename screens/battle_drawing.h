@@ -1,0 +1,15 @@
+// The picture of a round: background, walls, vehicles, pickups, shots, enemies, effects,
+// condition overlays, combo numbers and score pop-ups, both HUDs, the tutorial box and
+// the round intro.
+#pragma once
+
+// The whole battle picture, in layer order. The battle, the pause and the three
+// round-end screens draw it under their own overlay.
+void drawGame();
+
+// Both sides' heads-up displays (battle_hud.cpp).
+void drawHUD();
+// The status conditions written over each side's heart bar.
+void drawCond();
+// Held passive `passive` of `side` in its passive place `slot` (0..2).
+void drawPassiveIcon(int side, int slot, int passive);

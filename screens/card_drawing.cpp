@@ -1,0 +1,71 @@
+#include "screens/card_drawing.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "cards/hand.h"
+#include "screens/drawing.h"
+#include "shell/world.h"
+#include "toolkit/hgefont.h"
+#include "toolkit/hgesprite.h"
+
+namespace {
+
+constexpr int CARDFRAMESPRITE = 1;  // spr[1 + colour class]: "card0" .. "card7"
+constexpr int CARDBACKSPRITE = 9;   // "card8"
+constexpr float NAMEMAXWIDTH = 80;
+constexpr float NAMESHRINKSTEP = 0.05f;
+constexpr DWORD COSTOUTER[3] = {0x78FF0000, 0x7800FF00, 0x780000FF};
+constexpr DWORD COSTINNER = 0xC8AFAFAF;
+constexpr DWORD TYPECOLOR = 0xFFD2ECF4;
+constexpr DWORD WHITE = 0xFFFFFFFF;
+
+// A colour with its alpha scaled by the card's fade (0..255).
+DWORD faded(DWORD color, DWORD alpha) { return SETA(color, GETA(color) * alpha / 255); }
+
+void drawCost(hgeRect box, int cost, DWORD outer, DWORD alpha) {
+    drawRectB(box, faded(outer, alpha), faded(COSTINNER, alpha), 1);
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", cost);
+    DrawTextA(fontCoin, cost < 10 ? box.x1 + 5 : box.x1, box.y1 + 5, text, 0, 1, faded(WHITE, alpha));
+}
+
+}  // namespace
+
+float cardNameScale(hgeFont* font, const char* name) {
+    if (!font || !name) return 1;
+    const float saved = font->GetScale();
+    font->SetScale(1);
+    const float width = font->GetStringWidth(name);
+    font->SetScale(saved);
+    // Counting steps keeps the scale an exact multiple of the step.
+    int steps = 0;
+    while (steps < 19 && width * (1 - NAMESHRINKSTEP * steps) > NAMEMAXWIDTH) ++steps;
+    return 1 - NAMESHRINKSTEP * steps;
+}
+
+void drawCard(hgeRect r, int id, float alpha) {
+    if (id == 0 || id < -1) return;
+    const DWORD a = static_cast<DWORD>(std::clamp(alpha, 0.0f, 255.0f));
+    if (id == -1) {
+        if (hgeSprite* back = spr[CARDBACKSPRITE]) {
+            back->SetColor(faded(WHITE, a));
+            back->Render(r.x1, r.y1);
+        }
+        return;
+    }
+    const Card& card = cardData(id);
+    if (hgeSprite* frame = spr[CARDFRAMESPRITE + std::clamp(getCardColor(id), 0, CARDBACKSPRITE - 1)]) {
+        frame->SetColor(faded(WHITE, a));
+        frame->Render(r.x1, r.y1);
+    }
+    DrawTextA(fontSmall2, r.x1 + 8, r.y1 + 4, card.name.c_str(), 0, cardNameScale(fontSmall2, card.name.c_str()),
+              faded(WHITE, a));
+    setFontStyle(fontSmall2, 1, faded(WHITE, a));
+    const hgeRect* costBoxes[3] = {&CARDCOSTRPOS, &CARDCOSTGPOS, &CARDCOSTBPOS};
+    for (int c = 0; c < 3; ++c)
+        if (card.cost[c] > 0) drawCost(placeIn(*costBoxes[c], r), card.cost[c], COSTOUTER[c], a);
+    drawTextInRect(placeIn(CARDTEXTPOS, r), card.text.c_str(), fontSmall2);
+    const hgeRect type = placeIn(CARDTYPEPOS, r);
+    DrawTextA(fontSmall1, type.x1, type.y1, getTypeName(card.type), 0, 1, faded(TYPECOLOR, a));
+}

@@ -1,0 +1,25 @@
+#include "tools/battle_bot.h"
+
+#include "platform/core/engine_core.h"
+#include "shell/world.h"
+
+namespace {
+constexpr int WEAVEFRAMES = 200;
+constexpr int CARDFRAMES = 150;
+}  // namespace
+
+void botFrame(EngineCore& engine, int frame) {
+    const int* keys = pl[0].opt;
+    if (frame == 0) engine.pressKey(keys[OPT_KEYFIRE]);
+    if (frame % WEAVEFRAMES == 0) {
+        engine.releaseKey(keys[OPT_KEYLEFT]);
+        engine.releaseKey(keys[OPT_KEYRIGHT]);
+        engine.pressKey((frame / WEAVEFRAMES) % 2 == 0 ? keys[OPT_KEYLEFT] : keys[OPT_KEYRIGHT]);
+    }
+    if (frame % CARDFRAMES == 0) engine.tapKey(keys[OPT_KEYUSE1 + (frame / CARDFRAMES) % 3]);
+}
+
+void botRelease(EngineCore& engine) {
+    const int* keys = pl[0].opt;
+    for (int option : {OPT_KEYFIRE, OPT_KEYLEFT, OPT_KEYRIGHT}) engine.releaseKey(keys[option]);
+}
