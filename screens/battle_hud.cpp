@@ -22,6 +22,7 @@ constexpr DWORD GREY = 0xFFAAAAAA;
 constexpr float RIGHTEDGE = 790;  // the opponent's texts end here
 constexpr float LOWFUEL = 150;
 constexpr int SEALICON = 5;
+constexpr float CONDICONSIZE = 12;
 
 // The side's HUD boxes.
 enum HudBox {
@@ -269,7 +270,11 @@ void drawCond() {
                 std::snprintf(text, sizeof text, ":%04.1f", p.condTime[slot]);
                 DrawTextA(fontSmall2, bar.x2 + 2, y, text, 0, 1, WHITE);
             }
-            for (int i = 0; i < p.condLevel[slot]; ++i) put(spr[SPR_CONDICON + c - 1], bar.x2 - 48 - 12 * i, y);
+            // One 12 px icon per level, whatever size the icon is drawn at.
+            for (int i = 0; i < p.condLevel[slot]; ++i) {
+                const float x = bar.x2 - 48 - CONDICONSIZE * i;
+                stretch(spr[SPR_CONDICON + c - 1], x, y, x + CONDICONSIZE, y + CONDICONSIZE);
+            }
         }
     }
 }

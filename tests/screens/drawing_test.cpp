@@ -1,0 +1,167 @@
+// The drawing helpers every screen uses: aligned text, the two word wraps (an over-long
+// word included) and the card face.
+#include <sstream>
+
+#include "cards/hand.h"
+#include "draw_fixture.h"
+#include "screens/card_drawing.h"
+#include "screens/drawing.h"
+
+namespace {
+
+class DrawingTest : public DrawTest {
+protected:
+    void SetUp() override {
+        DrawTest::SetUp();
+        startMatch(0);
+        texts().clear();
+    }
+    static float width(const std::string& text) { return fontSmall2->GetStringWidth(text.c_str()); }
+};
+
+std::string joinWords(const std::vector<std::string>& lines) {
+    std::string all;
+    for (const std::string& line : lines) all += (all.empty() ? "" : " ") + line;
+    return all;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::stringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST_F(DrawingTest, DrawTextAlignsLeftOrCentreOnWholePixelsAndOtherwiseDrawsNothing) {
+    DrawTextA(font1, 10.7f, 20.9f, "Left", 0, 1, 0xFF00FF00);
+    ASSERT_EQ(texts().size(), 1u);
+    EXPECT_EQ(texts()[0].x, 10);
+    EXPECT_EQ(texts()[0].y, 20);
+    EXPECT_EQ(texts()[0].color, 0xFF00FF00u);
+
+    DrawTextA(font1, 400, 300, "Centred", 1, 2, 0xFFFFFFFF);
+    const float w = font1->GetStringWidth("Centred");
+    EXPECT_EQ(texts()[1].x, float(int(400 - w / 2)));
+    EXPECT_EQ(texts()[1].y, float(int(300 - font1->GetHeight())));
+    EXPECT_EQ(font1->GetScale(), 2) << "the font keeps the scale it was given";
+
+    texts().clear();
+    const std::size_t before = engine->recordedQuads().size();
+    DrawTextA(font1, 400, 300, "Never", 2, 1, 0xFFFFFFFF);
+    EXPECT_TRUE(texts().empty());
+    EXPECT_EQ(engine->recordedQuads().size(), before);
+}
+
+TEST_F(DrawingTest, TextInARectangleWrapsAtWordsAndNewlines) {
+    const std::string text = "the quick brown fox jumps over the lazy dog and runs far away into the hills";
+    drawTextInRect(hgeRect(20, 40, 100, 300), text.c_str(), fontSmall2);
+    ASSERT_GE(texts().size(), 3u);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < texts().size(); ++i) {
+        const DrawnText& t = texts()[i];
+        lines.push_back(t.text);
+        EXPECT_EQ(t.x, 20);
+        EXPECT_EQ(t.y, 40 + i * fontSmall2->GetHeight());
+        EXPECT_LE(width(t.text), 80) << t.text;
+        if (i + 1 < texts().size()) {
+            const std::string nextWord = texts()[i + 1].text.substr(0, texts()[i + 1].text.find(' '));
+            EXPECT_GT(width(t.text + " " + nextWord), 80) << "the line could have taken the next word";
+        }
+    }
+    EXPECT_EQ(joinWords(lines), text);
+
+    texts().clear();
+    drawTextInRect(hgeRect(0, 0, 400, 100), "one\ntwo three", fontSmall2);
+    ASSERT_EQ(texts().size(), 2u);
+    EXPECT_EQ(texts()[0].text, "one");
+    EXPECT_EQ(texts()[1].text, "two three");
+}
+
+TEST_F(DrawingTest, AWordWiderThanTheRectangleStandsAloneCutToFit) {
+    const hgeRect narrow(0, 0, 40, 200);
+    drawTextInRect(narrow, "a Supercalifragilistic word", fontSmall2);
+    ASSERT_EQ(texts().size(), 3u);
+    EXPECT_EQ(texts()[0].text, "a");
+    const std::string cut = texts()[1].text;
+    EXPECT_FALSE(cut.empty());
+    EXPECT_EQ(std::string("Supercalifragilistic").rfind(cut, 0), 0u) << cut;
+    EXPECT_LE(width(cut), 40);
+    EXPECT_EQ(texts()[2].text, "word");
+
+    // Nothing fits: the walk still ends, one character a line at worst.
+    texts().clear();
+    drawTextInRect(hgeRect(0, 0, 1, 200), "ab cd", fontSmall2);
+    EXPECT_EQ(texts().size(), 2u);
+    texts().clear();
+    drawTextInRect(hgeRect(0, 0, 40, 200), "", fontSmall2);
+    drawTextInRect(hgeRect(0, 0, 40, 200), "     ", fontSmall2);
+}
+
+TEST_F(DrawingTest, EnterfyTurnsTheRightSpacesIntoNewlinesInPlace) {
+    std::string text = "Collect coins by killing enemies.  When you have enough coins, you may use any card.";
+    const std::string original = text;
+    EnterfyParagraph(hgeRect(0, 0, 120, 100), text, fontSmall2);
+    ASSERT_EQ(text.size(), original.size());
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text[i] != original[i]) {
+            EXPECT_TRUE(original[i] == ' ' && text[i] == '\n') << i;
+        }
+    const std::vector<std::string> lines = linesOf(text);
+    ASSERT_GE(lines.size(), 3u);
+    for (const std::string& line : lines) EXPECT_LE(width(line), 120) << line;
+
+    std::string longWord = "go Supercalifragilistic now";
+    EnterfyParagraph(hgeRect(0, 0, 40, 100), longWord, fontSmall2);
+    EXPECT_EQ(longWord, "go\nSupercalifragilistic\nnow");
+    std::string existing = "one\ntwo";
+    EnterfyParagraph(hgeRect(0, 0, 400, 100), existing, fontSmall2);
+    EXPECT_EQ(existing, "one\ntwo");
+}
+
+TEST_F(DrawingTest, ALongCardNameShrinksInStepsAndTheFontGoesBackToFullSize) {
+    // The shipped names all fit, so a made-up card carries the long one.
+    const int longName = MAXCARDS - 1;
+    crd[longName] = crd[1];
+    crd[longName].name = "Extraordinarily Lengthy Name";
+    ASSERT_GT(fontSmall2->GetStringWidth(crd[longName].name.c_str()), 80);
+    drawCard(hgeRect(100, 100, 190, 220), longName, 255);
+    const DrawnText* name = findText(crd[longName].name);
+    ASSERT_NE(name, nullptr);
+    EXPECT_LT(name->scale, 1);
+    EXPECT_LE(fontSmall2->GetStringWidth(crd[longName].name.c_str()) * name->scale, 80.01f);
+    EXPECT_GT(fontSmall2->GetStringWidth(crd[longName].name.c_str()) * (name->scale + 0.05f), 80);
+    EXPECT_EQ(name->x, 108);
+    EXPECT_EQ(name->y, 104);
+    EXPECT_EQ(fontSmall2->GetScale(), 1);
+}
+
+TEST_F(DrawingTest, ACardShowsItsCostsTypeAndBackAndAnEmptySlotNothing) {
+    // A card paying in one colour only, one under ten.
+    int id = 0;
+    for (int c = 1; c < MAXCARDS && !id; ++c)
+        if (crd[c].cost[C_R] > 0 && crd[c].cost[C_R] < 10 && crd[c].cost[C_G] == 0 && crd[c].cost[C_B] == 0) id = c;
+    ASSERT_NE(id, 0);
+    drawCard(hgeRect(200, 100, 290, 220), id, 255);
+    const DrawnText* cost = findText(std::to_string(crd[id].cost[C_R]));
+    ASSERT_NE(cost, nullptr);
+    EXPECT_EQ(cost->x, 200 + 4 + 5);
+    EXPECT_EQ(cost->y, 100 + 20 + 5);
+    const DrawnText* type = findText(getTypeName(crd[id].type));
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->x, 204);
+    EXPECT_EQ(type->y, 204);
+    EXPECT_EQ(type->color, 0xFFD2ECF4u);
+    EXPECT_EQ(quads()[0].tex, spr[1 + C_R]->GetTexture()) << "the frame of the card's colour comes first";
+
+    texts().clear();
+    const std::size_t before = quads().size();
+    drawCard(hgeRect(300, 100, 390, 220), -1, 128);
+    ASSERT_EQ(quads().size(), before + 1);
+    EXPECT_TRUE(texts().empty());
+    EXPECT_EQ(quads().back().tex, spr[9]->GetTexture());
+    EXPECT_EQ(GETA(quads().back().v[0].col), 128u);
+    drawCard(hgeRect(300, 100, 390, 220), 0, 255);
+    EXPECT_EQ(quads().size(), before + 1);
+}
+
+}  // namespace
