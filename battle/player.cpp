@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int INSTFROMBATTLE = 2;
 constexpr int DUDSOUND = 1, DUDCHANNEL = 3;
 constexpr int BOOSTFLAME = 2;
 constexpr float BOOSTFACTOR = 1.5f;
@@ -77,7 +76,7 @@ void handleKey(int k) {
     else if (k == opt[OPT_KEYCHANGE]) me.selCard = (me.selCard + 1) % 3;
     else if (k == vk::ESCAPE) callHook(gameHooks.initPauseScreen);
     else if (k == vk::F1) {
-        me.misc[M_INST] = INSTFROMBATTLE;
+        me.misc[M_INST] = CF_INGAME;
         gameMode = MODE_INST;
     } else if (k == vk::F2) {
         me.showFps = !me.showFps;

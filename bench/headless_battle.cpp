@@ -19,6 +19,8 @@
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgepmanager.h"
 #include "tools/battle_bot.h"
+#include "tools/heavy_scene.h"
+#include "tools/play_folder.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -28,11 +30,7 @@ namespace {
 HeadlessEngine* engine = nullptr;
 
 void prepare() {
-    const fs::path work = fs::temp_directory_path() / "kvb_bench_battle";
-    fs::create_directories(work);
-    for (const auto& entry : fs::directory_iterator(KVB_DATA_DIR))
-        fs::copy_file(entry.path(), work / entry.path().filename(), fs::copy_options::overwrite_existing);
-    fs::current_path(work);
+    enterPlayFolder(fs::temp_directory_path() / "kvb_bench_battle", KVB_DATA_DIR);
     hge = hgeCreate(HGE_VERSION);
     engine = headless();
     engine->Random_Seed(2026);
@@ -61,65 +59,13 @@ void startMatch(int opp) {
     initGame();
 }
 
-// Fills every table with objects that stay put, so the frame keeps its full load.
-void fillTables() {
-    for (int w = 0; w < MAXWALLS; ++w) {
-        const int side = w % 2;
-        const float x = (side == 0 ? LEFTBOUND : CENTERLINE) + (w / 2 % 10) * 28.0f;
-        wall[w] = Wall{};
-        wall[w].active = true;
-        wall[w].type = W_BRICK;
-        wall[w].hp = 1e9f;
-        wall[w].alpha = 255;
-        wall[w].rect = hgeRect(x, 40 + (w / 20) * 50.0f, x + 24, 52 + (w / 20) * 50.0f);
-    }
-    for (int e = 0; e < MAXENEMIES; ++e) {
-        const int side = e % 2;
-        const float x = (side == 0 ? LEFTBOUND : CENTERLINE) + (e / 2 % 10) * 28.0f;
-        const float y = 60 + (e / 20) * 100.0f;
-        en[e].spawn(1 + e % 24, side, hgeRect(x, y, x + 24, y + 24), P_STATIONARY, 0, 0, 0, 0, 0, 6, 0, 0, false);
-        en[e].hp = en[e].maxHp = 1e9f;
-    }
-    for (int i = 0; i < MAXITEMS; ++i) {
-        const float x = (i % 2 == 0 ? LEFTBOUND : CENTERLINE) + (i / 2 % 10) * 28.0f;
-        itm[i] = Item{};
-        itm[i].active = true;
-        itm[i].kind = I_POINTS200;
-        itm[i].rect = hgeRect(x, 500, x + 16, 516);
-    }
-    // The shots' particle manager holds 100 emitters: half the shots trail particles, the
-    // other half are drawn as animations.
-    for (int s = 0; s < MAXSHOTS; ++s) {
-        if (sh[s].active) removeShot(s);
-    }
-    for (int s = 0; s < MAXSHOTS; ++s) {
-        const int dir = s % 2 == 0 ? Y2E : O2E;
-        const float x = (dir == Y2E ? LEFTBOUND : CENTERLINE) + (s / 2 % 10) * 28.0f;
-        const float y = 60 + (s / 20) * 50.0f;
-        sh[s].create(hgeRect(x, y, x + 12, y + 12), false, dir, 1, 0, 0, 0, 0, 1e6f, 0, s % 60, s < MAX_PSYSTEMS, P_STATIONARY, 6,
-                     0, 0);
-    }
-    while (psmgrX->GetCount() < MAX_PSYSTEMS) psmgrX->SpawnPS(&psiGeneral[0], 400, 300);
-    for (Player& p : pl) {
-        p.spawnTimer = 1e9f;
-        p.heart = p.maxHeart = 1e9f;
-        p.rect = hgeRect(p.fieldLeft + 130, 560, p.fieldLeft + 170, 599);
-    }
-}
-
-int activeCount(auto& table) {
-    int n = 0;
-    for (const auto& slot : table) n += slot.active;
-    return n;
-}
-
 void heaviestFrame() {
     startMatch(6);
-    fillTables();
+    fillHeavyScene();
     engine->pressKey(vk::SPACE);
     constexpr int FRAMES = 2000;
     for (int f = 0; f < 200; ++f) engine->runFrame(0.01f);  // let the particle systems fill up
-    fillTables();
+    fillHeavyScene();
     const auto start = Clock::now();
     for (int f = 0; f < FRAMES; ++f) engine->runFrame(0.01f);
     const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count() / FRAMES;

@@ -160,8 +160,11 @@ void drawHeartAndFuel(int side) {
         std::snprintf(text, sizeof text, "%3.0f", p.heart);
         DrawTextA(fontScore, r.x1 + 20, r.y1, text, 0, 1, 0xFFFF0000);
     }
-    if (p.fuel < LOWFUEL) {
-        DrawTextA(fontSmall1, r.x1 + 20, r.y2 - 12, p.fuel <= 0 ? "Out of fuel!" : "Low on fuel!", 0, 1, cycleColor(0));
+    if (p.fuel < LOWFUEL && fontSmall1) {
+        const char* warning = p.fuel <= 0 ? "Out of fuel!" : "Low on fuel!";
+        // The opponent's bar ends near the screen's edge: the warning moves left to stay on it.
+        const float x = std::min(r.x1 + 20, SCREEN_WIDTH - 2 - fontSmall1->GetStringWidth(warning));
+        DrawTextA(fontSmall1, x, r.y2 - 12, warning, 0, 1, cycleColor(0));
         setFontStyle(fontSmall1, 1, WHITE);
     }
 }

@@ -20,6 +20,7 @@
 #include "tests/cards/source_data.h"
 #include "tests/support/engine_test.h"
 #include "toolkit/hgefont.h"
+#include "tools/play_folder.h"
 
 struct DrawnText {
     const hgeFont* font;
@@ -34,12 +35,9 @@ class DrawTest : public EngineTest {
 protected:
     void SetUp() override {
         EngineTest::SetUp();
-        namespace fs = std::filesystem;
-        const fs::path data = sourceDataDir();
+        const std::filesystem::path data = sourceDataDir();
         ASSERT_FALSE(data.empty()) << "game data folder not found";
-        for (const auto& entry : fs::directory_iterator(data))
-            fs::copy_file(entry.path(), fs::path(workDir) / entry.path().filename());
-        fs::create_symlink(KVB_PACK_PATH, fs::path(workDir) / "kvb.paq");
+        enterPlayFolder(workDir, data, KVB_PACK_PATH);
         loadSharedResources();
         ASSERT_NE(font1, nullptr) << "the resource pack did not load";
         loadData();

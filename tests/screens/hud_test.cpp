@@ -95,6 +95,11 @@ TEST_F(HudTest, TheFuelWarningStartsBelow150AndSaysWhenTheTankIsEmpty) {
         EXPECT_EQ(w->y, pos[9].y2 - 12);
         EXPECT_EQ(fontSmall1->GetColor(), 0xFFFFFFFFu) << "the font is white again afterwards";
     }
+    pl[1].fuel = 0;
+    drawScene();
+    const DrawnText* theirs = findLastText("Out of fuel!");
+    ASSERT_NE(theirs, nullptr);
+    EXPECT_LE(theirs->x + fontSmall1->GetStringWidth("Out of fuel!"), 800) << "the opponent's warning stays on screen";
 }
 
 TEST_F(HudTest, TheOpponentsHandIsFaceDownButForTheCardInUseOrWithTheRevealPassive) {

@@ -1,0 +1,14 @@
+#include "tools/play_folder.h"
+
+namespace fs = std::filesystem;
+
+void enterPlayFolder(const fs::path& work, const fs::path& dataDir, const fs::path& pack) {
+    fs::create_directories(work);
+    for (const auto& entry : fs::directory_iterator(dataDir))
+        fs::copy_file(entry.path(), work / entry.path().filename(), fs::copy_options::overwrite_existing);
+    if (!pack.empty()) {
+        fs::remove(work / "kvb.paq");
+        fs::create_symlink(pack, work / "kvb.paq");
+    }
+    fs::current_path(work);
+}
