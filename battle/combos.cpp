@@ -1,5 +1,7 @@
 #include "battle/combos.h"
 
+#include <algorithm>
+
 #include "battle/enemies.h"
 #include "shell/geometry.h"
 #include "shell/world.h"
@@ -105,7 +107,8 @@ void initytxt(int side, const std::string& text, int slot) {
         width = fontSmall1->GetStringWidth(text.c_str());
         fontSmall1->SetScale(1);
     }
-    p.textRect[slot].x1 = centerX(p.rect) - width / 2;
+    // Centred under the vehicle, but kept on the screen when the vehicle hugs an edge.
+    p.textRect[slot].x1 = std::clamp(centerX(p.rect) - width / 2, 0.0f, std::max(0.0f, SCREEN_WIDTH - width));
     p.textRect[slot].y1 = p.rect.y2;
 }
 

@@ -34,6 +34,31 @@ std::size_t wordEnd(const char* text, std::size_t from) {
     return from;
 }
 
+// Walks `text` as it wraps into `width`, calling onLine(start, length, end) for each line in
+// order; `end` is the index of the space, newline or terminator that ends it. A line ends
+// at a newline or at the last space that still fits; a word wider than `width` ends its
+// own line, so the walk always moves on.
+template <class OnLine>
+void wrapLines(const hgeFont* font, const char* text, float width, OnLine onLine) {
+    std::size_t line = 0, lastSpace = 0, p = 0;
+    bool canBreak = false;
+    for (;;) {
+        const std::size_t end = wordEnd(text, p);
+        const bool tooWide = font->GetStringWidth(text + line, end - line) > width;
+        if (tooWide || !text[end] || text[end] == '\n') {
+            const std::size_t breakAt = tooWide && canBreak ? lastSpace : end;
+            onLine(line, breakAt - line, breakAt);
+            if (!text[breakAt]) return;
+            line = p = breakAt + 1;
+            canBreak = false;
+            continue;
+        }
+        lastSpace = end;
+        canBreak = true;
+        p = end + 1;
+    }
+}
+
 }  // namespace
 
 void drawRect(hgeRect r, DWORD color) {
@@ -79,74 +104,19 @@ void drawTextInRect(hgeRect r, const char* text, hgeFont* font) {
     const float width = r.x2 - r.x1;
     const float lineHeight = font->GetHeight() * font->GetScale();
     float y = r.y1;
-    std::size_t line = 0;       // first character of the line being built
-    std::size_t lastSpace = 0;  // the space the line breaks at when canBreak
-    bool canBreak = false;
-    std::size_t p = 0;
-    for (;;) {
-        const std::size_t end = wordEnd(text, p);
-        const std::size_t length = end - line;
-        if (font->GetStringWidth(text + line, length) > width) {
-            if (canBreak) {
-                drawLine(font, r.x1, y, text + line, lastSpace - line);
-                line = p = lastSpace + 1;
-                canBreak = false;
-            } else {
-                drawLine(font, r.x1, y, text + line, fittingPrefix(font, text + line, length, width));
-                if (!text[end]) return;
-                line = p = end + 1;
-            }
-            y += lineHeight;
-            continue;
-        }
-        if (!text[end]) {
-            if (length) drawLine(font, r.x1, y, text + line, length);
-            return;
-        }
-        if (text[end] == '\n') {
-            drawLine(font, r.x1, y, text + line, length);
-            y += lineHeight;
-            line = p = end + 1;
-            canBreak = false;
-            continue;
-        }
-        lastSpace = end;
-        canBreak = true;
-        p = end + 1;
-    }
+    wrapLines(font, text, width, [&](std::size_t start, std::size_t length, std::size_t) {
+        // Only the last line can be empty (text ending in a space or newline): nothing to draw.
+        if (length == 0 && !text[start + length]) return;
+        drawLine(font, r.x1, y, text + start, fittingPrefix(font, text + start, length, width));
+        y += lineHeight;
+    });
 }
 
 void EnterfyParagraph(hgeRect r, std::string& text, hgeFont* font) {
     if (!font) return;
-    const float width = r.x2 - r.x1;
-    const char* s = text.c_str();
-    std::size_t line = 0, lastSpace = 0, p = 0;
-    bool canBreak = false;
-    for (;;) {
-        const std::size_t end = wordEnd(s, p);
-        if (font->GetStringWidth(s + line, end - line) > width) {
-            if (canBreak) {
-                text[lastSpace] = '\n';
-                line = p = lastSpace + 1;
-                canBreak = false;
-                continue;
-            }
-            // A lone word too wide: the line ends after it.
-            if (!s[end]) return;
-            text[end] = '\n';
-            line = p = end + 1;
-            continue;
-        }
-        if (!s[end]) return;
-        if (s[end] == '\n') {
-            line = p = end + 1;
-            canBreak = false;
-            continue;
-        }
-        lastSpace = end;
-        canBreak = true;
-        p = end + 1;
-    }
+    wrapLines(font, text.c_str(), r.x2 - r.x1, [&](std::size_t, std::size_t, std::size_t end) {
+        if (text[end] == ' ') text[end] = '\n';
+    });
 }
 
 hgeRect placeIn(hgeRect inner, hgeRect at) {

@@ -128,6 +128,13 @@ TEST_F(ComboTest, FloatingTextsAreCentredUnderTheVehicleAndDrawnInTheirSlotsColo
     pl[0].rect = hgeRect(200, 400, 240, 440);
     initytxt(0, "AB", 1);
     EXPECT_FLOAT_EQ(pl[0].textRect[1].x1, 220 - 12);  // 20 wide at scale 1.2
+    pl[0].rect = hgeRect(0, 400, 10, 440);
+    initytxt(0, "AB", 2);
+    EXPECT_FLOAT_EQ(pl[0].textRect[2].x1, 0) << "kept on the screen";
+    pl[0].rect = hgeRect(790, 400, 800, 440);
+    initytxt(0, "AB", 2);
+    EXPECT_FLOAT_EQ(pl[0].textRect[2].x1, 800 - 24);
+    pl[0].textTimer[2] = 0;
     initytxt(1, "A", 0);
     initytxt(1, "BBB", 3);
     pl[1].textTimer[3] = 0;  // finished: not drawn
