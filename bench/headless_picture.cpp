@@ -3,6 +3,8 @@
 // draw calls, which the headless backend counts as the SDL backend would batch them).
 #include "picture_scene.h"
 #include "platform/headless/headless_engine.h"
+#include "shell/modes.h"
+#include "tools/battle_bot.h"
 
 int main() {
     picturebench::enterFolder("kvb_bench_picture");
@@ -26,6 +28,20 @@ int main() {
     const picturebench::Timing update = picturebench::timeFrames(FRAMES, [] { updateVars(0.01f); });
     std::printf("  update alone: median %.3f ms, worst %.3f ms\n", update.median, update.worst);
     engine->releaseKey(pl[0].opt[OPT_KEYFIRE]);
+
+    // An ordinary busy moment: 35 s into a round with the stand-in player.
+    for (int opp = 0; opp < MAXOPPONENTS; ++opp) {
+        selectedOpp = opp;
+        newGame = true;
+        initGame();
+        for (int f = 0; f < 3500 && gameMode == MODE_GAME; ++f) {
+            botFrame(*engine, f);
+            engine->runFrame(0.01f);
+        }
+        botRelease(*engine);
+        std::printf("Opponent %d, 35 s into a round: %d quads in %d draw calls\n", opp, engine->lastScene().quads,
+                    engine->lastScene().batches);
+    }
     releaseSharedResources();
     hge->Resource_RemoveAllPacks();
     hge->Release();
