@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int LASTCARD = 344;
 constexpr int STATBURST = 4;  // particle description of the burst at a vehicle whose stats change
 
 // Built once so that playing a card allocates no text.

@@ -40,12 +40,14 @@ void bubbleSort(int* values, int n, Greater greater) {
 
 }  // namespace
 
+int specialWeaponCard(int veh, int level) { return FIRSTVEHICLEWEAPON + WEAPONLEVELS * veh + level - 1; }
+
 void initNewDeck(int side) {
     if (side == 0) {
         if (selectedDeck < 0 || selectedDeck >= MAXDECKS) return;
         for (int i = 0; i < STARTINGCARDSINDECK; ++i) {
             const int id = deckDB[selectedDeck][i];
-            pl[0].deck[i] = id == -1 ? FIRSTVEHICLEWEAPON + WEAPONLEVELS * selectedVeh : id;
+            pl[0].deck[i] = id == -1 ? specialWeaponCard(selectedVeh, 1) : id;
         }
     } else if (side == 1) {
         if (selectedOpp < 0 || selectedOpp >= MAXOPPONENTS) return;

@@ -8,6 +8,8 @@
 void initNewDeck(int side);
 // Shuffles the side's first deckSize cards; deckPos is left alone.
 void shuffleDeck(int side);
+// Card id of vehicle `veh`'s special weapon at `level` (1..5).
+int specialWeaponCard(int veh, int level);
 // Appends a card; a deck already holding MAXDECKSIZE cards stays as it is.
 void addToDeck(int side, int card);
 // Removes the human's card at `index`, closing the gap.

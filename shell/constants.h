@@ -24,6 +24,7 @@ constexpr int MAXDECKS = 12;
 constexpr int MAXOPPONENTS = 7;
 constexpr int MAXENEMIES = 100;
 constexpr int MAXCARDS = 400;
+constexpr int LASTCARD = 344;  // card ids run 1..LASTCARD; the rest of the table stays empty
 constexpr int MAXWALLS = 200;
 constexpr int STARTINGCARDSINDECK = 50;
 constexpr int MAXCOLORCYCLES = 4;

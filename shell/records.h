@@ -202,5 +202,6 @@ public:
 // What the load screen shows of one save slot.
 struct SaveSummary {
     bool exists = false;
-    int v[8] = {};  // indexed by SV_*
+    bool damaged = false;  // a file is there but cannot be read back: not offered as empty
+    int v[8] = {};         // indexed by SV_*
 };
