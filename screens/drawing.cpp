@@ -84,6 +84,8 @@ void drawTextInRect(hgeRect r, const char* text, hgeFont* font) {
     bool canBreak = false;
     std::size_t p = 0;
     for (;;) {
+        // Text that runs past the bottom of the box is cut there.
+        if (y + lineHeight > r.y2 + 0.5f) return;
         const std::size_t end = wordEnd(text, p);
         const std::size_t length = end - line;
         if (font->GetStringWidth(text + line, length) > width) {
