@@ -8,15 +8,12 @@
 #include "shell/modes.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
-#include "toolkit/hgesprite.h"
 
 namespace {
 
 constexpr int DIALOG = 110, YES = 111, NO = 112;
 constexpr int SEL_YES = 1, SEL_NO = 2;
 constexpr DWORD WHITE = 0xFFFFFFFF;
-
-hgeSprite* buttonFace = nullptr;
 
 void confirm() {
     const int kind = static_cast<int>(pl[0].misc[M_CONFIRM]);
@@ -37,7 +34,6 @@ void initConfirmExit() {
     pos[DIALOG] = hgeRect(200, 56, 592, 272);
     pos[YES] = hgeRect(264, 192, 348, 232);
     pos[NO] = hgeRect(448, 192, 532, 232);
-    buttonFace = menuSprite("menuItem2");
 }
 
 void updateConfirmExit(float) {
@@ -64,7 +60,8 @@ void drawConfirmExit() {
               match ? "Are you sure\nyou want to quit\nthe current match?" : "Are you sure\nyou want to exit\nthe game?", 0,
               1, WHITE);
     for (int b : {YES, NO}) {
-        stretchSprite(buttonFace, pos[b]);
+        // A plain plate: the menu item pictures carry their own words.
+        drawRectB(pos[b], 0xFF000000, 0xFF2B4C8C, 2);
         if (selected == b - DIALOG) drawRect(pos[b], SETA(cycleColor(1), 0x64));
         DrawTextA(fontArial, (pos[b].x1 + pos[b].x2) / 2, (pos[b].y1 + pos[b].y2) / 2, b == YES ? "Yes" : "No", 1, 1,
                   WHITE);

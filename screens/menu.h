@@ -43,6 +43,9 @@ void putSprite(hgeSprite* s, float x, float y, DWORD color = 0xFFFFFFFF);
 void stretchSprite(hgeSprite* s, const hgeRect& r, DWORD color = 0xFFFFFFFF);
 // A button sprite at the rectangle's corner, pulsing while pos[i] is hovered.
 void drawButton(hgeSprite* s, int i);
+// A dark panel ("box" tinted) for text, and the part of it that text may fill: the
+// panel's rounded edges are kept clear.
+hgeRect textPanel(const hgeRect& r);
 // A framed box with one or more lines of text centred in it, pulsing while pos[i] is
 // hovered; a disabled one is grey and never pulses.
 void drawTextButton(int i, const char* text, hgeFont* font, DWORD inner, bool enabled = true);

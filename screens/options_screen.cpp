@@ -26,6 +26,7 @@ constexpr int COMBOBOX = 166, FULLSCREENBOX = 167, SCOREBOX = 168;
 constexpr int DEFAULTBUTTON = 169, OKBUTTON = 170, DISCARDBUTTON = 171, KEYDIALOG = 172;
 constexpr int CHANGESOUND = 1, DEFAULTSOUND = 38, OPTIONSCHANNEL = 5;
 constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA;
+constexpr float MINKEYNAMESCALE = 0.7f;
 
 struct KeyButton {
     int place;   // pos[] index
@@ -129,19 +130,20 @@ void drawKeyButton(const KeyButton& b) {
     const hgeRect& r = pos[b.place];
     stretchSprite(redBox, r);
     const char* name = hge->Input_GetKeyName(pl[0].opt[b.option]);
-    // Long key names shrink to stay inside their box.
-    const float scale = shrinkToFit(fontArial, name, r.x2 - r.x1 - 2);
+    // Long key names shrink towards their box, but not below a readable size.
+    const float scale = std::max(MINKEYNAMESCALE, shrinkToFit(fontArial, name, r.x2 - r.x1 - 2));
     DrawTextA(fontArial, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, name, 1, scale, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
     const bool twoLines = b.option == OPT_KEYDISCARD;
     if (fontSmall2)
-        fontSmall2->Render(r.x1 - 8, twoLines ? r.y1 : r.y1 + 9, b.label, HGETEXT_RIGHT);
+        fontSmall2->Render(r.x1 - 12, twoLines ? r.y1 : r.y1 + 9, b.label, HGETEXT_RIGHT);
     if (b.arrow) DrawTextA(fontSmall2, r.x2 + 8, r.y1 + 9, label("or %s", b.arrow), 0, 1, WHITE);
 }
 
+// A panel with its caption standing on its top edge, clear of what the panel holds.
 void drawPanel(int place, const char* caption) {
-    UIbox(pos[place], 0xC8FFFFFF);
-    DrawTextA(fontArial, pos[place].x1 + 10, pos[place].y1 + 4, caption, 0, 1, CAPTION);
+    textPanel(pos[place]);
+    DrawTextA(fontArial, pos[place].x1 + 12, pos[place].y1 - 19, caption, 0, 1, CAPTION);
 }
 
 void drawSlider(int place, int option, const char* name, float numberY) {
@@ -254,8 +256,8 @@ void updateConfirmKey(float) {
         gameMode = MODE_OPTIONS;
         return;
     }
-    // Mouse buttons would leave the action without a key.
-    if (key == 0 || key == vk::LBUTTON || key == vk::RBUTTON || key == vk::MBUTTON) return;
+    // Mouse buttons would leave the action without a key; F12 always takes a screenshot.
+    if (key == 0 || key == vk::LBUTTON || key == vk::RBUTTON || key == vk::MBUTTON || key == vk::F12) return;
     const int option = static_cast<int>(pl[0].misc[M_KEY2CHANGE]);
     if (option < 0 || option >= NUMOPTIONS || !entryOf(option).isKey) {
         gameMode = MODE_OPTIONS;
@@ -278,5 +280,8 @@ void drawConfirmKey() {
     const hgeRect& d = pos[KEYDIALOG];
     drawRectB(d, 0xFFC2303A, 0xFF3C3C50, 4);
     DrawTextA(font1, d.x1 + 24, d.y1 + 40, "Press the desired\nkey you wish to assign\nto this function.", 0, 1, WHITE);
+    const int option = static_cast<int>(pl[0].misc[M_KEY2CHANGE]);
+    if (option >= 0 && option < NUMOPTIONS)
+        DrawTextA(fontArial, (d.x1 + d.x2) / 2, d.y1 + 160, entryOf(option).key, 1, 1, cycleColor(3));
     DrawTextA(fontSmall2, (d.x1 + d.x2) / 2, d.y2 + 14, "(press Esc to cancel)", 1, 1, WHITE);
 }

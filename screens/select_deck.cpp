@@ -137,8 +137,7 @@ void drawSelectDeckScreen() {
     for (int r = 0; r < NUMROWS; ++r) {
         const hgeRect& box = pos[ROWBOX + r];
         UIbox(box, 0xC8FFFFFF);
-        const float w = font1 ? font1->GetStringWidth(ROWS[r].name) : 0;
-        DrawTextA(font1, box.x1 - 8 - w, (box.y1 + box.y2) / 2 - 10, ROWS[r].name, 0, 1, WHITE);
+        DrawTextA(fontArial, box.x1 + 12, box.y1 - 19, ROWS[r].name, 0, 1, WHITE);
     }
     setFontStyle(fontSmall2, 1, WHITE);
     for (int d = 0; d < MAXDECKS; ++d) {
@@ -147,10 +146,8 @@ void drawSelectDeckScreen() {
         drawTextInRect(hgeRect(p.x1 + 6, p.y1 + 48, p.x2 - 4, p.y2 - 18), deckName[d].c_str(), fontSmall2);
     }
     drawFrame(frame, pos[selectedDeck]);
-    const hgeRect& d = pos[DESCBOX];
-    UIbox(d, WHITE);
     setFontStyle(fontArial, 1, WHITE);
-    drawTextInRect(hgeRect(d.x1 + 10, d.y1 + 8, d.x2 - 10, d.y2 - 6), deckDesc[selectedDeck].c_str(), fontArial);
+    drawTextInRect(textPanel(pos[DESCBOX]), deckDesc[selectedDeck].c_str(), fontArial);
     drawCapacities();
     drawButton(backButton, BACKBUTTON);
     drawButton(okButton, OKBUTTON);

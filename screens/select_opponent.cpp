@@ -119,7 +119,7 @@ void drawDifficulty(float x, float y, int stars) {
 
 void drawInfoPanel() {
     const hgeRect& p = pos[INFOPANEL];
-    UIbox(p, WHITE);
+    textPanel(p);
     const hgeRect desc(p.x1 + 38, p.y1 + 36, p.x1 + 392, p.y2 - 4);
     const float col = p.x1 + 404;
     setFontStyle(fontSmall2, 1, WHITE);
@@ -149,7 +149,7 @@ void drawInfoPanel() {
 
 void drawPlayerPanel() {
     const hgeRect& p = pos[PLAYERPANEL];
-    UIbox(p, 0xC8FFFFFF);
+    textPanel(p);
     const float x = p.x1 + 8, width = p.x2 - p.x1 - 16;
     const Player& me = pl[0];
     drawTextCut(fontSmall2, x, p.y1 + 4, label("Vehicle: %s", vehName[selectedVeh].c_str()), 0, 1, WHITE, width);

@@ -24,6 +24,7 @@ constexpr int COINS = 40;  // red, green, blue
 constexpr int WEAPONBOX = 43, BACKBUTTON = 44, OKBUTTON = 45;
 constexpr int COINDESC = 7;  // statDesc of the red coins; green and blue follow
 constexpr DWORD WHITE = 0xFFFFFFFF;
+constexpr float DESCSCALE = 0.75f;  // the longest description fits the box at this size
 
 const char* const STATNAMES[NUMSTATS] = {"power", "speed", "armor", "rate of fire", "shot speed", "excel", "heart"};
 const char* const COINFORMATS[3] = {"red:  %d", "green:  %d", "blue:  %d"};
@@ -59,14 +60,10 @@ void drawBar(hgeSprite* bar, const hgeRect& r, float value, float maximum, DWORD
     stretchSprite(bar, hgeRect(r.x1, r.y1, r.x1 + (r.x2 - r.x1) * f, r.y2), color);
 }
 
-// The description for what the pointer rests on, with its font scale; null when nothing.
-const char* hoveredDescription(float& scale) {
-    scale = 1;
+// The description of what the pointer rests on; null when nothing.
+const char* hoveredDescription() {
     for (int k = 0; k < NUMSTATS; ++k)
-        if (mOver[STATLABEL + k] || mOver[STATBAR + k]) {
-            if (k == S_HEART) scale = 0.75f;
-            return statDesc[k].c_str();
-        }
+        if (mOver[STATLABEL + k] || mOver[STATBAR + k]) return statDesc[k].c_str();
     for (int k = 0; k < 3; ++k)
         if (mOver[COINS + k]) return statDesc[COINDESC + k].c_str();
     if (mOver[WEAPONBOX]) return wpnDesc[selectedVeh].c_str();
@@ -105,7 +102,7 @@ void initSelectVehScreen() {
     }
     for (int k = 0; k < 3; ++k) pos[COINS + k] = hgeRect(272 + 120 * k, 432, 376 + 120 * k, 456);
     pos[WEAPONBOX] = hgeRect(272, 486, 516, 526);
-    pos[BACKBUTTON] = hgeRect(8, 520, 72, 584);
+    pos[BACKBUTTON] = hgeRect(8, 536, 72, 600);  // below the heart row
     pos[OKBUTTON] = hgeRect(720, 520, 784, 584);
     frame = menuSprite("lifeBarFrame");
     lifeBar = menuSprite("lifeBar");
@@ -143,12 +140,14 @@ void drawSelectVehScreen() {
     for (int v = 0; v < MAXVEHICLES; ++v) putSprite(vehicles[v], pos[v].x1, pos[v].y1);
     const hgeRect& chosen = pos[selectedVeh];
     drawFrame(frame, chosen);
-    drawTextCut(font1, (chosen.x1 + chosen.x2) / 2, chosen.y2 + 12 + 8, vehName[selectedVeh].c_str(), 1, 1, WHITE,
-                SCREEN_WIDTH - 16);
+    // The name stands under its vehicle but never leaves the screen.
+    const char* name = vehName[selectedVeh].c_str();
+    const float half = font1 ? std::min(font1->GetStringWidth(name), SCREEN_WIDTH - 16.0f) / 2 : 0;
+    const float nameX = std::clamp((chosen.x1 + chosen.x2) / 2, 8 + half, SCREEN_WIDTH - 8 - half);
+    drawTextCut(font1, nameX, chosen.y2 + 12 + 8, name, 1, 1, WHITE, SCREEN_WIDTH - 16);
 
-    UIbox(pos[DESCBOX], WHITE);
-    const hgeRect& d = pos[DESCBOX];
-    drawTextInRect(hgeRect(d.x1 + 12, d.y1 + 10, d.x2 - 12, d.y2 - 8), vehDesc[selectedVeh].c_str(), fontArial);
+    setFontStyle(fontArial, 1, WHITE);
+    drawTextInRect(textPanel(pos[DESCBOX]), vehDesc[selectedVeh].c_str(), fontArial);
 
     const DWORD c = static_cast<DWORD>(static_cast<int>(progress) * 5 % 50);
     const DWORD barColor = ARGB(0xFF, 175 + c, 0x40, 0x40);
@@ -168,16 +167,10 @@ void drawSelectVehScreen() {
     stretchSprite(tab, w);
     DrawTextA(font1, (w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2, specialWpnName(), 1, 1, WHITE);
 
-    const hgeRect& s = pos[STATDESCBOX];
-    UIbox(s, WHITE);
-    float scale = 1;
-    const hgeRect text(s.x1 + 10, s.y1 + 8, s.x2 - 10, s.y2 - 6);
-    if (const char* desc = hoveredDescription(scale)) {
-        setFontStyle(font1, scale, 0xFFFF8080);
-        drawTextInRect(text, desc, font1);
-    } else {
-        DrawTextA(font1, text.x1, text.y1, "mouse over a stat to see its description", 0, 1, 0xFFFF8080);
-    }
+    const hgeRect text = textPanel(pos[STATDESCBOX]);
+    const char* desc = hoveredDescription();
+    setFontStyle(font1, DESCSCALE, 0xFFFF8080);
+    drawTextInRect(text, desc ? desc : "mouse over a stat to see its description", font1);
     setFontStyle(font1, 1, WHITE);
     drawButton(backButton, BACKBUTTON);
     drawButton(okButton, OKBUTTON);
