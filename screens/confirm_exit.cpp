@@ -40,8 +40,10 @@ void updateConfirmExit(float) {
     hoverTest(YES, NO);
     // Only the two buttons take the selection: resting on the dialog itself must leave
     // Enter with an answer to give.
-    if (mOver[YES]) selected = SEL_YES;
-    else if (mOver[NO]) selected = SEL_NO;
+    if (pointerMoved()) {
+        if (mOver[YES]) selected = SEL_YES;
+        else if (mOver[NO]) selected = SEL_NO;
+    }
     const int key = hge->Input_GetKey();
     if (isLeftKey(key) || isRightKey(key)) selected = selected == SEL_YES ? SEL_NO : SEL_YES;
     else if (key == vk::LBUTTON) {

@@ -37,6 +37,13 @@ void hoverTest(int first, int last) {
     for (int i = first; i <= last; ++i) mOver[i] = pos[i].TestPoint(mousePos.x, mousePos.y);
 }
 
+bool pointerMoved() {
+    static MousePos last{-1, -1};
+    const bool moved = mousePos.x != last.x || mousePos.y != last.y;
+    last = mousePos;
+    return moved;
+}
+
 int hovered(int first, int last) {
     for (int i = first; i <= last; ++i)
         if (mOver[i]) return i;

@@ -21,6 +21,9 @@ void drawPulse(const hgeRect& r, int speed = PULSE_BUTTON);
 
 // mOver[i] for pos[first..last]: the pointer lies inside pos[i] this frame.
 void hoverTest(int first, int last);
+// Whether the pointer moved since the last call; a screen asks once a frame. A pointer
+// resting on an item must not take the selection back from the keyboard.
+bool pointerMoved();
 // The first i in first..last with mOver[i] set, or -1.
 int hovered(int first, int last);
 

@@ -42,7 +42,8 @@ void updateTitleScreen(float dt) {
     if (xparency < OPAQUE) xparency = std::min(xparency + FADESPEED * dt, OPAQUE);
     hoverTest(0, MAXTITLEOPTIONS - 1);
     const int over = hovered(0, MAXTITLEOPTIONS - 1);
-    if (over >= 0) selected = over;
+    const bool moved = pointerMoved();
+    if (over >= 0 && moved) selected = over;
     const int key = hge->Input_GetKey();
     if (key == 0) return;
     // The first key only completes the fade.

@@ -98,6 +98,7 @@ TEST_F(OptionsTest, ASharedKeyIsAcceptedAndTheScreenSaysWhoElseHasIt) {
 TEST_F(OptionsTest, LeavingReturnsWhereTheScreenWasOpenedFrom) {
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_TITLE);
+    startMatch(2);  // opened from the pause menu of a battle
     pl[0].misc[M_OPTIONS] = CF_INGAME;
     initOptionsScreen();
     press(vk::ESCAPE);

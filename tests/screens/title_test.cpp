@@ -51,6 +51,19 @@ TEST_F(TitleTest, UpAndDownWrapAndTheConfiguredKeysWorkToo) {
     EXPECT_EQ(selected, 0);
 }
 
+TEST_F(TitleTest, APointerRestingOnAnItemLeavesTheKeysFree) {
+    finishFade();
+    engine->moveMouse(296, 296);
+    frame();
+    EXPECT_EQ(selected, 0);
+    press(vk::DOWN);
+    frame();
+    EXPECT_EQ(selected, 1);
+    engine->moveMouse(296, 456);
+    frame();
+    EXPECT_EQ(selected, 4) << "moving onto an item selects it";
+}
+
 TEST_F(TitleTest, AClickOutsideTheItemsDoesNothingButEnterActsOnTheKeyboardChoice) {
     finishFade();
     press(vk::DOWN);
