@@ -3,3 +3,6 @@
 
 // Fills condString, wpnDesc and colorCycle and sets the eight stat-bar maxima to 0.
 void setFixedTables();
+
+// Family name of the selected vehicle's special weapon ("Missiles" .. "Instruments").
+const char* specialWpnName();

@@ -86,9 +86,14 @@ const Card& cardData(int id) {
     return id >= 0 && id < MAXCARDS ? crd[id] : none;
 }
 
+int deckCoinCap(int deck, int color) {
+    if (color < 0 || color > 2) return 0;
+    return deck >= 0 && deck < 9 ? DECKCAPS[deck][color] : DEFAULTCAP;
+}
+
 void getCoinCapacity() {
     for (int k = 0; k < 3; ++k) {
-        pl[0].coinCap[k] = selectedDeck >= 0 && selectedDeck < 9 ? DECKCAPS[selectedDeck][k] : DEFAULTCAP;
+        pl[0].coinCap[k] = deckCoinCap(selectedDeck, k);
         if (selectedOpp == 0)
             pl[1].coinCap[k] = 5;
         else if (selectedOpp == 6)

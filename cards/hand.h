@@ -15,6 +15,8 @@ enum CardType {
 // cost, name or timings, so bad deck data can never index past the table.
 const Card& cardData(int id);
 
+// How many coins of `color` (C_R, C_G, C_B) the human can hold with starting deck `deck`.
+int deckCoinCap(int deck, int color);
 // Sets both sides' coin capacities for the coming match: the human's by selectedDeck,
 // the opponent's by selectedOpp.
 void getCoinCapacity();

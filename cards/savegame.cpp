@@ -189,6 +189,7 @@ bool loadGameData(int slot) {
 bool loadGame(int slot) {
     if (!loadGameData(slot)) return false;
     pl[0].saveSlot = slot;
+    newGame = false;
     playSFX(LOADSFX, LOADCHANNEL);
     callHook(gameHooks.initSelectOppScreen);
     return true;
@@ -204,6 +205,7 @@ void loadScreenData() {
         data = SaveData{};
         // The summary is only offered when the whole file would load.
         if (!parseSave(text, data)) {
+            hge->System_Log("Save file %s cannot be read; its slot is shown as damaged.", saveFileName(slot).c_str());
             s.damaged = true;
             continue;
         }

@@ -32,17 +32,19 @@ void drawCost(hgeRect box, int cost, DWORD outer, DWORD alpha) {
 
 }  // namespace
 
-float cardNameScale(hgeFont* font, const char* name) {
-    if (!font || !name) return 1;
+float shrinkToFit(hgeFont* font, const char* text, float maxWidth) {
+    if (!font || !text) return 1;
     const float saved = font->GetScale();
     font->SetScale(1);
-    const float width = font->GetStringWidth(name);
+    const float width = font->GetStringWidth(text);
     font->SetScale(saved);
     // Counting steps keeps the scale an exact multiple of the step.
     int steps = 0;
-    while (steps < 19 && width * (1 - NAMESHRINKSTEP * steps) > NAMEMAXWIDTH) ++steps;
+    while (steps < 19 && width * (1 - NAMESHRINKSTEP * steps) > maxWidth) ++steps;
     return 1 - NAMESHRINKSTEP * steps;
 }
+
+float cardNameScale(hgeFont* font, const char* name) { return shrinkToFit(font, name, NAMEMAXWIDTH); }
 
 void drawCard(hgeRect r, int id, float alpha) {
     if (id == 0 || id < -1) return;

@@ -11,3 +11,5 @@ class hgeFont;
 void drawCard(hgeRect r, int id, float alpha);
 // The scale a card name is drawn at: 1, less 0.05 at a time until it is 80 px wide at most.
 float cardNameScale(hgeFont* font, const char* name);
+// The same shrinking for any text and width (never below 0.05).
+float shrinkToFit(hgeFont* font, const char* text, float maxWidth);

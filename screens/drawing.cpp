@@ -107,6 +107,8 @@ void drawTextInRect(hgeRect r, const char* text, hgeFont* font) {
     wrapLines(font, text, width, [&](std::size_t start, std::size_t length, std::size_t) {
         // Only the last line can be empty (text ending in a space or newline): nothing to draw.
         if (length == 0 && !text[start + length]) return;
+        // Text that runs past the bottom of the box is cut there.
+        if (y + lineHeight > r.y2 + 0.5f) return;
         drawLine(font, r.x1, y, text + start, fittingPrefix(font, text + start, length, width));
         y += lineHeight;
     });

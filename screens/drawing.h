@@ -35,7 +35,8 @@ void DrawTextA(hgeFont* font, float x, float y, const char* text, int align, flo
 // Sets a font's colour and scale, each only when it differs from the current one.
 void setFontStyle(hgeFont* font, float scale, DWORD color);
 // Draws `text` word-wrapped into the rectangle's width, from its top-left corner down.
-// A word wider than the rectangle gets a line of its own, cut at the right edge.
+// A word wider than the rectangle gets a line of its own, cut at the right edge; lines
+// that would pass the bottom edge are left out.
 void drawTextInRect(hgeRect r, const char* text, hgeFont* font);
 // Wraps `text` in place for the rectangle's width: the space before each word that
 // would pass the right edge becomes a newline. A word wider than the rectangle stands on

@@ -3,7 +3,14 @@
 #include <initializer_list>
 
 #include "screens/battle_drawing.h"
+#include "screens/confirm_exit.h"
+#include "screens/ending.h"
 #include "screens/instructions.h"
+#include "screens/load_screen.h"
+#include "screens/options_screen.h"
+#include "screens/selection.h"
+#include "screens/title.h"
+#include "shell/hooks.h"
 #include "shell/modes.h"
 
 namespace {
@@ -14,18 +21,29 @@ void setDraw(int mode, void (*draw)()) {
     setModeHandlers(mode, h);
 }
 
-void setUpdate(int mode, void (*update)(float)) {
-    ModeHandlers h = modeHandlers(mode);
-    h.update = update;
-    setModeHandlers(mode, h);
-}
-
 }  // namespace
 
 void registerScreens() {
     // The battle picture, and under the overlays of the screens shown over a battle.
     for (int mode : {MODE_GAME, MODE_GAMEOVER, MODE_WINROUND, MODE_WINMATCH, MODE_PAUSE}) setDraw(mode, drawGame);
-    setUpdate(MODE_INST, updateInst);
-    setDraw(MODE_INST, drawInst);
-    setUpdate(MODE_CREDITS, updateInst);
+    setModeHandlers(MODE_INST, {updateInst, drawInst});
+    setModeHandlers(MODE_TITLE, {updateTitleScreen, drawTitleScreen});
+    setModeHandlers(MODE_CREDITS, {updateInst, drawCredits});
+    setModeHandlers(MODE_LOAD, {updateLoadGame, drawLoadScreen});
+    setModeHandlers(MODE_SELECTVEH, {updateSelectVehScreen, drawSelectVehScreen});
+    setModeHandlers(MODE_SELECTDECK, {updateSelectDeckScreen, drawSelectDeckScreen});
+    setModeHandlers(MODE_SELECTOPP, {updateSelectOppScreen, drawSelectOppScreen});
+    setModeHandlers(MODE_VIEWDECK, {updateViewDeckScreen, drawViewDeckScreen});
+    // The question is asked over the battle it would leave.
+    setModeHandlers(MODE_CONFIRMEXIT, {updateConfirmExit, drawGame, drawConfirmExit});
+    setModeHandlers(MODE_OPTIONS, {updateOptionsScreen, drawOptionsScreen});
+    setModeHandlers(MODE_CONFIRMKEY, {updateConfirmKey, drawOptionsScreen, drawConfirmKey});
+    setModeHandlers(MODE_ENDING, {updateEnding, drawEnding});
+
+    gameHooks.initTitleScreen = initTitleScreen;
+    gameHooks.initLoadScreen = initLoadScreen;
+    gameHooks.initOptionsScreen = initOptionsScreen;
+    gameHooks.initCredits = initCredits;
+    gameHooks.initEnding = initEnding;
+    gameHooks.initSelectOppScreen = initSelectOppScreen;
 }

@@ -2,6 +2,7 @@
 
 #include "shell/hooks.h"
 #include "shell/modes.h"
+#include "shell/options.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
 
@@ -16,6 +17,7 @@ void updateVars(float dt) {
         callHook(gameHooks.timer0p1);
     }
     hge->Input_GetMousePos(&mousePos.x, &mousePos.y);
+    followWindowMode();
     if (usesKeyHandler(gameMode)) myKH.updateKeys(dt);
     if (const auto update = modeHandlers(gameMode).update) update(dt);
 }

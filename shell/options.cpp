@@ -40,3 +40,10 @@ void readOptions() {
         pl[0].opt[e.index] = value;
     }
 }
+
+void followWindowMode() {
+    const int fullscreen = hge->System_GetState(HGE_WINDOWED) ? 0 : 1;
+    if (pl[0].opt[OPT_FULLSCREEN] == fullscreen) return;
+    pl[0].opt[OPT_FULLSCREEN] = fullscreen;
+    hge->Ini_SetInt("Misc", "Fullscreen", fullscreen);
+}

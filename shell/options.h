@@ -17,3 +17,8 @@ extern const OptionEntry optionEntries[NUMOPTIONENTRIES];
 // engine's key tables, so it falls back to the option's default; a volume is clamped
 // into 0..100. Both are logged.
 void readOptions();
+
+// Alt+Enter switches the window mode in the engine itself: once a frame the full-screen
+// option follows the engine's state and a change is written to "Options.ini", so that
+// every screen shows it and the next start keeps it.
+void followWindowMode();

@@ -199,9 +199,10 @@ public:
     float refillTime = 0;
 };
 
-// What the load screen shows of one save slot.
+// What the load screen shows of one save slot. A damaged slot has a file that cannot be
+// read back; it is neither loaded nor offered as empty.
 struct SaveSummary {
     bool exists = false;
-    bool damaged = false;  // a file is there but cannot be read back: not offered as empty
-    int v[8] = {};         // indexed by SV_*
+    bool damaged = false;
+    int v[8] = {};  // indexed by SV_*
 };

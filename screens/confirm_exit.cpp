@@ -1,0 +1,71 @@
+// The yes/no question (mode 12) before leaving a match or the game, over the battle.
+#include "screens/confirm_exit.h"
+
+#include "platform/core/input_state.h"
+#include "screens/drawing.h"
+#include "screens/menu.h"
+#include "shell/exits.h"
+#include "shell/modes.h"
+#include "shell/world.h"
+#include "toolkit/hgefont.h"
+
+namespace {
+
+constexpr int DIALOG = 110, YES = 111, NO = 112;
+constexpr int SEL_YES = 1, SEL_NO = 2;
+constexpr DWORD WHITE = 0xFFFFFFFF;
+
+void confirm() {
+    const int kind = static_cast<int>(pl[0].misc[M_CONFIRM]);
+    if (kind == CF_QUITGAME) done = true;
+    else if (kind == CF_QUITMATCH) back2SelectScreen(false);
+}
+
+void answer(int choice) {
+    if (choice == SEL_YES) confirm();
+    else if (choice == SEL_NO) gameMode = MODE_PAUSE;
+}
+
+}  // namespace
+
+void initConfirmExit() {
+    gameMode = MODE_CONFIRMEXIT;
+    selected = SEL_NO;
+    pos[DIALOG] = hgeRect(200, 56, 592, 272);
+    pos[YES] = hgeRect(264, 192, 348, 232);
+    pos[NO] = hgeRect(448, 192, 532, 232);
+}
+
+void updateConfirmExit(float) {
+    hoverTest(YES, NO);
+    // Only the two buttons take the selection: resting on the dialog itself must leave
+    // Enter with an answer to give.
+    if (pointerMoved()) {
+        if (mOver[YES]) selected = SEL_YES;
+        else if (mOver[NO]) selected = SEL_NO;
+    }
+    const int key = hge->Input_GetKey();
+    if (isLeftKey(key) || isRightKey(key)) selected = selected == SEL_YES ? SEL_NO : SEL_YES;
+    else if (key == vk::LBUTTON) {
+        if (mOver[NO]) answer(SEL_NO);
+        else if (mOver[YES]) answer(SEL_YES);
+    } else if (isConfirmKey(key)) answer(selected);
+    else if (key == vk::ESCAPE) answer(SEL_NO);
+}
+
+void drawConfirmExit() {
+    drawRect(hgeRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT), 0xAF4B4B4B);
+    const hgeRect& d = pos[DIALOG];
+    drawRectB(d, 0xFFC2303A, 0xFFCCC8C8, 4);
+    const bool match = static_cast<int>(pl[0].misc[M_CONFIRM]) == CF_QUITMATCH;
+    DrawTextA(font1, d.x1 + 24, d.y1 + 32,
+              match ? "Are you sure\nyou want to quit\nthe current match?" : "Are you sure\nyou want to exit\nthe game?", 0,
+              1, WHITE);
+    for (int b : {YES, NO}) {
+        // A plain plate: the menu item pictures carry their own words.
+        drawRectB(pos[b], 0xFF000000, 0xFF2B4C8C, 2);
+        if (selected == b - DIALOG) drawRect(pos[b], SETA(cycleColor(1), 0x64));
+        DrawTextA(fontArial, (pos[b].x1 + pos[b].x2) / 2, (pos[b].y1 + pos[b].y2) / 2, b == YES ? "Yes" : "No", 1, 1,
+                  WHITE);
+    }
+}

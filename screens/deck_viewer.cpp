@@ -1,0 +1,136 @@
+// The deck viewer (mode 10): every card of the human's deck by name in columns of 35, the
+// selected card shown large, two sorts and, above 100 cards, deleting.
+#include <algorithm>
+
+#include "cards/decks.h"
+#include "cards/hand.h"
+#include "platform/core/input_state.h"
+#include "screens/card_drawing.h"
+#include "screens/drawing.h"
+#include "screens/menu.h"
+#include "screens/selection.h"
+#include "shell/modes.h"
+#include "shell/sound.h"
+#include "shell/world.h"
+#include "toolkit/hgefont.h"
+#include "toolkit/hgesprite.h"
+
+namespace {
+
+constexpr int NUMROWS = 35;
+constexpr int NUMCOLS = 6;
+constexpr int CARDVIEW = 220, DELETEBUTTON = 221, OKBUTTON = 222, SORTTYPE = 223, SORTNAME = 224;
+constexpr int MINDECK = 100;  // no card can be deleted from a deck this small
+constexpr float NAMEWIDTH = 94;
+constexpr int DELETESOUND = 38, DELETECHANNEL = 5;
+constexpr DWORD WHITE = 0xFFFFFFFF, BUTTONCOLOR = 0xFF2B559B;
+
+hgeSprite* background = nullptr;
+hgeSprite* okButton = nullptr;
+hgeSprite* frame = nullptr;
+
+int deckSize() { return std::clamp(pl[0].deckSize, 0, NUMROWS * NUMCOLS); }
+int lastCard() { return std::max(deckSize() - 1, 0); }
+bool canDelete() { return pl[0].deckSize > MINDECK; }
+
+void sortByType() {
+    sortByNumber(pl[0].deck, 0, deckSize());
+    sortArray(pl[0].deck, deckSize());
+}
+
+void sortByName() { sortArrayByName(pl[0].deck, deckSize()); }
+
+void deleteSelected() {
+    if (!canDelete()) return;
+    playSFX(DELETESOUND, DELETECHANNEL);
+    removeFromDeck(selected);
+    // Deleting the last card leaves the selection on the new last one.
+    selected = std::min(selected, lastCard());
+}
+
+void leave() {
+    playConfirm();
+    initSelectOppScreen();
+}
+
+void moveSelection(int key) {
+    if (isLeftKey(key)) {
+        if (selected >= NUMROWS) selected -= NUMROWS;
+    } else if (isRightKey(key)) {
+        selected = std::min(selected + NUMROWS, lastCard());
+    } else if (isUpKey(key)) {
+        selected = selected % NUMROWS == 0 ? std::min(selected + NUMROWS - 1, lastCard()) : selected - 1;
+    } else if (isDownKey(key)) {
+        if (selected % NUMROWS == NUMROWS - 1) selected -= NUMROWS - 1;
+        else if (++selected > lastCard()) selected = deckSize() / NUMROWS * NUMROWS;
+    }
+}
+
+}  // namespace
+
+void initViewDeckScreen() {
+    enterMenu();
+    gameMode = MODE_VIEWDECK;
+    selected = 0;
+    for (int i = 0; i < NUMROWS * NUMCOLS; ++i) {
+        const float x = 16 + 104 * (i / NUMROWS), y = 44 + 15 * (i % NUMROWS);
+        pos[i] = hgeRect(x, y, x + 100, y + 15);
+    }
+    pos[CARDVIEW] = hgeRect(656, 80, 746, 200);
+    pos[DELETEBUTTON] = hgeRect(656, 232, 746, 256);
+    pos[OKBUTTON] = hgeRect(720, 512, 784, 576);
+    pos[SORTTYPE] = hgeRect(24, 576, 168, 596);
+    pos[SORTNAME] = hgeRect(196, 576, 340, 596);
+    background = menuSprite("selectBG");
+    okButton = menuSprite("okButton");
+    frame = menuSprite("lifeBarFrame");
+    playBGM("titleMusicSTR");
+}
+
+void updateViewDeckScreen(float) {
+    hoverTest(0, deckSize() - 1);
+    hoverTest(CARDVIEW, SORTNAME);
+    const int key = hge->Input_GetKey();
+    if (key == vk::LBUTTON) {
+        const int over = hovered(0, deckSize() - 1);
+        if (over >= 0) selected = over;
+        else if (mOver[DELETEBUTTON]) deleteSelected();
+        else if (mOver[OKBUTTON]) leave();
+        else if (mOver[SORTTYPE]) sortByType();
+        else if (mOver[SORTNAME]) sortByName();
+    } else if (key == vk::F1) {
+        sortByType();
+    } else if (key == vk::F2) {
+        sortByName();
+    } else if (isConfirmKey(key) || key == vk::ESCAPE) {
+        leave();
+    } else {
+        moveSelection(key);
+    }
+}
+
+void drawViewDeckScreen() {
+    putSprite(background, 0, 0);
+    DrawTextA(font1, 16, 10, "Deck Viewer", 0, 1, WHITE);
+    DrawTextA(fontSmall2, 200, 16, label("total cards in deck: %d", pl[0].deckSize), 0, 1, WHITE);
+    const int n = deckSize();
+    for (int i = 0; i < n; ++i) {
+        const int id = pl[0].deck[i];
+        const char* name = cardData(id).name.c_str();
+        DrawTextA(fontSmall2, pos[i].x1 + 2, pos[i].y1 + 1, name, 0, shrinkToFit(fontSmall2, name, NAMEWIDTH),
+                  getCardTextColor(id));
+    }
+    setFontStyle(fontSmall2, 1, WHITE);
+    if (n > 0) {
+        drawFrame(frame, pos[selected], 1);
+        const int id = pl[0].deck[selected];
+        drawCard(pos[CARDVIEW], id, 255);
+        DrawTextA(fontSmall2, pos[CARDVIEW].x1, pos[CARDVIEW].y2 + 8, label("You have: %d", getCardQty(0, id)), 0, 1,
+                  WHITE);
+    }
+    drawTextButton(DELETEBUTTON, "Delete card", fontSmall2, BUTTONCOLOR, canDelete());
+    drawTextButton(SORTTYPE, "Sort by type (F1)", fontSmall2, BUTTONCOLOR);
+    drawTextButton(SORTNAME, "Sort by name (F2)", fontSmall2, BUTTONCOLOR);
+    drawButton(okButton, OKBUTTON);
+    setFontStyle(fontSmall2, 1, WHITE);
+}

@@ -1,0 +1,152 @@
+// The load screen (mode 15): ten save slots in two columns of five, opened by "New Game"
+// (pick an empty slot) or "Continue" (pick a saved game).
+#include "screens/load_screen.h"
+
+#include "cards/savegame.h"
+#include "platform/core/input_state.h"
+#include "screens/drawing.h"
+#include "screens/menu.h"
+#include "screens/selection.h"
+#include "shell/exits.h"
+#include "shell/modes.h"
+#include "shell/sound.h"
+#include "shell/world.h"
+#include "toolkit/hgesprite.h"
+
+namespace {
+
+constexpr int BACKBUTTON = 20, OKBUTTON = 21;
+constexpr int ROWS = 5;
+constexpr int ERASESOUND = 38, ERASECHANNEL = 5;
+constexpr DWORD NAMECOLOR = 0xFFC7E5F3, DECKCOLOR = 0xFFF4E0BA, WHITE = 0xFFFFFFFF;
+
+hgeSprite* usedSlot = nullptr;
+hgeSprite* emptySlot = nullptr;
+hgeSprite* okButton = nullptr;
+hgeSprite* backButton = nullptr;
+hgeSprite* background = nullptr;
+hgeSprite* frame = nullptr;
+
+void slotSummary(int i) {
+    const SaveSummary& s = sv[i];
+    const float x = pos[i].x1, y = pos[i].y1;
+    const int veh = s.v[SV_VEH], deck = s.v[SV_DECK], beaten = s.v[SV_BEAT];
+    const bool firstQuest = s.v[SV_QUESTNUM] == 1;
+    const bool secondQuestRunning = !firstQuest && beaten != 0;
+    // The vehicle name ends before the quest line that stands to its right.
+    drawTextCut(fontArial, x + 32, y + 8, vehName[veh].c_str(), 0, 1, NAMECOLOR, secondQuestRunning ? 144 : 200);
+    drawTextCut(fontSmall2, x + 32, y + 32, deckName[deck].c_str(), 0, 1, DECKCOLOR, 200);
+    DrawTextA(fontArial, x + 200, y + 56, label("time spent: %s", clockText(s.v[SV_TIME])), 0, 1, NAMECOLOR);
+    DrawTextA(fontArial, x + 32, y + 56, label("cards: %d", s.v[SV_CARDS]), 0, 1, DECKCOLOR);
+    if (firstQuest) {
+        DrawTextA(fontSmall2, x + 240, y + 8, label("defeated %d opponents", beaten), 0, 1, WHITE);
+    } else if (beaten == 0) {
+        DrawTextA(fontArial, x + 264, y + 6, newGame ? "Cleared" : "New Game+", 0, 1, cycleColor(3));
+    } else {
+        DrawTextA(fontArial, x + 184, y + 6, "2econd Quest!", 0, 1, 0xFFFFFF4B);
+        DrawTextA(fontSmall2, x + 312, y + 8, label("defeated %d", beaten), 0, 1, WHITE);
+    }
+    DrawTextA(fontSmall2, x + 240, y + 24, label("total score: %.8d", s.v[SV_SCORE]), 0, 1, 0xFFC7E518);
+    DrawTextA(fontSmall2, x + 240, y + 40, label("highest combo: %d", s.v[SV_COMBO]), 0, 1, WHITE);
+}
+
+void eraseSlot(int i) {
+    playSFX(ERASESOUND, ERASECHANNEL);
+    sv[i].exists = false;
+    sv[i].damaged = false;
+}
+
+}  // namespace
+
+bool loadActionPossible(int slot) {
+    if (slot < 0 || slot >= MAXSAVESLOTS) return false;
+    // A damaged file is never loaded, nor overwritten until the player erases its slot.
+    return newGame ? !sv[slot].exists && !sv[slot].damaged : sv[slot].exists;
+}
+
+void loadAction(int slot) {
+    if (!loadActionPossible(slot)) return;
+    if (newGame) {
+        selected = slot;
+        initSelectVehScreen();
+    } else {
+        loadGame(slot);
+    }
+}
+
+void initLoadScreen() {
+    enterMenu();
+    gameMode = MODE_LOAD;
+    selected = 0;
+    for (int i = 0; i < MAXSAVESLOTS; ++i) {
+        const int c = i / ROWS, r = i % ROWS;
+        pos[i] = hgeRect(8 + 392 * c, 48 + 96 * r, 392 + 392 * c, 136 + 96 * r);
+    }
+    pos[BACKBUTTON] = hgeRect(16, 528, 80, 592);
+    pos[OKBUTTON] = hgeRect(712, 528, 776, 592);
+    loadScreenData();
+    usedSlot = menuSprite("card1");
+    emptySlot = menuSprite("disabled");
+    okButton = menuSprite("okButton");
+    backButton = menuSprite("backButton");
+    background = menuSprite("selectBG");
+    frame = menuSprite("lifeBarFrame");
+}
+
+void updateLoadGame(float) {
+    hoverTest(0, MAXSAVESLOTS - 1);
+    hoverTest(BACKBUTTON, OKBUTTON);
+    const int key = hge->Input_GetKey();
+    if (isLeftKey(key)) {
+        if (selected >= ROWS) selected -= ROWS;
+    } else if (isRightKey(key)) {
+        if (selected < ROWS) selected += ROWS;
+    } else if (isUpKey(key)) {
+        selected = selected % ROWS == 0 ? selected + ROWS - 1 : selected - 1;
+    } else if (isDownKey(key)) {
+        selected = selected % ROWS == ROWS - 1 ? selected - (ROWS - 1) : selected + 1;
+    } else if (key == vk::LBUTTON) {
+        const int slot = hovered(0, MAXSAVESLOTS - 1);
+        if (slot >= 0) {
+            selected = slot;
+            if (hge->Input_GetKeyState(vk::SHIFT) && newGame && (sv[slot].exists || sv[slot].damaged))
+                eraseSlot(slot);
+        }
+        if (mOver[BACKBUTTON]) back2title();
+        else if (mOver[OKBUTTON]) loadAction(selected);
+    } else if (isConfirmKey(key)) {
+        loadAction(selected);
+    } else if (key == vk::ESCAPE) {
+        back2title();
+    }
+    if (gameMode != MODE_LOAD || !doubleClicked()) return;
+    const int slot = hovered(0, MAXSAVESLOTS - 1);
+    if (slot >= 0) {
+        selected = slot;
+        loadAction(slot);
+    }
+}
+
+void drawLoadScreen() {
+    putSprite(background, 0, 0);
+    for (int i = 0; i < MAXSAVESLOTS; ++i) {
+        stretchSprite(sv[i].exists ? usedSlot : emptySlot, pos[i]);
+        if (sv[i].exists) slotSummary(i);
+        else if (sv[i].damaged)
+            DrawTextA(fontArial, pos[i].x1 + 48, pos[i].y1 + 32, "damaged save file", 0, 1, 0xFFFF6464);
+    }
+    drawFrame(frame, pos[selected], 0);
+    for (int i = 0; i < MAXSAVESLOTS; ++i) {
+        const float x = pos[i].x1, y = pos[i].y1;
+        if (sv[i].exists) drawRectB(hgeRect(x + 2, y + 16, x + 28, y + 72), 0xC828A052, 0xFFF6D928, 2);
+        DrawTextA(font1, x + 4, y + 24, label("%d", i), 0, 1.25f, 0xFF80FFFF);
+    }
+    setFontStyle(font1, 1, WHITE);
+    DrawTextA(font1, 400, 18, newGame ? "Select an empty slot to start a new game." : "Select a game to load.", 1, 1,
+              WHITE);
+    if (newGame) DrawTextA(fontSmall2, 400, 582, "shift-click a file to erase it", 1, 1, 0xFFAFAFAF);
+    drawButton(backButton, BACKBUTTON);
+    if (loadActionPossible(selected)) drawButton(okButton, OKBUTTON);
+    setFontStyle(fontSmall2, 1, WHITE);
+    setFontStyle(fontArial, 1, WHITE);
+}

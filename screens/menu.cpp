@@ -1,0 +1,128 @@
+#include "screens/menu.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/core/input_state.h"
+#include "screens/drawing.h"
+#include "shell/world.h"
+#include "toolkit/hgefont.h"
+#include "toolkit/hgesprite.h"
+
+namespace {
+constexpr std::size_t LABELMAX = 512;
+char labelBuffer[LABELMAX];
+char cutBuffer[LABELMAX];
+
+bool optionKey(int key, int option) { return key != 0 && key == pl[0].opt[option]; }
+}  // namespace
+
+void enterMenu() {
+    hge->System_SetState(HGE_HIDEMOUSE, false);
+    // The handler is not updated outside the menus: start from a clean state so that a
+    // key held or clicked on an earlier screen makes no edge or double click here.
+    myKH = keyHandler();
+}
+
+DWORD pulseColor(int speed) {
+    const DWORD c = static_cast<DWORD>(static_cast<int>(progress) * speed % 255);
+    return ARGB(0x64, c, c, 0xFF);
+}
+
+void drawPulse(const hgeRect& r, int speed) { drawRect(r, pulseColor(speed)); }
+
+void hoverTest(int first, int last) {
+    for (int i = first; i <= last; ++i) mOver[i] = pos[i].TestPoint(mousePos.x, mousePos.y);
+}
+
+bool pointerMoved() {
+    static MousePos last{-1, -1};
+    const bool moved = mousePos.x != last.x || mousePos.y != last.y;
+    last = mousePos;
+    return moved;
+}
+
+int hovered(int first, int last) {
+    for (int i = first; i <= last; ++i)
+        if (mOver[i]) return i;
+    return -1;
+}
+
+bool isUpKey(int key) { return optionKey(key, OPT_KEYUP) || key == vk::UP; }
+bool isDownKey(int key) { return optionKey(key, OPT_KEYDOWN) || key == vk::DOWN; }
+bool isLeftKey(int key) { return optionKey(key, OPT_KEYLEFT) || key == vk::LEFT; }
+bool isRightKey(int key) { return optionKey(key, OPT_KEYRIGHT) || key == vk::RIGHT; }
+bool isConfirmKey(int key) { return key == vk::ENTER || key == vk::SPACE; }
+bool clickedOn(int key, int i) { return key == vk::LBUTTON && mOver[i]; }
+bool doubleClicked() { return myKH.keyIsDoubleClicked(vk::LBUTTON); }
+
+hgeSprite* menuSprite(const char* name) { return uiSprite(name); }
+
+void putSprite(hgeSprite* s, float x, float y, DWORD color) {
+    if (!s) return;
+    s->SetColor(color);
+    s->SetHotSpot(0, 0);
+    s->Render(x, y);
+}
+
+void stretchSprite(hgeSprite* s, const hgeRect& r, DWORD color) {
+    if (!s) return;
+    s->SetColor(color);
+    s->RenderStretch(r.x1, r.y1, r.x2, r.y2);
+}
+
+void drawButton(hgeSprite* s, int i) {
+    putSprite(s, pos[i].x1, pos[i].y1);
+    if (mOver[i]) drawPulse(pos[i]);
+}
+
+hgeRect textPanel(const hgeRect& r) {
+    UIbox(r, 0xFF3A3F5A);
+    return hgeRect(r.x1 + 20, r.y1 + 10, r.x2 - 20, r.y2 - 8);
+}
+
+void drawTextButton(int i, const char* text, hgeFont* font, DWORD inner, bool enabled) {
+    const hgeRect& r = pos[i];
+    drawRectB(r, 0xFF000000, enabled ? inner : 0xFF505050, 2);
+    if (enabled && mOver[i]) drawPulse(r);
+    if (!font || !text) return;
+    setFontStyle(font, 1, enabled ? 0xFFFFFFFF : 0xFF9A9A9A);
+    const float lines = 1 + static_cast<float>(std::count(text, text + std::strlen(text), '\n'));
+    font->Render((r.x1 + r.x2) / 2, (r.y1 + r.y2 - font->GetHeight() * lines) / 2, text, HGETEXT_CENTER);
+}
+
+void drawFrame(hgeSprite* frame, const hgeRect& r, float margin) {
+    stretchSprite(frame, hgeRect(r.x1 - margin, r.y1 - margin, r.x2 + margin, r.y2 + margin));
+}
+
+const char* label(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(labelBuffer, LABELMAX, format, args);
+    va_end(args);
+    return labelBuffer;
+}
+
+void drawTextCut(hgeFont* font, float x, float y, const char* text, int align, float scale, DWORD color,
+                 float width) {
+    if (!font || !text) return;
+    setFontStyle(font, scale, color);
+    if (font->GetStringWidth(text) <= width) {
+        DrawTextA(font, x, y, text, align, scale, color);
+        return;
+    }
+    std::size_t n = std::min(std::strlen(text), LABELMAX - 3);
+    const float dots = font->GetStringWidth("..");
+    while (n > 0 && font->GetStringWidth(text, n) + dots > width) --n;
+    std::memcpy(cutBuffer, text, n);
+    std::memcpy(cutBuffer + n, "..", 3);
+    DrawTextA(font, x, y, cutBuffer, align, scale, color);
+}
+
+const char* clockText(int seconds) {
+    static char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2d:%.2d:%.2d", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return buffer;
+}

@@ -1,0 +1,66 @@
+// What every menu screen shares: the pulse highlight, hover tests, the direction keys
+// (the configured key first, then the arrow), buttons, and labels formatted into one
+// reused buffer so that drawing allocates nothing.
+#pragma once
+
+#include "platform/hge.h"
+#include "toolkit/hgerect.h"
+
+class hgeFont;
+class hgeSprite;
+
+// Every menu's set-up: the system cursor shown, the keyboard handler started afresh.
+void enterMenu();
+
+// The pulse that marks a hovered button: alpha 0x64, red and green rising with
+// `progress` at `speed` steps per tenth of a second, blue full.
+constexpr int PULSE_TITLE = 20;
+constexpr int PULSE_BUTTON = 10;
+DWORD pulseColor(int speed);
+void drawPulse(const hgeRect& r, int speed = PULSE_BUTTON);
+
+// mOver[i] for pos[first..last]: the pointer lies inside pos[i] this frame.
+void hoverTest(int first, int last);
+// Whether the pointer moved since the last call; a screen asks once a frame. A pointer
+// resting on an item must not take the selection back from the keyboard.
+bool pointerMoved();
+// The first i in first..last with mOver[i] set, or -1.
+int hovered(int first, int last);
+
+// Key tests for a key read with Input_GetKey.
+bool isUpKey(int key);
+bool isDownKey(int key);
+bool isLeftKey(int key);
+bool isRightKey(int key);
+bool isConfirmKey(int key);  // Enter or Space
+// A left click that arrived this frame over pos[i].
+bool clickedOn(int key, int i);
+// The left button double-clicked this frame (keyboard handler screens only).
+bool doubleClicked();
+
+// A sprite of the resource manager by name, for a screen's set-up; null without one.
+hgeSprite* menuSprite(const char* name);
+// Opaque white, at its natural size with its corner at (x, y).
+void putSprite(hgeSprite* s, float x, float y, DWORD color = 0xFFFFFFFF);
+// Opaque white, stretched over the rectangle.
+void stretchSprite(hgeSprite* s, const hgeRect& r, DWORD color = 0xFFFFFFFF);
+// A button sprite at the rectangle's corner, pulsing while pos[i] is hovered.
+void drawButton(hgeSprite* s, int i);
+// A dark panel ("box" tinted) for text, and the part of it that text may fill: the
+// panel's rounded edges are kept clear.
+hgeRect textPanel(const hgeRect& r);
+// A framed box with one or more lines of text centred in it, pulsing while pos[i] is
+// hovered; a disabled one is grey and never pulses.
+void drawTextButton(int i, const char* text, hgeFont* font, DWORD inner, bool enabled = true);
+// The selection frame: "lifeBarFrame" stretched `margin` pixels outside the rectangle.
+void drawFrame(hgeSprite* frame, const hgeRect& r, float margin = 4);
+
+// printf into a buffer shared by every label; valid until the next call.
+const char* label(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// One line of text no wider than `width`: drawn as it is when it fits, else cut short
+// with ".." so that it never leaves its box. Align as DrawTextA.
+void drawTextCut(hgeFont* font, float x, float y, const char* text, int align, float scale, DWORD color,
+                 float width);
+// Hours, minutes and seconds of a play time, "%.2d:%.2d:%.2d".
+const char* clockText(int seconds);

@@ -1,0 +1,287 @@
+// The options screen (mode 13) and its key-change dialog (mode 17). Every change is
+// written to "Options.ini" and applied the moment it is made.
+#include "screens/options_screen.h"
+
+#include <algorithm>
+
+#include "platform/core/input_state.h"
+#include "screens/card_drawing.h"
+#include "screens/drawing.h"
+#include "screens/menu.h"
+#include "shell/exits.h"
+#include "shell/modes.h"
+#include "shell/options.h"
+#include "shell/sound.h"
+#include "shell/world.h"
+#include "toolkit/hgefont.h"
+#include "toolkit/hgesprite.h"
+
+namespace {
+
+constexpr int KEYPANEL = 150, VOLUMEPANEL = 151, COMBOPANEL = 152, MISCPANEL = 153;
+constexpr int KEYBUTTONS = 154;  // 154..163: options 0..9
+constexpr int NUMKEYBUTTONS = 10;
+constexpr int MUSICSLIDER = 164, SFXSLIDER = 165;
+constexpr int COMBOBOX = 166, FULLSCREENBOX = 167, SCOREBOX = 168;
+constexpr int DEFAULTBUTTON = 169, OKBUTTON = 170, DISCARDBUTTON = 171, KEYDIALOG = 172;
+constexpr int CHANGESOUND = 1, DEFAULTSOUND = 38, OPTIONSCHANNEL = 5;
+constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA;
+constexpr float MINKEYNAMESCALE = 0.7f;
+
+struct KeyButton {
+    int place;   // pos[] index
+    int option;  // OPT_*
+    const char* label;
+    const char* arrow;  // the arrow key that always works as well, or null
+};
+const KeyButton KEYBUTTONLIST[] = {
+    {KEYBUTTONS + 0, OPT_KEYUP, "move up:", "up"},
+    {KEYBUTTONS + 1, OPT_KEYLEFT, "move left:", "left"},
+    {KEYBUTTONS + 2, OPT_KEYDOWN, "move down:", "down"},
+    {KEYBUTTONS + 3, OPT_KEYRIGHT, "move right:", "right"},
+    {KEYBUTTONS + 4, OPT_KEYFIRE, "fire:", nullptr},
+    {KEYBUTTONS + 5, OPT_KEYBOOST, "boost:", nullptr},
+    {KEYBUTTONS + 6, OPT_KEYUSE1, "use card 1:", nullptr},
+    {KEYBUTTONS + 7, OPT_KEYUSE2, "use card 2:", nullptr},
+    {KEYBUTTONS + 8, OPT_KEYUSE3, "use card 3:", nullptr},
+    {KEYBUTTONS + 9, OPT_KEYCHANGE, "change selected card:", nullptr},
+    {DISCARDBUTTON, OPT_KEYDISCARD, "discard\nselected card:", nullptr},
+};
+
+struct CheckBox {
+    int place, option;
+};
+const CheckBox CHECKBOXES[] = {{COMBOBOX, OPT_COMBO}, {FULLSCREENBOX, OPT_FULLSCREEN}, {SCOREBOX, OPT_SCORE}};
+
+hgeSprite* background = nullptr;
+hgeSprite* redBox = nullptr;
+hgeSprite* sliderBar = nullptr;
+hgeSprite* slider = nullptr;
+hgeSprite* boxEmpty = nullptr;
+hgeSprite* boxChecked = nullptr;
+hgeSprite* defaultButton = nullptr;
+hgeSprite* okButton = nullptr;
+
+// The action that shares the key just bound, shown until the next change; null for none.
+const char* sharedWith = nullptr;
+int sharedKey = 0;
+
+const OptionEntry& entryOf(int option) {
+    for (const OptionEntry& e : optionEntries)
+        if (e.index == option) return e;
+    return optionEntries[0];
+}
+
+void writeOption(int option) {
+    const OptionEntry& e = entryOf(option);
+    hge->Ini_SetInt(e.section, e.key, pl[0].opt[option]);
+}
+
+void applyWindowMode() { hge->System_SetState(HGE_WINDOWED, pl[0].opt[OPT_FULLSCREEN] == 0); }
+
+void applyVolumes() {
+    hge->Channel_SetVolume(chan[0], pl[0].opt[OPT_VOLBGM]);
+    hge->System_SetState(HGE_FXVOLUME, pl[0].opt[OPT_VOLSFX]);
+}
+
+void leave() {
+    if (static_cast<int>(pl[0].misc[M_OPTIONS]) == CF_INGAME) gameMode = MODE_PAUSE;
+    else back2title();
+}
+
+void toggle(const CheckBox& box) {
+    int& value = pl[0].opt[box.option];
+    value = (value + 1) % 2;
+    writeOption(box.option);
+    if (box.option == OPT_FULLSCREEN) applyWindowMode();
+}
+
+void restoreDefaults() {
+    for (const OptionEntry& e : optionEntries) hge->Ini_SetInt(e.section, e.key, e.defaultValue);
+    readOptions();
+    applyWindowMode();
+    applyVolumes();
+    sharedWith = nullptr;
+    playSFX(DEFAULTSOUND, OPTIONSCHANNEL);
+}
+
+void click() {
+    for (const KeyButton& b : KEYBUTTONLIST)
+        if (mOver[b.place] && b.place != DISCARDBUTTON) return initKeyChange(b.option);
+    for (const CheckBox& box : CHECKBOXES)
+        if (mOver[box.place]) return toggle(box);
+    if (mOver[DEFAULTBUTTON]) restoreDefaults();
+    else if (mOver[OKBUTTON]) leave();
+    else if (mOver[DISCARDBUTTON]) initKeyChange(OPT_KEYDISCARD);
+}
+
+// The volume under the pointer while the left button is held on a slider, 0 at its left
+// end and 100 at its right.
+void dragSlider(int place, int option) {
+    const hgeRect& r = pos[place];
+    const int value = std::clamp(static_cast<int>((mousePos.x - r.x1) / (r.x2 - r.x1) * 101), 0, 100);
+    if (value == pl[0].opt[option]) return;
+    pl[0].opt[option] = value;
+    writeOption(option);
+    applyVolumes();
+}
+
+void drawKeyButton(const KeyButton& b) {
+    const hgeRect& r = pos[b.place];
+    stretchSprite(redBox, r);
+    const char* name = hge->Input_GetKeyName(pl[0].opt[b.option]);
+    // Long key names shrink towards their box, but not below a readable size.
+    const float scale = std::max(MINKEYNAMESCALE, shrinkToFit(fontArial, name, r.x2 - r.x1 - 2));
+    DrawTextA(fontArial, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, name, 1, scale, WHITE);
+    setFontStyle(fontSmall2, 1, WHITE);
+    const bool twoLines = b.option == OPT_KEYDISCARD;
+    if (fontSmall2)
+        fontSmall2->Render(r.x1 - 12, twoLines ? r.y1 : r.y1 + 9, b.label, HGETEXT_RIGHT);
+    if (b.arrow) DrawTextA(fontSmall2, r.x2 + 8, r.y1 + 9, label("or %s", b.arrow), 0, 1, WHITE);
+}
+
+// A panel with its caption standing on its top edge, clear of what the panel holds.
+void drawPanel(int place, const char* caption) {
+    textPanel(pos[place]);
+    DrawTextA(fontArial, pos[place].x1 + 12, pos[place].y1 - 19, caption, 0, 1, CAPTION);
+}
+
+void drawSlider(int place, int option, const char* name, float numberY) {
+    const hgeRect& r = pos[place];
+    DrawTextA(fontSmall2, r.x1 - 64, r.y1 + 9, name, 0, 1, WHITE);
+    stretchSprite(sliderBar, r);
+    const float knob = r.x1 + (r.x2 - r.x1) * pl[0].opt[option] / 100;
+    stretchSprite(slider, hgeRect(knob - 8, r.y1, knob + 4, r.y1 + 32));
+    DrawTextA(font1, 336, numberY, label("%d", pl[0].opt[option]), 1, 1, WHITE);
+}
+
+void drawCheckBox(int place, int option) { stretchSprite(pl[0].opt[option] ? boxChecked : boxEmpty, pos[place]); }
+
+}  // namespace
+
+void setKeyOptions() {
+    for (const OptionEntry& e : optionEntries)
+        if (e.isKey || e.index == OPT_TUTORIAL) hge->Ini_SetInt(e.section, e.key, pl[0].opt[e.index]);
+}
+
+void initOptionsScreen() {
+    enterMenu();
+    gameMode = MODE_OPTIONS;
+    pos[KEYPANEL] = hgeRect(8, 64, 776, 296);
+    pos[VOLUMEPANEL] = hgeRect(40, 328, 368, 416);
+    pos[COMBOPANEL] = hgeRect(40, 448, 368, 536);
+    pos[MISCPANEL] = hgeRect(416, 376, 744, 464);
+    for (int i = 0; i < 4; ++i) {
+        pos[KEYBUTTONS + i] = hgeRect(256, 104 + 40 * i, 288, 136 + 40 * i);
+        pos[KEYBUTTONS + 6 + i] = hgeRect(696, 104 + 40 * i, 728, 136 + 40 * i);
+    }
+    pos[KEYBUTTONS + 4] = hgeRect(464, 104, 496, 136);
+    pos[KEYBUTTONS + 5] = hgeRect(464, 144, 496, 176);
+    pos[DISCARDBUTTON] = hgeRect(464, 184, 496, 216);
+    pos[MUSICSLIDER] = hgeRect(112, 336, 304, 368);
+    pos[SFXSLIDER] = hgeRect(112, 376, 304, 408);
+    pos[COMBOBOX] = hgeRect(56, 456, 88, 488);
+    pos[FULLSCREENBOX] = hgeRect(432, 384, 464, 416);
+    pos[SCOREBOX] = hgeRect(432, 424, 464, 456);
+    pos[DEFAULTBUTTON] = hgeRect(324, 560, 468, 584);
+    pos[OKBUTTON] = hgeRect(704, 512, 768, 576);
+    pos[KEYDIALOG] = hgeRect(200, 56, 592, 272);
+    background = menuSprite("selectBG");
+    redBox = menuSprite("redBox");
+    sliderBar = menuSprite("sliderBar");
+    slider = menuSprite("slider");
+    boxEmpty = menuSprite("checkBoxEmpty");
+    boxChecked = menuSprite("checkBoxChecked");
+    defaultButton = menuSprite("defaultBtn");
+    okButton = menuSprite("okButton");
+    sharedWith = nullptr;
+}
+
+void updateOptionsScreen(float) {
+    hoverTest(KEYPANEL, DISCARDBUTTON);
+    const int key = hge->Input_GetKey();
+    if (key == vk::ENTER || key == vk::ESCAPE) return leave();
+    if (key == vk::LBUTTON) click();
+    if (gameMode != MODE_OPTIONS || !hge->Input_GetKeyState(vk::LBUTTON)) return;
+    if (mOver[MUSICSLIDER]) dragSlider(MUSICSLIDER, OPT_VOLBGM);
+    else if (mOver[SFXSLIDER]) dragSlider(SFXSLIDER, OPT_VOLSFX);
+}
+
+void drawOptionsScreen() {
+    putSprite(background, 0, 0);
+    DrawTextA(font1, 400, 30, "Options", 1, 1.25f, WHITE);
+    setFontStyle(font1, 1, WHITE);
+    drawPanel(KEYPANEL, "key config");
+    drawPanel(VOLUMEPANEL, "volume");
+    drawPanel(COMBOPANEL, "combo display");
+    drawPanel(MISCPANEL, "misc");
+
+    DrawTextA(fontSmall2, 300, 76, "Click on", 0, 1, WHITE);
+    stretchSprite(redBox, hgeRect(356, 74, 370, 88));
+    DrawTextA(fontSmall2, 376, 76, "to change keys.", 0, 1, WHITE);
+    for (const KeyButton& b : KEYBUTTONLIST) drawKeyButton(b);
+    if (sharedWith)
+        DrawTextA(fontSmall2, 400, 276, label("%s is also used by: %s", hge->Input_GetKeyName(sharedKey), sharedWith), 1, 1,
+                  0xFFFFD219);
+
+    drawSlider(MUSICSLIDER, OPT_VOLBGM, "Music:", 352);
+    drawSlider(SFXSLIDER, OPT_VOLSFX, "Sound FX:", 392);
+
+    for (const CheckBox& box : CHECKBOXES) drawCheckBox(box.place, box.option);
+    const hgeRect& combo = pos[COMBOBOX];
+    DrawTextA(fontSmall2, combo.x2 + 8, combo.y1 - 2, "display combo count over last enemy defeated", 0, 1, WHITE);
+    DrawTextA(fontSmall2, combo.x2 + 8, combo.y1 + 14,
+              "If unchecked, combo count will always be\n displayed at the top of screen instead.", 0, 1, 0xFFAFAFAF);
+    DrawTextA(fontSmall2, pos[FULLSCREENBOX].x2 + 8, pos[FULLSCREENBOX].y1 + 9, "Fullscreen", 0, 1, WHITE);
+    setFontStyle(fontSmall2, 1, WHITE);
+    const hgeRect& score = pos[SCOREBOX];
+    drawTextInRect(hgeRect(score.x2 + 8, score.y1 + 2, pos[MISCPANEL].x2 - 6, score.y2 + 8),
+                   "display score value of enemies when they are defeated", fontSmall2);
+
+    putSprite(defaultButton, pos[DEFAULTBUTTON].x1, pos[DEFAULTBUTTON].y1);
+    if (mOver[DEFAULTBUTTON]) drawPulse(pos[DEFAULTBUTTON]);
+    drawButton(okButton, OKBUTTON);
+    setFontStyle(fontArial, 1, WHITE);
+    setFontStyle(fontSmall2, 1, WHITE);
+}
+
+void initKeyChange(int option) {
+    gameMode = MODE_CONFIRMKEY;
+    pl[0].misc[M_KEY2CHANGE] = static_cast<float>(option);
+}
+
+void updateConfirmKey(float) {
+    const int key = hge->Input_GetKey();
+    if (key == vk::ESCAPE) {
+        gameMode = MODE_OPTIONS;
+        return;
+    }
+    // Mouse buttons would leave the action without a key; F12 always takes a screenshot.
+    if (key == 0 || key == vk::LBUTTON || key == vk::RBUTTON || key == vk::MBUTTON || key == vk::F12) return;
+    const int option = static_cast<int>(pl[0].misc[M_KEY2CHANGE]);
+    if (option < 0 || option >= NUMOPTIONS || !entryOf(option).isKey) {
+        gameMode = MODE_OPTIONS;
+        return;
+    }
+    pl[0].opt[option] = key;
+    // Two actions may share a key; the player is told which other one has it.
+    sharedWith = nullptr;
+    sharedKey = key;
+    for (const OptionEntry& e : optionEntries)
+        if (e.isKey && e.index != option && pl[0].opt[e.index] == key) sharedWith = e.key;
+    setKeyOptions();
+    playSFX(CHANGESOUND, OPTIONSCHANNEL);
+    gameMode = MODE_OPTIONS;
+}
+
+void drawConfirmKey() {
+    drawRect(hgeRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT), 0x64000000);
+    drawRect(hgeRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT), 0x644B4B4B);
+    const hgeRect& d = pos[KEYDIALOG];
+    drawRectB(d, 0xFFC2303A, 0xFF3C3C50, 4);
+    DrawTextA(font1, d.x1 + 24, d.y1 + 40, "Press the desired\nkey you wish to assign\nto this function.", 0, 1, WHITE);
+    const int option = static_cast<int>(pl[0].misc[M_KEY2CHANGE]);
+    if (option >= 0 && option < NUMOPTIONS)
+        DrawTextA(fontArial, (d.x1 + d.x2) / 2, d.y1 + 160, entryOf(option).key, 1, 1, cycleColor(3));
+    DrawTextA(fontSmall2, (d.x1 + d.x2) / 2, d.y2 + 14, "(press Esc to cancel)", 1, 1, WHITE);
+}

@@ -1,0 +1,179 @@
+// The vehicle selection (mode 1): eight vehicles in a row, the chosen one's description,
+// its stat bars, coin mix and special weapon, and a description of whatever stat the
+// pointer rests on.
+#include <algorithm>
+
+#include "cards/fixedtables.h"
+#include "platform/core/input_state.h"
+#include "screens/drawing.h"
+#include "screens/menu.h"
+#include "screens/selection.h"
+#include "shell/exits.h"
+#include "shell/modes.h"
+#include "shell/sound.h"
+#include "shell/world.h"
+#include "toolkit/hgefont.h"
+#include "toolkit/hgesprite.h"
+
+namespace {
+
+constexpr int DESCBOX = 10, STATDESCBOX = 11;
+constexpr int STATLABEL = 20, STATBAR = 30;  // seven rows each
+constexpr int NUMSTATS = 7;
+constexpr int COINS = 40;  // red, green, blue
+constexpr int WEAPONBOX = 43, BACKBUTTON = 44, OKBUTTON = 45;
+constexpr int COINDESC = 7;  // statDesc of the red coins; green and blue follow
+constexpr DWORD WHITE = 0xFFFFFFFF;
+constexpr float DESCSCALE = 0.75f;  // the longest description fits the box at this size
+
+const char* const STATNAMES[NUMSTATS] = {"power", "speed", "armor", "rate of fire", "shot speed", "excel", "heart"};
+const char* const COINFORMATS[3] = {"red:  %d", "green:  %d", "blue:  %d"};
+const DWORD COINCOLORS[3] = {0xFFFF8080, 0xFF80FF80, 0xFF8080FF};
+
+hgeSprite* background = nullptr;
+hgeSprite* vehicles[MAXVEHICLES] = {};
+hgeSprite* frame = nullptr;
+hgeSprite* lifeBar = nullptr;
+hgeSprite* fuelBar = nullptr;
+hgeSprite* tab = nullptr;
+hgeSprite* okButton = nullptr;
+hgeSprite* backButton = nullptr;
+
+float statValue(int stat, int v) {
+    const float* const values[NUMSTATS] = {VEH_power, VEH_speed, VEH_armor, VEH_rof, VEH_shotSpeed, VEH_excel, VEH_heart};
+    return values[stat][v];
+}
+
+float statMaximum(int stat) {
+    const float maxima[NUMSTATS] = {MX_power, MX_speed, MX_armor, MX_rof, MX_shotSpeed, MX_excel, MX_heart};
+    return maxima[stat];
+}
+
+int coinValue(int k, int v) {
+    const int* const values[3] = {VEH_redP, VEH_greenP, VEH_blueP};
+    return values[k][v];
+}
+
+// A bar over `fraction` of the rectangle's width.
+void drawBar(hgeSprite* bar, const hgeRect& r, float value, float maximum, DWORD color) {
+    const float f = maximum > 0 ? std::clamp(value / maximum, 0.0f, 1.0f) : 0.0f;
+    stretchSprite(bar, hgeRect(r.x1, r.y1, r.x1 + (r.x2 - r.x1) * f, r.y2), color);
+}
+
+// The description of what the pointer rests on; null when nothing.
+const char* hoveredDescription() {
+    for (int k = 0; k < NUMSTATS; ++k)
+        if (mOver[STATLABEL + k] || mOver[STATBAR + k]) return statDesc[k].c_str();
+    for (int k = 0; k < 3; ++k)
+        if (mOver[COINS + k]) return statDesc[COINDESC + k].c_str();
+    if (mOver[WEAPONBOX]) return wpnDesc[selectedVeh].c_str();
+    return nullptr;
+}
+
+void confirm() {
+    playConfirm();
+    initSelectDeckScreen();
+}
+
+}  // namespace
+
+void playConfirm() { playSFX(1, 1); }
+void playBack() { playSFX(2, 1); }
+
+void initSelectVehScreen() {
+    enterMenu();
+    gameMode = MODE_SELECTVEH;
+    pl[0].saveSlot = selected;
+    background = menuSprite("selectBG");
+    float x = 32;
+    for (int v = 0; v < MAXVEHICLES; ++v) {
+        vehicles[v] = menuSprite(label("veh%d", v));
+        const float w = vehicles[v] ? vehicles[v]->GetWidth() : 48;
+        const float h = vehicles[v] ? vehicles[v]->GetHeight() : 56;
+        // Every picture is centred on one line, whatever its height.
+        pos[v] = hgeRect(x, 92 - h / 2, x + w, 92 + h / 2);
+        x += w + 32;
+    }
+    pos[DESCBOX] = hgeRect(16, 184, 776, 296);
+    pos[STATDESCBOX] = hgeRect(272, 312, 728, 424);
+    for (int k = 0; k < NUMSTATS; ++k) {
+        pos[STATLABEL + k] = hgeRect(16, 312 + 32 * k, 120, 336 + 32 * k);
+        pos[STATBAR + k] = hgeRect(128, 312 + 32 * k, 232, 336 + 32 * k);
+    }
+    for (int k = 0; k < 3; ++k) pos[COINS + k] = hgeRect(272 + 120 * k, 432, 376 + 120 * k, 456);
+    pos[WEAPONBOX] = hgeRect(272, 486, 516, 526);
+    pos[BACKBUTTON] = hgeRect(8, 536, 72, 600);  // below the heart row
+    pos[OKBUTTON] = hgeRect(720, 520, 784, 584);
+    frame = menuSprite("lifeBarFrame");
+    lifeBar = menuSprite("lifeBar");
+    fuelBar = menuSprite("fuelBar");
+    tab = menuSprite("tab");
+    okButton = menuSprite("okButton");
+    backButton = menuSprite("backButton");
+    selectedVeh = 0;
+    pl[0].deckSize = 0;
+    pl[0].questNum = 1;
+    progress = 0;
+}
+
+void updateSelectVehScreen(float) {
+    hoverTest(0, OKBUTTON);
+    const int key = hge->Input_GetKey();
+    const int over = hovered(0, MAXVEHICLES - 1);
+    if (isLeftKey(key)) selectedVeh = selectedVeh == 0 ? MAXVEHICLES - 1 : selectedVeh - 1;
+    else if (isRightKey(key)) selectedVeh = (selectedVeh + 1) % MAXVEHICLES;
+    else if (key == vk::LBUTTON) {
+        if (over >= 0) selectedVeh = over;
+        if (mOver[OKBUTTON]) confirm();
+        else if (mOver[BACKBUTTON]) back2title();
+    } else if (isConfirmKey(key)) confirm();
+    else if (key == vk::ESCAPE) back2title();
+    if (gameMode == MODE_SELECTVEH && over >= 0 && doubleClicked()) {
+        selectedVeh = over;
+        confirm();
+    }
+}
+
+void drawSelectVehScreen() {
+    putSprite(background, 0, 0);
+    DrawTextA(font1, 400, 24, "Select vehicle:", 1, 1, WHITE);
+    for (int v = 0; v < MAXVEHICLES; ++v) putSprite(vehicles[v], pos[v].x1, pos[v].y1);
+    const hgeRect& chosen = pos[selectedVeh];
+    drawFrame(frame, chosen);
+    // The name stands under its vehicle but never leaves the screen.
+    const char* name = vehName[selectedVeh].c_str();
+    const float half = font1 ? std::min(font1->GetStringWidth(name), SCREEN_WIDTH - 16.0f) / 2 : 0;
+    const float nameX = std::clamp((chosen.x1 + chosen.x2) / 2, 8 + half, SCREEN_WIDTH - 8 - half);
+    drawTextCut(font1, nameX, chosen.y2 + 12 + 8, name, 1, 1, WHITE, SCREEN_WIDTH - 16);
+
+    setFontStyle(fontArial, 1, WHITE);
+    drawTextInRect(textPanel(pos[DESCBOX]), vehDesc[selectedVeh].c_str(), fontArial);
+
+    const DWORD c = static_cast<DWORD>(static_cast<int>(progress) * 5 % 50);
+    const DWORD barColor = ARGB(0xFF, 175 + c, 0x40, 0x40);
+    for (int k = 0; k < NUMSTATS; ++k) {
+        const hgeRect& l = pos[STATLABEL + k];
+        DrawTextA(fontArial, l.x1 + 4, l.y1 + 4, STATNAMES[k], 0, 1, WHITE);
+        drawBar(lifeBar, pos[STATBAR + k], statValue(k, selectedVeh), statMaximum(k), barColor);
+    }
+    const hgeRect& heart = pos[STATBAR + S_HEART];
+    drawBar(fuelBar, hgeRect(heart.x1, heart.y2, heart.x2, heart.y2 + 8), VEH_fuel[selectedVeh], MX_fuel, WHITE);
+
+    for (int k = 0; k < 3; ++k)
+        DrawTextA(fontArial, pos[COINS + k].x1 + 4, pos[COINS + k].y1 + 4, label(COINFORMATS[k], coinValue(k, selectedVeh)),
+                  0, 1, COINCOLORS[k]);
+    const hgeRect& w = pos[WEAPONBOX];
+    DrawTextA(fontSmall2, w.x1, w.y1 - 14, "special weapon type", 0, 1, WHITE);
+    stretchSprite(tab, w);
+    DrawTextA(font1, (w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2, specialWpnName(), 1, 1, WHITE);
+
+    const hgeRect text = textPanel(pos[STATDESCBOX]);
+    const char* desc = hoveredDescription();
+    setFontStyle(font1, DESCSCALE, 0xFFFF8080);
+    drawTextInRect(text, desc ? desc : "mouse over a stat to see its description", font1);
+    setFontStyle(font1, 1, WHITE);
+    drawButton(backButton, BACKBUTTON);
+    drawButton(okButton, OKBUTTON);
+    setFontStyle(fontArial, 1, WHITE);
+    setFontStyle(fontSmall2, 1, WHITE);
+}

@@ -1,0 +1,84 @@
+// The title (mode 0): the picture fades in, then six menu items; and the credits page
+// (mode 16), which the instructions' key handling leaves.
+#include "screens/title.h"
+
+#include <algorithm>
+
+#include "platform/core/input_state.h"
+#include "screens/drawing.h"
+#include "screens/menu.h"
+#include "shell/exits.h"
+#include "shell/modes.h"
+#include "shell/world.h"
+#include "toolkit/hgefont.h"
+#include "toolkit/hgesprite.h"
+
+namespace {
+
+constexpr float FADESPEED = 200;  // alpha per second
+constexpr float OPAQUE = 255;
+constexpr const char* VERSION = "Version 1.10";
+
+hgeSprite* background = nullptr;
+hgeSprite* items[MAXTITLEOPTIONS] = {};
+hgeSprite* logo = nullptr;
+hgeSprite* creditsBackground = nullptr;
+
+}  // namespace
+
+void initTitleScreen() {
+    enterMenu();
+    cycleNum = 0;
+    for (int i = 0; i < MAXTITLEOPTIONS; ++i) pos[i] = hgeRect(196, 280 + 40 * i, 396, 312 + 40 * i);
+    background = menuSprite("titleBG");
+    logo = menuSprite("hgeLogo");
+    for (int i = 0; i < MAXTITLEOPTIONS; ++i) items[i] = menuSprite(label("menuItem%d", i + 1));
+    selected = 0;
+    progress = 0;
+    xparency = 0;
+}
+
+void updateTitleScreen(float dt) {
+    if (xparency < OPAQUE) xparency = std::min(xparency + FADESPEED * dt, OPAQUE);
+    hoverTest(0, MAXTITLEOPTIONS - 1);
+    const int over = hovered(0, MAXTITLEOPTIONS - 1);
+    const bool moved = pointerMoved();
+    if (over >= 0 && moved) selected = over;
+    const int key = hge->Input_GetKey();
+    if (key == 0) return;
+    // The first key only completes the fade.
+    if (xparency != OPAQUE) {
+        xparency = OPAQUE;
+        return;
+    }
+    if (isUpKey(key)) selected = selected == 0 ? MAXTITLEOPTIONS - 1 : selected - 1;
+    else if (isDownKey(key)) selected = (selected + 1) % MAXTITLEOPTIONS;
+    else if (key == vk::LBUTTON) {
+        if (over >= 0) exitTitleScreen();
+    } else if (isConfirmKey(key)) exitTitleScreen();
+    else if (key == vk::ESCAPE) done = true;
+}
+
+void drawTitleScreen() {
+    putSprite(background, 0, 0, ARGB(static_cast<int>(xparency), 0xFF, 0xFF, 0xFF));
+    const float versionX = fontSmall2 ? 788 - fontSmall2->GetStringWidth(VERSION) : 0;
+    DrawTextA(fontSmall2, versionX, 8, VERSION, 0, 1, 0xFF48E848);
+    stretchSprite(logo, hgeRect(0, 516, 84, 600));
+    if (xparency != OPAQUE) return;
+    for (int i = 0; i < MAXTITLEOPTIONS; ++i) putSprite(items[i], pos[i].x1, pos[i].y1);
+    drawPulse(pos[selected], PULSE_TITLE);
+}
+
+void initCredits() {
+    gameMode = MODE_CREDITS;
+    creditsBackground = menuSprite("selectBG");
+}
+
+void drawCredits() {
+    putSprite(creditsBackground, 0, 0);
+    DrawTextA(font1, 400, 24, "Credits", 1, 1, 0xFFFFFFFF);
+    for (int i = 0; i < creditLines; ++i)
+        drawTextCut(fontSmall2, 400, 48 + 12 * i, credits[i].c_str(), 1, 1, 0xFFFFFFFF, SCREEN_WIDTH - 16);
+    DrawTextA(fontSmall2, 400, 566, "press Enter/click to continue", 1, 1, 0xFFFFD219);
+    setFontStyle(fontSmall2, 1, 0xFFFFFFFF);
+}

@@ -1,0 +1,108 @@
+// The options screen and key dialog: each change written to "Options.ini" at once (read
+// back by a fresh reader), applied at once, the defaults, and the key dialog's rules.
+#include "screens/options_screen.h"
+#include "shell/modes.h"
+#include "tests/screens/menu_fixture.h"
+
+namespace {
+
+class OptionsTest : public MenuTest {
+protected:
+    void SetUp() override {
+        MenuTest::SetUp();
+        pl[0].misc[M_OPTIONS] = CF_TITLE;
+        initOptionsScreen();
+        frame();
+    }
+    void holdOn(float x, float y) {
+        engine->moveMouse(x, y);
+        engine->pressKey(vk::LBUTTON);
+        frame(0.2f);
+        frame(0.2f);
+        engine->releaseKey(vk::LBUTTON);
+        frame(0.2f);
+    }
+};
+
+TEST_F(OptionsTest, CheckBoxesAreWrittenAndAppliedAtOnce) {
+    clickOn(166);
+    EXPECT_EQ(pl[0].opt[OPT_COMBO], 0);
+    EXPECT_EQ(iniValue("Combo Display", "display number over enemies"), 0);
+    clickOn(168);
+    EXPECT_EQ(iniValue("Misc", "display score value of enemies"), 1);
+    ASSERT_FALSE(hge->System_GetState(HGE_WINDOWED));
+    clickOn(167);
+    EXPECT_TRUE(hge->System_GetState(HGE_WINDOWED)) << "the window mode changes at once";
+    EXPECT_EQ(iniValue("Misc", "Fullscreen"), 0);
+    EXPECT_EQ(pl[0].opt[OPT_FULLSCREEN], 0);
+}
+
+TEST_F(OptionsTest, AltEnterElsewhereShowsOnTheCheckBoxAndPersists) {
+    hge->System_SetState(HGE_WINDOWED, true);  // what Alt+Enter does in the engine
+    frame();
+    EXPECT_EQ(pl[0].opt[OPT_FULLSCREEN], 0);
+    EXPECT_EQ(iniValue("Misc", "Fullscreen"), 0);
+}
+
+TEST_F(OptionsTest, SlidersRunFrom0To100AndSetTheVolumes) {
+    holdOn(pos[164].x1, 350);
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 0);
+    EXPECT_EQ(iniValue("Volume", "music"), 0);
+    holdOn(pos[164].x2 - 1, 350);
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 100);
+    holdOn(pos[165].x1 + (pos[165].x2 - pos[165].x1) / 2, 390);
+    EXPECT_EQ(pl[0].opt[OPT_VOLSFX], 50);
+    EXPECT_EQ(iniValue("Volume", "sound fx"), 50);
+    EXPECT_EQ(hge->System_GetState(HGE_FXVOLUME), 50);
+}
+
+TEST_F(OptionsTest, TheDefaultButtonRestoresEveryValue) {
+    for (int i = 0; i < NUMOPTIONS; ++i) pl[0].opt[i] = 7;
+    hge->System_SetState(HGE_WINDOWED, true);
+    hge->Ini_SetInt("Key Config", "fire", 7);
+    clickOn(169);
+    const int expected[NUMOPTIONS] = {87, 65, 83, 68, 32, 16, 49, 50, 51, 220, 100, 100, 1, 1, 0, 8, 1};
+    for (int i = 0; i < NUMOPTIONS; ++i) EXPECT_EQ(pl[0].opt[i], expected[i]) << i;
+    EXPECT_EQ(iniValue("Key Config", "fire"), 32);
+    EXPECT_EQ(iniValue("Misc", "Fullscreen"), 1);
+    EXPECT_FALSE(hge->System_GetState(HGE_WINDOWED)) << "full screen again at once";
+}
+
+TEST_F(OptionsTest, TheKeyDialogIgnoresMouseButtonsAndEscapeChangesNothing) {
+    clickOn(158);  // fire
+    ASSERT_EQ(gameMode, MODE_CONFIRMKEY);
+    press(vk::LBUTTON);
+    press(vk::RBUTTON);
+    EXPECT_EQ(gameMode, MODE_CONFIRMKEY);
+    EXPECT_EQ(pl[0].opt[OPT_KEYFIRE], 32);
+    press(vk::ESCAPE);
+    EXPECT_EQ(gameMode, MODE_OPTIONS);
+    EXPECT_EQ(pl[0].opt[OPT_KEYFIRE], 32);
+    EXPECT_EQ(iniValue("Key Config", "fire"), -999) << "nothing written";
+}
+
+TEST_F(OptionsTest, ASharedKeyIsAcceptedAndTheScreenSaysWhoElseHasIt) {
+    clickOn(171);  // discard
+    press('X');
+    EXPECT_EQ(pl[0].opt[OPT_KEYDISCARD], 'X');
+    EXPECT_EQ(iniValue("Key Config", "discard"), 'X');
+    clickOn(158);
+    press('W');
+    EXPECT_EQ(gameMode, MODE_OPTIONS);
+    EXPECT_EQ(pl[0].opt[OPT_KEYFIRE], 'W');
+    EXPECT_EQ(iniValue("Key Config", "fire"), 'W');
+    look();
+    EXPECT_NE(findText("W is also used by: move up"), nullptr);
+}
+
+TEST_F(OptionsTest, LeavingReturnsWhereTheScreenWasOpenedFrom) {
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_TITLE);
+    startMatch(2);  // opened from the pause menu of a battle
+    pl[0].misc[M_OPTIONS] = CF_INGAME;
+    initOptionsScreen();
+    press(vk::ESCAPE);
+    EXPECT_EQ(gameMode, MODE_PAUSE);
+}
+
+}  // namespace

@@ -1,0 +1,130 @@
+// The title: its fade-in, the menu's keys and clicks, the six ways out; and the credits.
+#include "screens/title.h"
+#include "shell/exits.h"
+#include "shell/modes.h"
+#include "tests/screens/menu_fixture.h"
+
+namespace {
+
+class TitleTest : public MenuTest {
+protected:
+    void SetUp() override {
+        MenuTest::SetUp();
+        engine->moveMouse(700, 100);  // away from the menu
+        initTitleScreen();
+    }
+    void finishFade() {
+        for (int i = 0; i < 200 && xparency < 255; ++i) frame();
+    }
+    void backToTitle() {
+        back2title();
+        engine->moveMouse(700, 100);
+        finishFade();
+    }
+};
+
+TEST_F(TitleTest, TheFirstKeyOnlyCompletesTheFadeAndItemsShowOnlyAfterIt) {
+    frame();
+    EXPECT_GT(xparency, 0);
+    look();
+    EXPECT_EQ(quadAt(196, 280), -1) << "no menu item while fading";
+    press(vk::DOWN);
+    EXPECT_EQ(xparency, 255);
+    EXPECT_EQ(selected, 0) << "the key that completed the fade did nothing else";
+    look();
+    EXPECT_GE(quadAt(196, 280), 0);
+    EXPECT_GE(quadAt(196, 480), 0);
+    press(vk::DOWN);
+    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(gameMode, MODE_TITLE);
+}
+
+TEST_F(TitleTest, UpAndDownWrapAndTheConfiguredKeysWorkToo) {
+    finishFade();
+    press(vk::UP);
+    EXPECT_EQ(selected, 5);
+    press(vk::DOWN);
+    EXPECT_EQ(selected, 0);
+    press(pl[0].opt[OPT_KEYUP]);
+    EXPECT_EQ(selected, 5);
+    press(pl[0].opt[OPT_KEYDOWN]);
+    EXPECT_EQ(selected, 0);
+}
+
+TEST_F(TitleTest, APointerRestingOnAnItemLeavesTheKeysFree) {
+    finishFade();
+    engine->moveMouse(296, 296);
+    frame();
+    EXPECT_EQ(selected, 0);
+    press(vk::DOWN);
+    frame();
+    EXPECT_EQ(selected, 1);
+    engine->moveMouse(296, 456);
+    frame();
+    EXPECT_EQ(selected, 4) << "moving onto an item selects it";
+}
+
+TEST_F(TitleTest, AClickOutsideTheItemsDoesNothingButEnterActsOnTheKeyboardChoice) {
+    finishFade();
+    press(vk::DOWN);
+    press(vk::DOWN);
+    clickAt(700, 100);
+    EXPECT_EQ(gameMode, MODE_TITLE);
+    EXPECT_EQ(selected, 2);
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_INST);
+    EXPECT_EQ(pl[0].misc[M_INST], CF_TITLE);
+    press(vk::ESCAPE);
+    EXPECT_EQ(gameMode, MODE_TITLE) << "instructions opened from the title return there";
+}
+
+TEST_F(TitleTest, EachItemLeadsWhereItSays) {
+    finishFade();
+    clickAt(296, 296);  // new game
+    EXPECT_EQ(gameMode, MODE_LOAD);
+    EXPECT_TRUE(newGame);
+
+    backToTitle();
+    clickAt(296, 336);  // continue
+    EXPECT_EQ(gameMode, MODE_LOAD);
+    EXPECT_FALSE(newGame);
+
+    backToTitle();
+    selected = 3;
+    press(vk::SPACE);
+    EXPECT_EQ(gameMode, MODE_OPTIONS);
+    EXPECT_EQ(pl[0].misc[M_OPTIONS], CF_TITLE);
+
+    backToTitle();
+    selected = 4;
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_CREDITS);
+    press(vk::SPACE);
+    EXPECT_EQ(gameMode, MODE_TITLE);
+
+    finishFade();
+    selected = 5;
+    press(vk::ENTER);
+    EXPECT_TRUE(done);
+}
+
+TEST_F(TitleTest, EscapeEndsTheProgramOnceFadedIn) {
+    press(vk::ESCAPE);
+    EXPECT_FALSE(done) << "the first key only completes the fade";
+    press(vk::ESCAPE);
+    EXPECT_TRUE(done);
+}
+
+TEST_F(TitleTest, TheCreditsShowEveryLineOfTheFile) {
+    ASSERT_GT(creditLines, 3);
+    initCredits();
+    look();
+    for (int i = 0; i < creditLines; ++i) {
+        if (credits[i].empty()) continue;
+        EXPECT_NE(findText(credits[i]), nullptr) << credits[i];
+    }
+    EXPECT_NE(findText("Credits"), nullptr);
+    for (const DrawnText& t : texts()) EXPECT_LT(t.y, SCREEN_HEIGHT) << t.text;
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+// A new player's first minute on the real backend, keys only: the title fades in, Enter
+// takes the first choice of every screen, and the first battle frame runs.
+#include <filesystem>
+
+#include "battle/battle_frame.h"
+#include "cards/datafiles.h"
+#include "screens/screens.h"
+#include "screens/title.h"
+#include "sdl_test_support.h"
+#include "shell/frame.h"
+#include "shell/modes.h"
+#include "shell/options.h"
+#include "shell/startup.h"
+#include "shell/world.h"
+#include "tests/cards/source_data.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class MenusEndToEnd : public SdlEngineTest {
+protected:
+    void SetUp() override {
+        oldDir_ = fs::current_path();
+        const fs::path data = sourceDataDir();
+        ASSERT_FALSE(data.empty()) << "game data folder not found";
+        for (const auto& entry : fs::directory_iterator(data)) fs::copy_file(entry.path(), dir_.file(entry.path().filename()));
+        fs::create_symlink(KVB_PACK_PATH, dir_.file("kvb.paq"));
+        fs::current_path(dir_.file(""));
+        SdlEngineTest::SetUp();
+        resetWorld();
+        hge->System_SetState(HGE_INIFILE, "Options.ini");
+        hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
+        loadSharedResources();
+        readOptions();
+        registerBattle();
+        registerScreens();
+        loadData();
+        initTitleScreen();
+    }
+    void TearDown() override {
+        releaseSharedResources();
+        if (hge) hge->Resource_RemoveAllPacks();
+        SdlEngineTest::TearDown();
+        resetWorld();
+        fs::current_path(oldDir_);
+    }
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) engine->runFrame(0.01f);
+    }
+    // Enter pressed for one frame and let go.
+    void enter() {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.scancode = SDL_SCANCODE_RETURN;
+        pushEvent(e);
+        frames(1);
+        e.type = SDL_KEYUP;
+        e.key.state = SDL_RELEASED;
+        pushEvent(e);
+        frames(5);
+    }
+
+private:
+    TempDir dir_;
+    fs::path oldDir_;
+};
+
+TEST_F(MenusEndToEnd, EnterAloneLeadsFromTheTitleToTheBattle) {
+    frames(10);
+    ASSERT_EQ(gameMode, MODE_TITLE);
+    ASSERT_LT(xparency, 255);
+    enter();
+    EXPECT_EQ(xparency, 255) << "the first key completes the fade";
+    EXPECT_EQ(gameMode, MODE_TITLE);
+    const int expected[] = {MODE_LOAD, MODE_SELECTVEH, MODE_SELECTDECK, MODE_SELECTOPP, MODE_GAME};
+    for (int mode : expected) {
+        enter();
+        ASSERT_EQ(gameMode, mode);
+    }
+    EXPECT_TRUE(hge->System_GetState(HGE_HIDEMOUSE)) << "no pointer over the battle";
+    frames(2);
+    EXPECT_EQ(gameMode, MODE_GAME);
+    EXPECT_GT(pl[0].heart, 0);
+    EXPECT_GT(pl[0].deckSize, 0);
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+// kvb_menushot: opens one screen that the menus alone cannot reach yet and saves a picture
+// of it, drawn by the real SDL backend offscreen.
+//
+//   kvb_menushot SCREEN SECONDS OUT.png
+//
+// SCREEN is "confirm" (quitting a match, over a battle), "keychange" (over the options),
+// "ending" or "roll" (the ending's scrolling roll, entered at once). The screen runs for
+// SECONDS before the picture is taken. Run it in the folder that holds kvb.paq and the
+// data files (build/play/).
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "battle/battle_frame.h"
+#include "battle/setup.h"
+#include "cards/datafiles.h"
+#include "platform/core/input_state.h"
+#include "platform/sdl/sdl_engine.h"
+#include "screens/confirm_exit.h"
+#include "screens/ending.h"
+#include "screens/options_screen.h"
+#include "screens/screens.h"
+#include "shell/frame.h"
+#include "shell/modes.h"
+#include "shell/options.h"
+#include "shell/startup.h"
+#include "shell/world.h"
+
+namespace {
+
+bool openScreen(const std::string& screen) {
+    if (screen == "confirm") {
+        selectedOpp = 3;
+        newGame = true;
+        initGame();
+        progress = 100;
+        pl[0].misc[M_CONFIRM] = CF_QUITMATCH;
+        initConfirmExit();
+    } else if (screen == "keychange") {
+        initOptionsScreen();
+        initKeyChange(OPT_KEYFIRE);
+    } else if (screen == "ending" || screen == "roll") {
+        pl[0].questNum = 1;
+        totalScore = 1234567;
+        playTime = 12345;
+        for (int kind = 1; kind <= 24; kind += 2) pl[0].killsByKind[kind] = kind * 7;
+        initEnding();
+        if (screen == "roll") {
+            progress = 80;
+            sdlEngine()->runFrame(0.01f);
+            SDL_Event e{};
+            e.type = SDL_KEYDOWN;
+            e.key.keysym.scancode = SDL_SCANCODE_RETURN;
+            SDL_PushEvent(&e);
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: kvb_menushot confirm|keychange|ending|roll SECONDS OUT.png\n");
+        return 2;
+    }
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    hge = hgeCreate(HGE_VERSION);
+    hge->System_SetState(HGE_LOGFILE, "menushot.log");
+    hge->System_SetState(HGE_WINDOWED, true);
+    hge->System_SetState(HGE_TITLE, "kvb_menushot");
+    hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
+    if (!hge->System_Initiate()) {
+        std::fprintf(stderr, "kvb_menushot: %s\n", hge->System_GetErrorMessage());
+        return 1;
+    }
+    loadSharedResources();
+    readOptions();
+    loadData();
+    registerBattle();
+    registerScreens();
+    int status = 0;
+    if (openScreen(argv[1])) {
+        const int frames = static_cast<int>(std::atof(argv[2]) * 100);
+        for (int i = 0; i < frames; ++i) sdlEngine()->runFrame(0.01f);
+        hge->Gfx_BeginScene();
+        hge->Gfx_Clear(0);
+        renderAll();
+        hge->System_Snapshot(argv[3]);
+        hge->Gfx_EndScene();
+    } else {
+        std::fprintf(stderr, "kvb_menushot: no screen %s\n", argv[1]);
+        status = 2;
+    }
+    releaseSharedResources();
+    hge->Resource_RemoveAllPacks();
+    hge->System_Shutdown();
+    hge->Release();
+    return status;
+}
