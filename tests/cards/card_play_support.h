@@ -21,6 +21,7 @@ protected:
             enemyAnimDB[k] = new hgeAnimation(0, 4, 10, 0, 0, 32, 32);
             enemyAnimDeathDB[k] = new hgeAnimation(0, 4, 10, 0, 0, 32, 32);
             enemyHpDB[k] = 50;
+            enemyScoreDB[k] = 10;
         }
         pl[0].pacing = 1;  // the tempo scales every enemy's fall
         engine->Random_Seed(7);
