@@ -355,8 +355,8 @@ void playRow(const CardPlay& play, const ShotRow& row) {
     }
 }
 
-// Three drums drop at random spots of the screen (moved along with the user's field, so the
-// rival's land in its own field too) and share one drift.
+// Three drums drop at random spots of the screen, moved along with the user's field so the
+// rival's land in its own field too; they share one drift.
 void drumRoll(const CardPlay& play) {
     if (roomForMoreShots() == -1) return;
     const float shift = pl[play.user].fieldLeft - LEFTBOUND;
