@@ -1,5 +1,6 @@
 // Wall and item cards, and the one-of-a-kind effects one by one.
 #include "battle/enemies.h"
+#include "cards/conditions.h"
 #include "cards/opponents.h"
 #include "tests/cards/card_play_support.h"
 
@@ -94,6 +95,32 @@ TEST_F(FieldCardTest, EnemyEffects) {
     EXPECT_EQ(pl[1].misc[M_DEATH], 1);
     cast(1, 176);
     EXPECT_EQ(pl[1].text[1], "No valid targets!");
+}
+
+TEST_F(FieldCardTest, HalvingRevivingAndConditionsAtRandom) {
+    enemyAt(1, 500, 100);
+    enemyAt(0, 150, 100);
+    cast(1, 21);
+    EXPECT_FLOAT_EQ(en[0].hp, 25);
+    EXPECT_FLOAT_EQ(en[1].hp, 50) << "only the user's own field";
+    EXPECT_EQ(pl[1].misc[M_HALFDEATH], 1);
+    en[0].hp = 0;
+    en[0].deathTimer = 1;
+    loadSounds();
+    cast(0, 340);
+    EXPECT_EQ(countEnemies(0), 0);
+    EXPECT_FLOAT_EQ(en[0].hp, 50) << "then the rival's dying enemies rise again";
+    EXPECT_EQ(soundOn(4), "sfx22");
+
+    receiveCond(0, C_SPD, 1);
+    cast(0, 25);
+    EXPECT_EQ(pl[0].condLevel[0], 2) << "a good condition renewed one level up";
+    receiveCond(0, 0, 0);
+    receiveCond(1, 0, 1);
+    cast(0, 334);
+    EXPECT_GE(pl[0].cond[0], C_ROXY);
+    EXPECT_GE(pl[1].cond[1], C_TOXI);
+    EXPECT_LE(pl[1].cond[1], C_LEAK) << "never MYST";
 }
 
 TEST_F(FieldCardTest, CoinsVehiclesAndTimers) {

@@ -78,6 +78,9 @@ TEST_F(SpawnCardTest, NoRivalFieldNoEnemies) {
     EXPECT_TRUE(active(en).empty());
     EXPECT_EQ(pl[0].hand[0], 0);
     EXPECT_NE(pl[0].text[0], "Card not implemented.");
+    en[0].spawn(2, 0, hgeRect(150, 100, 182, 132), P_LINEAR, 0, 10, 0, 0, 0, 6, 0, 0, false);
+    cast(0, 31);
+    EXPECT_EQ(en[0].side, 0) << "nor are the human's enemies sent away";
 }
 
 }  // namespace
