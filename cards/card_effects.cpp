@@ -4,6 +4,7 @@
 #include <string>
 
 #include "battle/combos.h"
+#include "cards/card_families.h"
 #include "cards/conditions.h"
 #include "cards/hand.h"
 #include "cards/opponents.h"
@@ -14,13 +15,10 @@
 
 namespace {
 
-constexpr int STATBURST = 4;  // particle description of the burst at a vehicle whose stats change
+constexpr int STATBURST = 1;  // particle description of the burst at a vehicle whose stats change
 
 // Built once so that playing a card allocates no text.
 const std::string NOTIMPLEMENTED = "Card not implemented.";
-const std::string PASSIVEREMOVED = "1 passive removed!";
-const std::string CURED = " cured!";
-const std::string SEALED = "Card use sealed!";
 
 enum Target { USER, OPPONENT };
 
@@ -108,12 +106,6 @@ const std::string& textOf(const char* text) {
     return buffer;
 }
 
-void statBurst(int side) {
-    if (!psmgrX) return;
-    const hgeRect& r = pl[side].rect;
-    psmgrX->SpawnPS(&psiGeneral[STATBURST], centerX(r), centerY(r));
-}
-
 void applyStat(const StatRow& row, int user, int opponent) {
     const int side = row.target == USER ? user : opponent;
     Player& p = pl[side];
@@ -134,9 +126,11 @@ void applyStat(const StatRow& row, int user, int opponent) {
     p.score += row.score;
     for (const SoundOnChannel& s : row.sounds)
         if (s.sound > 0) playSFX(s.sound, s.channel);
+    // A bigger gun shows at once, from the next volley on.
+    if (row.shotLevel != 0) p.getCurParticle(side);
     initytxt(side, textOf(row.text), row.textKind);
     if (row.text2) initytxt(side, textOf(row.text2), 1);
-    statBurst(side);
+    burstAtVehicle(side, STATBURST);
 }
 
 template <typename Row, size_t N>
@@ -146,83 +140,27 @@ const Row* findRow(const Row (&rows)[N], int card) {
     return nullptr;
 }
 
-// Effects tied to conditions, passives and card use that are not a single table row.
-// Returns false for a card it does not know.
-bool specialEffect(int card, int user, int opponent) {
-    Player& u = pl[user];
-    Player& o = pl[opponent];
-    switch (card) {
-    case 19:
-        o.passive[0] = o.passive[1];
-        o.passive[1] = o.passive[2];
-        o.passive[2] = 0;
-        initytxt(opponent, PASSIVEREMOVED, 1);
-        return true;
-    case 20:
-        if (u.cond[1] != 0) {
-            static std::string cured;
-            cured.assign(condString[u.cond[1]]).append(CURED);
-            initytxt(user, cured, 2);
-            receiveCond(user, 0, 1);
-        }
-        return true;
-    case 21:
-        for (Enemy& e : en)
-            if (e.active && e.side == user && e.hp > 0) e.hp /= 2;
-        u.misc[M_HALFDEATH] = 1;
-        return true;
-    case 25:
-        if (u.cond[0] != 0 && u.condLevel[0] <= 2) receiveCond(user, u.cond[0], u.condLevel[0]);
-        return true;
-    case 33: {
-        // Take the opponent's blessing, then hand over one's own ailment.
-        if (o.cond[0] != 0) {
-            const int cond = o.cond[0], level = o.condLevel[0];
-            receiveCond(user, cond, level);
-            receiveCond(opponent, 0, 0);
-        }
-        if (u.cond[1] != 0) {
-            const int cond = u.cond[1], level = u.condLevel[1];
-            receiveCond(opponent, cond, level);
-            receiveCond(user, 0, 1);
-        }
-        return true;
-    }
-    case 182:
-        receiveCond(user, selectedOpp == EXMISSION ? hge->Random_Int(13, 19) : hge->Random_Int(1, 19), 1);
-        return true;
-    case 266:
-        receiveCond(user, hge->Random_Int(13, 19), 1);
-        return true;
-    case 269:
-        receiveCond(opponent, hge->Random_Int(1, 11), 1);
-        return true;
-    case 334:
-        receiveCond(user, hge->Random_Int(13, 19), 1);
-        receiveCond(opponent, hge->Random_Int(1, 11), 1);
-        return true;
-    case 338:
-        o.misc[M_SEAL] = 20;
-        initytxt(opponent, SEALED, 1);
-        return true;
-    default:
-        return false;
-    }
-}
-
-void runEffect(int card, int user, int opponent) {
+void runEffect(const CardPlay& play) {
+    const int card = play.card;
     if (const StatRow* row = findRow(STATROWS, card)) {
-        applyStat(*row, user, opponent);
+        applyStat(*row, play.user, play.opponent);
     } else if (const CondCardRow* row = findRow(CONDCARDROWS, card)) {
-        receiveCond(row->target == USER ? user : opponent, row->cond, row->level);
+        receiveCond(row->target == USER ? play.user : play.opponent, row->cond, row->level);
     } else if (const PassiveCardRow* row = findRow(PASSIVECARDROWS, card)) {
-        receivePassive(user, row->passive);
-    } else if (card <= 0 || card > LASTCARD || !specialEffect(card, user, opponent)) {
-        initytxt(user, NOTIMPLEMENTED, 0);
+        receivePassive(play.user, row->passive);
+    } else if (card <= 0 || card > LASTCARD ||
+               !(playShotCard(play) || playSpawnCard(play) || playFieldCard(play) || playSpecialCard(play))) {
+        initytxt(play.user, NOTIMPLEMENTED, 0);
     }
 }
 
 }  // namespace
+
+void burstAtVehicle(int side, int look) {
+    if (!psmgrX || look < 0 || look >= MAXPARTICLES) return;
+    const hgeRect& r = pl[side].rect;
+    psmgrX->SpawnPS(&psiGeneral[look], centerX(r), centerY(r));
+}
 
 void initCard(int side, int slot) {
     if (side < 0 || side > 1 || slot < 0 || slot > 3) return;
@@ -232,7 +170,7 @@ void initCard(int side, int slot) {
     const Card& c = cardData(card);
     if (c.sound != -1) playSFX(c.sound, 4);
     hge->System_Log("%dP uses %s", side + 1, c.name.c_str());
-    runEffect(card, side, opponent);
+    runEffect(CardPlay{card, side, opponent, slot, selectedOpp / 2 + 1});
     if (slot <= 2) {
         p.hand[slot] = 0;
         p.cardDrawTimer[slot] = c.refillTime;

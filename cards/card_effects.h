@@ -5,3 +5,6 @@
 // Slot 0..2 plays the hand slot, which is emptied and refills after the card's refill
 // time; slot 3 plays the side's aiCard (a scripted cast) and touches no hand slot.
 void initCard(int side, int slot);
+
+// The family name of the selected vehicle's special weapons, "" for no vehicle.
+const char* specialWpnName();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "cards/hand.h"
 #include "shell/world.h"
 
 namespace {
@@ -15,12 +16,6 @@ bool validSide(int side) { return side == 0 || side == 1; }
 
 // Places in use, kept inside the deck array whatever deckSize claims.
 int deckCount(const Player& p) { return std::clamp(p.deckSize, 0, MAXDECKSIZE); }
-
-// An id outside the catalogue sorts as an empty card rather than reading past the table.
-const Card& cardOf(int id) {
-    static const Card none;
-    return id >= 0 && id < MAXCARDS ? crd[id] : none;
-}
 
 // Bubble sort: repeated passes swapping neighbours whose first is strictly greater, so
 // equal keys keep their order.
@@ -87,12 +82,12 @@ int getCardQty(int side, int card) {
 }
 
 void sortArray(int* ids, int n) {
-    bubbleSort(ids, n, [](int a, int b) { return cardOf(a).type > cardOf(b).type; });
+    bubbleSort(ids, n, [](int a, int b) { return cardData(a).type > cardData(b).type; });
 }
 
 void sortArrayByName(int* ids, int n) {
     // std::string compares as unsigned bytes.
-    bubbleSort(ids, n, [](int a, int b) { return cardOf(a).name > cardOf(b).name; });
+    bubbleSort(ids, n, [](int a, int b) { return cardData(a).name > cardData(b).name; });
 }
 
 void sortByNumber(int* values, int start, int n) {

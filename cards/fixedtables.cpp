@@ -2,12 +2,6 @@
 
 #include "shell/world.h"
 
-const char* specialWpnName() {
-    static const char* const names[MAXVEHICLES] = {"Missiles", "Bombs", "Balls", "Toys",
-                                                   "Condiments", "Waves", "Casino Games", "Instruments"};
-    return selectedVeh >= 0 && selectedVeh < MAXVEHICLES ? names[selectedVeh] : "";
-}
-
 void setFixedTables() {
     static const char* const condNames[MAXCONDS + 1] = {"",     "TOXI", "DZ",   "STUP", "MUTE", "FREZ", "STUN",
                                                         "ZOM",  "SLIP", "SLOW", "ZZZZ", "LEAK", "MYST", "ROXY",

@@ -3,6 +3,3 @@
 
 // Fills condString, wpnDesc and colorCycle and sets the eight stat-bar maxima to 0.
 void setFixedTables();
-
-// Family name of the selected vehicle's special weapon ("Missiles" .. "Instruments").
-const char* specialWpnName();

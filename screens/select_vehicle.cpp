@@ -3,7 +3,7 @@
 // pointer rests on.
 #include <algorithm>
 
-#include "cards/fixedtables.h"
+#include "cards/card_effects.h"
 #include "platform/core/input_state.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"

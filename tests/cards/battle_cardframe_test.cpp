@@ -37,14 +37,23 @@ TEST_F(CardFrameTest, PlayingFromASlotSpendsTheCard) {
 }
 
 TEST_F(CardFrameTest, CardsWithoutAnEffectSaySoAndAreSpent) {
-    for (int card : {0, 345, 250}) {
-        pl[0].hand[0] = card;
-        initCard(0, 0);
+    makeCard(0, 0, 0, 0, 0, 1, 2);
+    for (int card : {0, 345, 399}) {
+        makeCard(card, 0, 0, 0, 0, 1, 2.5f);
+        pl[0].hand[2] = card;
+        initCard(0, 2);
         EXPECT_EQ(pl[0].text[0], "Card not implemented.") << card;
-        EXPECT_EQ(pl[0].hand[0], 0) << card;
+        EXPECT_EQ(pl[0].hand[2], 0) << card;
+        EXPECT_FLOAT_EQ(pl[0].cardDrawTimer[2], 2.5f) << card << " is spent like any other";
+        pl[0].text[0].clear();
+    }
+    for (int card : {1, 100, 250, 344}) {
+        cast(0, card);
+        EXPECT_NE(pl[0].text[0], "Card not implemented.") << card;
     }
     cast(0, -5);  // ids and slots out of range never index past a table
     cast(0, 100000);
+    EXPECT_EQ(pl[0].text[0], "Card not implemented.");
     initCard(0, 4);
     initCard(2, 0);
 }
