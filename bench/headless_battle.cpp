@@ -12,6 +12,7 @@
 #include "battle/shots.h"
 #include "cards/datafiles.h"
 #include "platform/headless/headless_engine.h"
+#include "stand_in_world.h"
 #include "shell/frame.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -29,27 +30,7 @@ namespace {
 
 HeadlessEngine* engine = nullptr;
 
-void prepare() {
-    enterPlayFolder(fs::temp_directory_path() / "kvb_bench_battle", KVB_DATA_DIR);
-    hge = hgeCreate(HGE_VERSION);
-    engine = headless();
-    engine->Random_Seed(2026);
-    loadData();
-    readOptions();
-    psmgr = new hgeParticleManager();
-    psmgrX = new hgeParticleManager();
-    for (int k = 0; k < ENEMYSOFAR; ++k) {
-        enemyAnimDB[k] = new hgeAnimation(0, 4, 10, 0, 0, 32, 32);
-        enemyAnimDeathDB[k] = new hgeAnimation(0, 4, 10, 0, 0, 32, 32);
-    }
-    for (int i = 0; i < MAXPARTICLES; ++i) {
-        psiGeneral[i].emission = 40;
-        psiGeneral[i].lifetime = -1;
-        psiGeneral[i].particleLifeMin = psiGeneral[i].particleLifeMax = 1.0f;
-    }
-    hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
-    registerBattle();
-}
+void prepare() { engine = startStandInWorld("kvb_bench_battle"); }
 
 void startMatch(int opp) {
     selectedOpp = opp;

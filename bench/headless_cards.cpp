@@ -19,6 +19,7 @@
 #include "cards/datafiles.h"
 #include "cards/hand.h"
 #include "platform/headless/headless_engine.h"
+#include "stand_in_world.h"
 #include "shell/frame.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -38,33 +39,7 @@ constexpr float TARGETMS = 2;
 
 HeadlessEngine* engine = nullptr;
 
-void prepare() {
-    const fs::path data = fs::path(__FILE__).parent_path().parent_path() / "data";
-    const fs::path work = fs::temp_directory_path() / "kvb_bench_cards";
-    fs::create_directories(work);
-    for (const auto& entry : fs::directory_iterator(data))
-        fs::copy_file(entry.path(), work / entry.path().filename(), fs::copy_options::overwrite_existing);
-    fs::current_path(work);
-    hge = hgeCreate(HGE_VERSION);
-    engine = headless();
-    engine->Random_Seed(2026);
-    loadData();
-    readOptions();
-    psmgr = new hgeParticleManager();
-    psmgrX = new hgeParticleManager();
-    for (int k = 0; k < ENEMYSOFAR; ++k) {
-        enemyAnimDB[k] = new hgeAnimation(0, 4, 10, 0, 0, 32, 32);
-        enemyAnimDeathDB[k] = new hgeAnimation(0, 4, 10, 0, 0, 32, 32);
-    }
-    // Every emitter runs until it is stopped: the heaviest particle load the cards can make.
-    for (hgeParticleSystemInfo& info : psiGeneral) {
-        info.emission = 40;
-        info.lifetime = -1;
-        info.particleLifeMin = info.particleLifeMax = 1.0f;
-    }
-    hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
-    registerBattle();
-}
+void prepare() { engine = startStandInWorld("kvb_bench_cards"); }
 
 double threadMs() {
     timespec t{};
