@@ -107,7 +107,7 @@ constexpr Spread fan(float step) { return {FAN, step}; }
 constexpr Spread row(float step) { return {ROW, step}; }
 constexpr Spread ring(float speed) { return {RING, speed}; }
 
-// Draws per shot follow the argument order of the original call sites, right to left:
+// Random draws per shot are made in a fixed order, so a seeded battle replays exactly:
 // position, then period, lifetime, ay, ax, dy, dx.
 constexpr ShotRow SHOTROWS[] = {
     // card field n dmg    dx     dy     ax   ay     life      pattern  period cond  look  where  spread

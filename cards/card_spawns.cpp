@@ -183,7 +183,7 @@ int count(const Count& c, int tierNow) {
     return lo == hi ? lo : hge->Random_Int(lo, hi);
 }
 
-// Draws follow the argument order of the original calls, right to left: P5 .. P1, the
+// Random draws are made in a fixed order, so a seeded battle replays exactly: P5 .. P1, the
 // move, the direction, the count.
 void spawnRow(const CardPlay& play, const SpawnRow& row) {
     const float period = value(row.period, play.tier);
