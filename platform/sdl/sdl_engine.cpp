@@ -1,5 +1,7 @@
 #include "platform/sdl/sdl_engine.h"
 
+#include <algorithm>
+
 #include <string_view>
 
 #include "platform/sdl/sdl_frame_pacer.h"
@@ -47,10 +49,20 @@ bool SdlEngine::System_Initiate() {
     return true;
 }
 
+// The whole display. A full-screen window is also given this place and size itself, so it
+// covers the screen even where no window manager acts on the full-screen request.
+SDL_Rect SdlEngine::desktopBounds() const {
+    SDL_Rect r{0, 0, screenWidth_, screenHeight_};
+    const int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
+    if (SDL_GetDisplayBounds(display, &r) != 0) r = SDL_Rect{0, 0, screenWidth_, screenHeight_};
+    return r;
+}
+
 bool SdlEngine::createWindow() {
     const Uint32 flags = SDL_WINDOW_RESIZABLE | (windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, screenWidth_,
-                               screenHeight_, flags);
+    const SDL_Rect r = windowed_ ? SDL_Rect{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, screenWidth_, screenHeight_}
+                                 : desktopBounds();
+    window_ = SDL_CreateWindow(title_.c_str(), r.x, r.y, r.w, r.h, flags);
     if (!window_) {
         setError(std::string("Cannot open the window: ") + SDL_GetError());
         return false;
@@ -161,8 +173,17 @@ bool SdlEngine::pumpEvents() {
 
 void SdlEngine::applyWindowMode() {
     if (!window_) return;
+    if (!windowed_) {
+        const SDL_Rect r = desktopBounds();
+        SDL_SetWindowPosition(window_, r.x, r.y);
+        SDL_SetWindowSize(window_, r.w, r.h);
+    }
     if (SDL_SetWindowFullscreen(window_, windowed_ ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
         System_Log("Cannot change the window mode: %s", SDL_GetError());
+    if (windowed_) {
+        SDL_SetWindowSize(window_, screenWidth_, screenHeight_);
+        SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
 }
 
 void SdlEngine::onStateChanged(hgeBoolState state) {

@@ -77,6 +77,7 @@ private:
     };
 
     bool createWindow();
+    SDL_Rect desktopBounds() const;
     // Reads a sound file (packs first, then disk) and hands its bytes to the mixer.
     std::uintptr_t loadSound(const char* filename, bool asMusic);
     // False when the window was closed.
