@@ -4,7 +4,9 @@
 // anim-*.png (every animation's frames as strips), fonts.png (each font's glyph set and a
 // sample line, drawn through its font file), particles.png (each particle effect
 // simulated for a moment and drawn with its sprite) and sounds.png (each effect's
-// waveform over two seconds).
+// waveform over two seconds), stretched.png (plates and icons at the sizes the screens
+// stretch them to) and fields.png (sample coins, shots and enemies over every battle
+// background, with their contrast to it).
 #include <cairo.h>
 
 #include <algorithm>
@@ -151,6 +153,101 @@ void sheet(const std::vector<Placed>& items, double width, const std::string& pa
 const ResEntry* textureOf(const ResScript& script, const ResEntry& e) {
     return script.find("Texture", e.texture);
 }
+
+// Draws the (sx, sy, w, h) part of a texture stretched over (x, y, dw, dh), filtered
+// smoothly as the game draws it.
+void stretchBlit(cairo_t* cr, cairo_surface_t* tex, const int rect[4], double x, double y, double dw, double dh) {
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, dw, dh);
+    cairo_clip(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, dw / rect[2], dh / rect[3]);
+    cairo_set_source_surface(cr, tex, -rect[0], -rect[1]);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+// ---- field check: how well coins, shots, enemies and ships stand out on a field ----
+struct Lab {
+    double l, a, b;
+};
+
+Lab labOf(double r, double g, double b) {
+    const auto lin = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    r = lin(r), g = lin(g), b = lin(b);
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.9505, y = 0.2126 * r + 0.7152 * g + 0.0722 * b,
+                 z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.089;
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+
+Lab pixelLab(const unsigned char* row, int x) {
+    const unsigned char* p = row + 4 * x;  // premultiplied BGRA
+    const double a = p[3] ? p[3] / 255.0 : 1.0;
+    return labOf(p[2] / 255.0 / a, p[1] / 255.0 / a, p[0] / 255.0 / a);
+}
+
+double distance(const Lab& p, const Lab& q) {
+    return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
+}
+
+struct Sample {
+    std::string name;
+    cairo_surface_t* img;
+    int rect[4];
+};
+
+// Distance between a sample's body colour (its opaque pixels, less the dark ink of its
+// outline) and the field's colour around it: what decides whether a green coin is
+// lost in a green forest.
+double sampleContrast(cairo_surface_t* field, const Sample& s, int x, int y) {
+    cairo_surface_t* alone = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, s.rect[2], s.rect[3]);
+    cairo_t* cr = cairo_create(alone);
+    cairo_set_source_surface(cr, s.img, -s.rect[0], -s.rect[1]);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(alone);
+    const unsigned char* a = cairo_image_surface_get_data(alone);
+    const int as = cairo_image_surface_get_stride(alone);
+    const unsigned char* f = cairo_image_surface_get_data(field);
+    const int fs = cairo_image_surface_get_stride(field);
+    Lab body{0, 0, 0}, ground{0, 0, 0};
+    int n = 0, m = 0;
+    for (int j = 0; j < s.rect[3]; ++j)
+        for (int i = 0; i < s.rect[2]; ++i) {
+            if (a[j * as + 4 * i + 3] < 128) continue;
+            const Lab p = pixelLab(a + j * as, i);
+            if (p.l < 25) continue;
+            body = {body.l + p.l, body.a + p.a, body.b + p.b};
+            ++n;
+        }
+    for (int j = std::max(0, y - 6); j < std::min(600, y + s.rect[3] + 6); ++j)
+        for (int i = std::max(0, x - 6); i < std::min(800, x + s.rect[2] + 6); ++i) {
+            const Lab p = pixelLab(f + j * fs, i);
+            ground = {ground.l + p.l, ground.a + p.a, ground.b + p.b};
+            ++m;
+        }
+    cairo_surface_destroy(alone);
+    if (!n || !m) return 0;
+    return distance({body.l / n, body.a / n, body.b / n}, {ground.l / m, ground.a / m, ground.b / m});
+}
+
+// How busy the play area is: the spread of lightness over 8-pixel blocks.
+double busyness(cairo_surface_t* field) {
+    const unsigned char* f = cairo_image_surface_get_data(field);
+    const int fs = cairo_image_surface_get_stride(field);
+    std::vector<double> ls;
+    for (int y = 0; y < 600; y += 8)
+        for (int x = 100; x < 700; x += 8) ls.push_back(pixelLab(f + y * fs, x).l);
+    double mean = 0, var = 0;
+    for (double l : ls) mean += l;
+    mean /= double(ls.size());
+    for (double l : ls) var += (l - mean) * (l - mean);
+    return std::sqrt(var / double(ls.size()));
+}
+
 
 // ---- particles: the emitter rules of the game, enough to draw one moment ----
 struct Info {
@@ -447,5 +544,120 @@ int main(int argc, char** argv) {
                          }});
     }
     sheet(waves, 1400, out + "/sounds.png");
+
+    // Plates at the sizes the screens stretch them to, beside the condition icons at
+    // the three sizes the HUD and the seal show them at.
+    std::vector<Placed> stretched;
+    const struct {
+        const char* type;
+        const char* name;
+        double w, h;
+    } STRETCHES[] = {{"Sprite", "box", 760, 112},          {"Sprite", "box", 456, 112},
+                     {"Sprite", "box", 384, 88},           {"Sprite", "lifeBarFrame", 384, 88},
+                     {"Sprite", "lifeBarFrame", 98, 128},  {"Sprite", "lifeBarFrame", 208, 28},
+                     {"Sprite", "disabled", 384, 88},      {"Sprite", "disabled", 90, 120},
+                     {"Sprite", "card1", 384, 88},         {"Animation", "rouletteBlock", 100, 600},
+                     {"Sprite", "condIcon2", 90, 120},     {"Sprite", "menuItem2", 160, 48}};
+    for (const auto& st : STRETCHES) {
+        const ResEntry* e = script.find(st.type, st.name);
+        const ResEntry* tex = e ? textureOf(script, *e) : nullptr;
+        if (!tex) continue;
+        cairo_surface_t* img = pack.image(tex->filename);
+        const ResEntry entry = *e;
+        const double w = st.w, h = st.h;
+        stretched.push_back({std::max(w, 90.0), h + 14, [=](cairo_t* cr, double x, double y) {
+                                 stretchBlit(cr, img, entry.rect, x, y + 12, w, h);
+                                 label(cr, x, y + 9, entry.name + " " + std::to_string(int(w)) + "x" +
+                                                         std::to_string(int(h)));
+                             }});
+    }
+    for (double size : {12.0, 28.0})
+        stretched.push_back({19 * (size + 4), size + 14, [&pack, &script, size](cairo_t* cr, double x, double y) {
+                                 for (int i = 0; i < 19; ++i) {
+                                     const ResEntry* e = script.find("Sprite", "condIcon" + std::to_string(i));
+                                     const ResEntry* tex = e ? textureOf(script, *e) : nullptr;
+                                     if (tex) stretchBlit(cr, pack.image(tex->filename), e->rect, x + i * (size + 4),
+                                                          y + 12, size, size);
+                                 }
+                                 label(cr, x, y + 9, "condIcon0..18 at " + std::to_string(int(size)));
+                             }});
+    sheet(stretched, 1400, out + "/stretched.png");
+
+    // Fields: sample coins, shots, enemies and ships laid over each battle background,
+    // with the colour distance (CIE Lab) of each to the field under it. Red marks a
+    // sample under 25 that a player could lose; "busy" is the play area's lightness spread.
+    std::vector<Sample> samples;
+    const std::pair<const char*, const char*> SAMPLES[] = {
+        {"Animation", "coinRed"},  {"Animation", "coinGreen"}, {"Animation", "coinBlue"}, {"Animation", "missile1"},
+        {"Sprite", "pxShot0"},     {"Animation", "enemy1"},    {"Animation", "enemy4"},   {"Animation", "enemy7"},
+        {"Animation", "enemy12"},  {"Animation", "enemy13"},   {"Animation", "enemy14"},  {"Animation", "enemy22"},
+        {"Animation", "enemy23"},  {"Animation", "opp00"},     {"Animation", "opp10"},    {"Animation", "opp20"},
+        {"Animation", "opp30"},    {"Animation", "opp40"},     {"Animation", "opp50"},    {"Animation", "opp60"}};
+    for (const auto& [type, name] : SAMPLES) {
+        const ResEntry* e = script.find(type, name);
+        const ResEntry* tex = e ? textureOf(script, *e) : nullptr;
+        if (!tex) continue;
+        samples.push_back({name, pack.image(tex->filename), {e->rect[0], e->rect[1], e->rect[2], e->rect[3]}});
+    }
+    std::vector<Placed> fields;
+    for (const ResEntry& e : script.entries) {
+        if (e.type != "Sprite" || e.name.rfind("bg", 0) != 0) continue;
+        const ResEntry* tex = textureOf(script, e);
+        if (!tex) continue;
+        cairo_surface_t* field = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 800, 600);
+        cairo_t* fc = cairo_create(field);
+        stretchBlit(fc, pack.image(tex->filename), e.rect, 0, 0, 800, 600);
+        cairo_destroy(fc);
+        cairo_surface_flush(field);
+        // Every sample at three places across the play area, the weakest one counted.
+        std::map<std::string, double> worst;
+        struct Spot {
+            const Sample* s;
+            int x, y;
+            double contrast;
+        };
+        std::vector<Spot> spots;
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            for (int k = 0; k < 3; ++k) {
+                const Sample& sm = samples[i];
+                const int x = 110 + int((i * 97 + k * 211) % 560), y = 20 + int((i * 53 + k * 191) % 540);
+                const int cx = std::min(x, 700 - sm.rect[2]), cy = std::min(y, 600 - sm.rect[3]);
+                const double c = sampleContrast(field, sm, cx, cy);
+                spots.push_back({&sm, cx, cy, c});
+                worst[sm.name] = worst.count(sm.name) ? std::min(worst[sm.name], c) : c;
+            }
+        const double busy = busyness(field);
+        std::string weak;
+        double lowest = 1e9;
+        for (const auto& [name, c] : worst) {
+            lowest = std::min(lowest, c);
+            if (c < 25) weak += " " + name;
+        }
+        std::printf("%s: busy %.1f, weakest sample %.1f%s\n", e.name.c_str(), busy, lowest,
+                    weak.empty() ? "" : (", weak:" + weak).c_str());
+        fields.push_back({680, 530, [=](cairo_t* cr, double x, double y) {
+                              cairo_save(cr);
+                              cairo_translate(cr, x, y + 12);
+                              cairo_scale(cr, 0.85, 0.85);
+                              cairo_set_source_surface(cr, field, 0, 0);
+                              cairo_paint(cr);
+                              for (const Spot& sp : spots) {
+                                  blit(cr, sp.s->img, sp.s->rect[0], sp.s->rect[1], sp.s->rect[2], sp.s->rect[3],
+                                       sp.x, sp.y, 1.0);
+                                  if (sp.contrast < 25) {
+                                      cairo_rectangle(cr, sp.x - 2, sp.y - 2, sp.s->rect[2] + 4, sp.s->rect[3] + 4);
+                                      cairo_set_source_rgb(cr, 1, 0.1, 0.1);
+                                      cairo_set_line_width(cr, 2);
+                                      cairo_stroke(cr);
+                                  }
+                              }
+                              cairo_restore(cr);
+                              char text[160];
+                              std::snprintf(text, sizeof text, "%s  busy %.0f  weakest %.0f%s", e.name.c_str(), busy,
+                                            lowest, weak.c_str());
+                              label(cr, x, y + 9, text);
+                          }});
+    }
+    sheet(fields, 1400, out + "/fields.png");
     return 0;
 }
