@@ -17,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+#include "assets/contrast.h"
 #include "assets/font_file.h"
 #include "assets/res_script.h"
 #include "assets/style.h"
@@ -169,85 +170,25 @@ void stretchBlit(cairo_t* cr, cairo_surface_t* tex, const int rect[4], double x,
     cairo_restore(cr);
 }
 
-// ---- field check: how well coins, shots, enemies and ships stand out on a field ----
-struct Lab {
-    double l, a, b;
-};
-
-Lab labOf(double r, double g, double b) {
-    const auto lin = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    r = lin(r), g = lin(g), b = lin(b);
-    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.9505, y = 0.2126 * r + 0.7152 * g + 0.0722 * b,
-                 z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.089;
-    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
-    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
-}
-
-Lab pixelLab(const unsigned char* row, int x) {
-    const unsigned char* p = row + 4 * x;  // premultiplied BGRA
-    const double a = p[3] ? p[3] / 255.0 : 1.0;
-    return labOf(p[2] / 255.0 / a, p[1] / 255.0 / a, p[0] / 255.0 / a);
-}
-
-double distance(const Lab& p, const Lab& q) {
-    return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
-}
-
 struct Sample {
     std::string name;
     cairo_surface_t* img;
     int rect[4];
 };
 
-// Distance between a sample's body colour (its opaque pixels, less the dark ink of its
-// outline) and the field's colour around it: what decides whether a green coin is
-// lost in a green forest.
+// Distance between a sample's body colour and the field's colour around it: what
+// decides whether a green coin is lost in a green forest.
 double sampleContrast(cairo_surface_t* field, const Sample& s, int x, int y) {
     cairo_surface_t* alone = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, s.rect[2], s.rect[3]);
     cairo_t* cr = cairo_create(alone);
     cairo_set_source_surface(cr, s.img, -s.rect[0], -s.rect[1]);
     cairo_paint(cr);
     cairo_destroy(cr);
-    cairo_surface_flush(alone);
-    const unsigned char* a = cairo_image_surface_get_data(alone);
-    const int as = cairo_image_surface_get_stride(alone);
-    const unsigned char* f = cairo_image_surface_get_data(field);
-    const int fs = cairo_image_surface_get_stride(field);
-    Lab body{0, 0, 0}, ground{0, 0, 0};
-    int n = 0, m = 0;
-    for (int j = 0; j < s.rect[3]; ++j)
-        for (int i = 0; i < s.rect[2]; ++i) {
-            if (a[j * as + 4 * i + 3] < 128) continue;
-            const Lab p = pixelLab(a + j * as, i);
-            if (p.l < 25) continue;
-            body = {body.l + p.l, body.a + p.a, body.b + p.b};
-            ++n;
-        }
-    for (int j = std::max(0, y - 6); j < std::min(600, y + s.rect[3] + 6); ++j)
-        for (int i = std::max(0, x - 6); i < std::min(800, x + s.rect[2] + 6); ++i) {
-            const Lab p = pixelLab(f + j * fs, i);
-            ground = {ground.l + p.l, ground.a + p.a, ground.b + p.b};
-            ++m;
-        }
+    const Lab body = meanLab(alone, 0, 0, s.rect[2], s.rect[3], true);
     cairo_surface_destroy(alone);
-    if (!n || !m) return 0;
-    return distance({body.l / n, body.a / n, body.b / n}, {ground.l / m, ground.a / m, ground.b / m});
+    const Lab ground = meanLab(field, x - 6, y - 6, s.rect[2] + 12, s.rect[3] + 12, false);
+    return body.l < 0 || ground.l < 0 ? 0 : labDistance(body, ground);
 }
-
-// How busy the play area is: the spread of lightness over 8-pixel blocks.
-double busyness(cairo_surface_t* field) {
-    const unsigned char* f = cairo_image_surface_get_data(field);
-    const int fs = cairo_image_surface_get_stride(field);
-    std::vector<double> ls;
-    for (int y = 0; y < 600; y += 8)
-        for (int x = 100; x < 700; x += 8) ls.push_back(pixelLab(f + y * fs, x).l);
-    double mean = 0, var = 0;
-    for (double l : ls) mean += l;
-    mean /= double(ls.size());
-    for (double l : ls) var += (l - mean) * (l - mean);
-    return std::sqrt(var / double(ls.size()));
-}
-
 
 // ---- particles: the emitter rules of the game, enough to draw one moment ----
 struct Info {
@@ -626,7 +567,7 @@ int main(int argc, char** argv) {
                 spots.push_back({&sm, cx, cy, c});
                 worst[sm.name] = worst.count(sm.name) ? std::min(worst[sm.name], c) : c;
             }
-        const double busy = busyness(field);
+        const double busy = lightnessSpread(field, 100, 0, 600, 600, 8);
         std::string weak;
         double lowest = 1e9;
         for (const auto& [name, c] : worst) {
