@@ -1,7 +1,9 @@
 // The 112 sound effects "sfx0".."sfx111". Numbers with a fixed meaning in the game get
 // a sound that fits the event; the numbers the data hands out (enemy hits and deaths,
 // launches, card sounds) are made in sfx_families.cpp. Each is levelled by its role.
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "assets/families.h"
@@ -11,7 +13,20 @@ namespace {
 
 using namespace sfx;
 
+// The numbers the enemy table hands out.
+constexpr int ENEMY_HITS[] = {23, 24, 25, 26, 27};
+constexpr int ENEMY_DEATHS[] = {30, 31, 32, 37, 41, 42, 43, 44, 45, 46, 47};
+constexpr int LAUNCHES[] = {55, 56, 57, 58, 59, 61, 62, 63, 64, 65, 66, 67, 68};
+
+template <std::size_t N>
+bool among(int n, const int (&list)[N]) {
+    return std::find(std::begin(list), std::end(list), n) != std::end(list);
+}
+
 Entry recipeFor(int n) {
+    if (among(n, ENEMY_HITS)) return enemyHit(n);
+    if (among(n, ENEMY_DEATHS)) return enemyDeath(n);
+    if (among(n, LAUNCHES)) return launch(n);
     switch (n) {
         case 0:
             return {0.3, [](Builder& b) { b << noise(0, 0.3, 3000, 7000, 1200, 6000, 0.8, 3); }};
@@ -120,12 +135,6 @@ Entry recipeFor(int n) {
                         b << tone(W::SAW, 0, 1.2, 1200, 60, 0.6) << noise(0.1, 1.2, 3000, 200, 5000, 150, 0.8, 22);
                         b.blast(0.35, 2.0, 23);
                     }};
-        case 23:
-        case 24:
-        case 25:
-        case 26:
-        case 27:
-            return enemyHit(n);
         case 28:
             return {0.08, [](Builder& b) { b << duty(tone(W::SQUARE, 0, 0.07, 180, 140, 0.8), 0.5); }};
         case 29:
@@ -133,18 +142,6 @@ Entry recipeFor(int n) {
                         b << filtered(duty(tone(W::SQUARE, 0, 0.1, 150), 0.5), 1400)
                           << filtered(duty(tone(W::SQUARE, 0.14, 0.12, 140), 0.5), 1400);
                     }};
-        case 30:
-        case 31:
-        case 32:
-        case 37:
-        case 41:
-        case 42:
-        case 43:
-        case 44:
-        case 45:
-        case 46:
-        case 47:
-            return enemyDeath(n);
         case 33:
             return {0.85, [](Builder& b) { b.blast(0, 1.0, 33); }};
         case 34:
@@ -202,20 +199,6 @@ Entry recipeFor(int n) {
                         for (int i = 0; i < 6; ++i)
                             b << shaped(tone(W::SINE, 0.25 + i * 0.11, 0.12, 200 + 40 * (i % 4), 500, 0.4), 0.005, 0.5);
                     }};
-        case 55:
-        case 56:
-        case 57:
-        case 58:
-        case 59:
-        case 61:
-        case 62:
-        case 63:
-        case 64:
-        case 65:
-        case 66:
-        case 67:
-        case 68:
-            return launch(n);
         case 60:
             return {0.8, [](Builder& b) {
                         Tone t = tone(W::SINE, 0, 0.8, 220, 1300, 0.9);
@@ -349,48 +332,16 @@ Entry recipeFor(int n) {
 // Loudness by role (weighted, see loudness.h): blasts and hits stand clearly above the
 // menu blips and coins that play all the time, and the music sits under them all.
 double loudnessOf(int n) {
-    switch (n) {
-        case 22:  // every enemy of a field destroyed
-        case 33:  // bombs and mines, by size
-        case 34:
-        case 35:
-        case 54:
-        case 79:
-        case 95:  // an opponent destroyed
-        case 97:
-            return -9.0;
-        case 4:  // the vehicle hit
-        case 17:  // a critical hit
-        case 94:
-        case 23:  // enemy hits and deaths
-        case 24:
-        case 25:
-        case 26:
-        case 27:
-        case 30:
-        case 31:
-        case 32:
-        case 37:
-        case 41:
-        case 42:
-        case 43:
-        case 44:
-        case 45:
-        case 46:
-        case 47:
-            return -11.0;
-        case 1:  // menu confirm, back and refusals
-        case 2:
-        case 29:
-        case 3:  // a coin
-        case 19:
-        case 28:
-        case 38:
-        case 98:
-            return -17.5;
-        default:
-            return -14.5;
-    }
+    // Every enemy of a field destroyed, bombs and mines by size, an opponent destroyed.
+    constexpr int BLASTS[] = {22, 33, 34, 35, 54, 79, 95, 97};
+    // The vehicle hit, a critical hit, a creature hit.
+    constexpr int HITS[] = {4, 17, 94};
+    // Menu confirm, back and refusals, coins and small pickups.
+    constexpr int QUIET[] = {1, 2, 29, 3, 19, 28, 38, 98};
+    if (among(n, BLASTS)) return -9.0;
+    if (among(n, HITS) || among(n, ENEMY_HITS) || among(n, ENEMY_DEATHS)) return -11.0;
+    if (among(n, QUIET)) return -17.5;
+    return -14.5;
 }
 
 }  // namespace

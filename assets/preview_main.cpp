@@ -26,19 +26,6 @@
 
 namespace {
 
-struct Source {
-    const std::string* bytes;
-    std::size_t at;
-};
-
-cairo_status_t readBytes(void* closure, unsigned char* data, unsigned int length) {
-    auto* s = static_cast<Source*>(closure);
-    if (s->at + length > s->bytes->size()) return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(data, s->bytes->data() + s->at, length);
-    s->at += length;
-    return CAIRO_STATUS_SUCCESS;
-}
-
 class Pack {
 public:
     explicit Pack(const std::string& path) { ok_ = reader_.attach(path, &error_); }
@@ -52,12 +39,9 @@ public:
     cairo_surface_t* image(const std::string& name) {
         auto it = images_.find(name);
         if (it != images_.end()) return it->second;
-        const std::string bytes = load(name);
-        Source s{&bytes, 0};
-        cairo_surface_t* img = cairo_image_surface_create_from_png_stream(readBytes, &s);
-        if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_t* img = decodePng(load(name));
+        if (!img) {
             std::fprintf(stderr, "cannot read %s\n", name.c_str());
-            cairo_surface_destroy(img);
             img = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
         }
         images_[name] = img;

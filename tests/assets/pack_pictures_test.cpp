@@ -13,31 +13,18 @@
 #include <vector>
 
 #include "assets/contrast.h"
+#include "assets/texture_sheet.h"
 #include "tests/assets/pack_fixture.h"
 
 namespace {
-
-struct PngSource {
-    const std::string* bytes;
-    std::size_t at;
-};
-
-cairo_status_t readPng(void* closure, unsigned char* data, unsigned int length) {
-    auto* s = static_cast<PngSource*>(closure);
-    if (s->at + length > s->bytes->size()) return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(data, s->bytes->data() + s->at, length);
-    s->at += length;
-    return CAIRO_STATUS_SUCCESS;
-}
 
 // A sprite's (or an animation's first frame's) pixels, cut from its texture.
 cairo_surface_t* cut(const BuiltPack& pack, const std::string& type, const std::string& name) {
     const ResEntry* e = pack.script.find(type, name);
     const ResEntry* tex = e ? pack.script.find("Texture", e->texture) : nullptr;
     if (!tex) return nullptr;
-    const std::string bytes = pack.file(tex->filename);
-    PngSource src{&bytes, 0};
-    cairo_surface_t* sheet = cairo_image_surface_create_from_png_stream(readPng, &src);
+    cairo_surface_t* sheet = decodePng(pack.file(tex->filename));
+    if (!sheet) return nullptr;
     cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, e->rect[2], e->rect[3]);
     cairo_t* cr = cairo_create(out);
     cairo_set_source_surface(cr, sheet, -e->rect[0], -e->rect[1]);
