@@ -21,7 +21,7 @@ const int HARMONIC[7] = {0, 2, 3, 5, 7, 8, 11};
 const int PHRYGIAN[7] = {0, 1, 3, 5, 7, 8, 10};
 const int LYDIAN[7] = {0, 2, 4, 6, 7, 9, 11};
 
-enum Groove { ROCK, FLOOR, HALF, MARCH, BREAK, BALLAD, SHUFFLE, TRIBAL, GALLOP, BOSSA };
+enum Groove { ROCK, FLOOR, HALF, MARCH, BREAK, BALLAD, SHUFFLE, TRIBAL, GALLOP, BOSSA, POLKA, INDUSTRIAL };
 
 // The instruments of one place.
 enum Band { CHIP, ROCKER, GLASS, BRASS, ORGAN, SPOOKY, SYNTHWAVE, MUSICBOX, FANFARE, DRIVE };
@@ -46,7 +46,7 @@ struct Style {
 const std::map<std::string, Style>& styles() {
     static const std::map<std::string, Style> table = {
         {"titleMusicSTR",
-         {50, MAJOR, 132, 0, {0, 4, 5, 3, 0, 4, 3, 4}, {3, 4, 2, 5, 3, 4, 1, 4}, {5, 3, 1, 4}, ROCK, 0, ARPEGGIO,
+         {50, MAJOR, 132, 0, {0, 4, 5, 3, 0, 4, 3, 4}, {3, 4, 2, 5, 3, 4, 1, 4}, {5, 3, 1, 4}, GALLOP, 0, ARPEGGIO,
           FANFARE, 56}},
         {"selectOppMUS",
          {45, DORIAN, 108, 0.3, {0, 3, 0, 6, 0, 3, 6, 4}, {5, 6, 0, 0, 5, 6, 3, 4}, {3, 2, 6, 4}, SHUFFLE, 2, STABS,
@@ -61,7 +61,7 @@ const std::map<std::string, Style>& styles() {
          {36, MINOR, 140, 0, {0, 0, 5, 6, 0, 0, 3, 4}, {5, 6, 0, 0, 5, 6, 4, 4}, {3, 5, 6, 4}, ROCK, 0, STABS, ROCKER,
           56}},
         {"musix2aSTR",
-         {36, MINOR, 150, 0, {0, 5, 6, 4, 0, 5, 6, 4}, {3, 4, 5, 6, 3, 4, 4, 4}, {5, 6, 3, 4}, GALLOP, 0, ARPEGGIO,
+         {36, MINOR, 150, 0, {0, 5, 6, 4, 0, 5, 6, 4}, {3, 4, 5, 6, 3, 4, 4, 4}, {5, 6, 3, 4}, ROCK, 0, ARPEGGIO,
           ROCKER, 64}},
         {"musix3MUS",
          {38, PHRYGIAN, 96, 0.25, {0, 1, 0, 6, 0, 1, 5, 4}, {5, 1, 0, 0, 3, 1, 4, 4}, {1, 5, 3, 4}, HALF, 3, BROKEN,
@@ -76,20 +76,20 @@ const std::map<std::string, Style>& styles() {
          {41, LYDIAN, 136, 0.15, {0, 1, 5, 4, 0, 1, 5, 4}, {3, 1, 0, 0, 3, 1, 4, 4}, {5, 2, 1, 4}, BOSSA, 2, BROKEN,
           GLASS, 56}},
         {"musix5MUS",
-         {45, MINOR, 144, 0, {0, 6, 5, 6, 0, 6, 5, 4}, {3, 0, 6, 5, 3, 0, 4, 4}, {5, 3, 6, 4}, ROCK, 0, STABS, CHIP,
+         {45, MINOR, 144, 0, {0, 6, 5, 6, 0, 6, 5, 4}, {3, 0, 6, 5, 3, 0, 4, 4}, {5, 3, 6, 4}, POLKA, 0, STABS, CHIP,
           56}},
         {"musix5aSTR",
-         {45, MINOR, 152, 0, {0, 3, 6, 5, 0, 3, 6, 4}, {5, 6, 0, 3, 5, 6, 4, 4}, {3, 6, 5, 4}, FLOOR, 0, ARPEGGIO,
+         {45, MINOR, 152, 0, {0, 3, 6, 5, 0, 3, 6, 4}, {5, 6, 0, 3, 5, 6, 4, 4}, {3, 6, 5, 4}, POLKA, 0, ARPEGGIO,
           CHIP, 64}},
         {"musix6STR",
-         {47, MINOR, 138, 0, {0, 5, 3, 4, 0, 5, 6, 4}, {5, 5, 6, 6, 3, 3, 4, 4}, {5, 1, 3, 4}, GALLOP, 2, ARPEGGIO,
+         {47, MINOR, 138, 0, {0, 5, 3, 4, 0, 5, 6, 4}, {5, 5, 6, 6, 3, 3, 4, 4}, {5, 1, 3, 4}, INDUSTRIAL, 2, ARPEGGIO,
           BRASS, 56}},
         {"musix6aMUS",
-         {47, HARMONIC, 146, 0, {0, 5, 3, 4, 0, 1, 4, 4}, {5, 3, 0, 4, 5, 1, 4, 4}, {5, 3, 1, 4}, MARCH, 0, STABS,
+         {47, HARMONIC, 146, 0, {0, 5, 3, 4, 0, 1, 4, 4}, {5, 3, 0, 4, 5, 1, 4, 4}, {5, 3, 1, 4}, INDUSTRIAL, 0, STABS,
           BRASS, 56}},
         {"musix6bSTR",
-         {40, HARMONIC, 160, 0, {0, 5, 1, 4, 0, 5, 6, 4}, {3, 4, 0, 5, 3, 1, 4, 4}, {5, 1, 6, 4}, BREAK, 0, ARPEGGIO,
-          DRIVE, 64}},
+         {40, HARMONIC, 160, 0, {0, 5, 1, 4, 0, 5, 6, 4}, {3, 4, 0, 5, 3, 1, 4, 4}, {5, 1, 6, 4}, INDUSTRIAL, 0, ARPEGGIO,
+          BRASS, 64}},
         {"winMatchSTR",
          {48, MAJOR, 120, 0, {0, 3, 4, 0, 0, 3, 4, 0}, {5, 3, 1, 4, 5, 3, 4, 4}, {3, 4, 5, 4}, MARCH, 1, STABS,
           FANFARE, 48}},
@@ -210,6 +210,10 @@ DrumLine drums(Groove g) {
             return {"x.xxx.xxx.xxx.xx", "....x.......x...", "x...x...x...x..."};
         case BOSSA:
             return {"x..x..x.x..x..x.", "..o..o....o..o..", "xoxoxoxoxoxoxoxo"};
+        case POLKA:
+            return {"x.......x.......", "....x.......x...", "..x...x...x...x."};
+        case INDUSTRIAL:
+            return {"x.x...x.x.x...x.", "....x.......x.x.", "xxxxxxxxxxxxxxxx"};
     }
     return {"", "", ""};
 }

@@ -6,7 +6,7 @@
 // simulated for a moment and drawn with its sprite) and sounds.png (each effect's
 // waveform over two seconds), stretched.png (plates and icons at the sizes the screens
 // stretch them to) and fields.png (sample coins, shots and enemies over every battle
-// background, with their contrast to it).
+// background, with their contrast to it) and music.png (every tune as a piano roll).
 #include <cairo.h>
 
 #include <algorithm>
@@ -20,6 +20,7 @@
 #include "assets/contrast.h"
 #include "assets/font_file.h"
 #include "assets/res_script.h"
+#include "assets/song.h"
 #include "assets/style.h"
 #include "assets/texture_sheet.h"
 #include "platform/core/pack_reader.h"
@@ -584,5 +585,46 @@ int main(int argc, char** argv) {
                           }});
     }
     sheet(fields, 1400, out + "/fields.png");
+
+    // Music: every tune as a piano roll (a pixel per row, bar lines every 16), so its
+    // form, hook and drum pattern can be seen: lead red, arp yellow, bass blue, pads
+    // green, drums grey at the bottom.
+    std::vector<Placed> rolls;
+    for (const ResEntry& e : script.entries) {
+        if (e.type != "Music" && e.type != "Stream") continue;
+        Song song;
+        if (!composeSong(e.name, song)) continue;
+        rolls.push_back({1380, 150, [song, name = e.name](cairo_t* cr, double x, double y) {
+                             const double top = y + 12, h = 136, scale = std::min(1.3, 1380.0 / song.rows);
+                             cairo_rectangle(cr, x, top, song.rows * scale, h);
+                             cairo_set_source_rgb(cr, 0.06, 0.06, 0.1);
+                             cairo_fill(cr);
+                             for (int bar = 0; bar * 16 < song.rows; ++bar) {
+                                 cairo_rectangle(cr, x + bar * 16 * scale, top, 1, h);
+                                 const double v = bar % 4 ? 0.14 : 0.3;
+                                 cairo_set_source_rgb(cr, v, v, v + 0.05);
+                                 cairo_fill(cr);
+                             }
+                             static const double COLOURS[VOICES][3] = {{1, 0.35, 0.35}, {1, 0.9, 0.3}, {0.4, 0.6, 1},
+                                                                       {0.3, 0.8, 0.4}, {0.7, 0.7, 0.7}, {0.85, 0.85, 0.85},
+                                                                       {0.55, 0.55, 0.55}, {0.3, 0.65, 0.35}};
+                             for (int v = 0; v < VOICES; ++v)
+                                 for (const SongNote& n : song.voices[v]) {
+                                     const bool drum = v == KICK || v == SNARE || v == HAT;
+                                     const double ny = drum ? top + h - 4 - 4 * (v - KICK)
+                                                            : top + h - 16 - (n.pitch - 28) * 1.3;
+                                     cairo_rectangle(cr, x + n.row * scale, ny, std::max(1.0, n.length * scale - 0.5),
+                                                     drum ? 3 : 2);
+                                     cairo_set_source_rgba(cr, COLOURS[v][0], COLOURS[v][1], COLOURS[v][2],
+                                                           0.35 + 0.65 * n.velocity);
+                                     cairo_fill(cr);
+                                 }
+                             char text[120];
+                             std::snprintf(text, sizeof text, "%s  %d bars  %d bpm  swing %.2f", name.c_str(),
+                                           song.rows / 16, song.bpm, song.swing);
+                             label(cr, x, y + 9, text);
+                         }});
+    }
+    sheet(rolls, 1400, out + "/music.png");
     return 0;
 }
