@@ -188,13 +188,13 @@ void mystic(cairo_t* cr, const Frame& f, Rgb ground, Rgb glow, bool cracks) {
         const bool crystal = i % 2 == 0;
         wrapped(f.h, y, [&](double yy) {
             if (crystal) {
-                softDot(cr, x, yy, s * 2.2, glow, 0.25);
+                // Dim, so a crystal never passes for a shot.
                 cairo_move_to(cr, x, yy - s * 1.6);
                 cairo_line_to(cr, x + s * 0.7, yy);
                 cairo_line_to(cr, x, yy + s * 0.9);
                 cairo_line_to(cr, x - s * 0.7, yy);
                 cairo_close_path(cr);
-                inkShape(cr, mix(glow, pal::WHITE, 0.3), yy - s * 1.6, yy + s, 1.2);
+                inkShape(cr, mix(ground, glow, 0.35), yy - s * 1.6, yy + s, 1.2);
             } else {
                 ellipsePath(cr, x, yy, s * 1.1, s * 0.8);
                 inkShape(cr, shade(ground, 0.25), yy - s, yy + s, 1.2);
