@@ -24,22 +24,38 @@ struct OnePole {
 };
 
 // The ear's weighting as poles at 20.6 Hz (twice), 107.7 Hz, 737.9 Hz and 12.2 kHz
-// (twice), scaled to unity gain at 1 kHz: the weighting sound meters have long used.
+// (twice): the weighting sound meters have long used. The filters are digital, so the
+// gain is set by running a 1 kHz tone through them at the signal's own rate: a sound
+// at 22 kHz and a stream at 44 kHz then measure alike.
 // Channels are averaged, so a mono effect and a centred stereo tune compare fairly.
+std::vector<OnePole> weighting(int rate) {
+    return {{20.6, rate, true}, {20.6, rate, true}, {107.7, rate, true}, {737.9, rate, true}, {12194.0, rate, false},
+            {12194.0, rate, false}};
+}
+
+double gainAt1k(int rate) {
+    std::vector<OnePole> chain = weighting(rate);
+    double in = 0, out = 0;
+    const int settle = rate / 5, measure = rate / 10;
+    for (int i = 0; i < settle + measure; ++i) {
+        double v = std::sin(2 * M_PI * 1000.0 * i / rate);
+        const double dry = v;
+        for (OnePole& f : chain) v = f(v);
+        if (i >= settle) in += dry * dry, out += v * v;
+    }
+    return std::sqrt(out / in);
+}
+
 std::vector<double> weightedSquares(const std::vector<float>& samples, int channels, int rate) {
     const std::size_t frames = samples.size() / std::max(1, channels);
     std::vector<double> squares(frames, 0.0);
-    const double w = 2 * M_PI * 1000.0;
-    double gainAt1k = 1.0;
-    for (double corner : {20.6, 20.6, 107.7, 737.9}) gainAt1k *= w / std::hypot(w, 2 * M_PI * corner);
-    for (double corner : {12194.0, 12194.0}) gainAt1k *= 2 * M_PI * corner / std::hypot(w, 2 * M_PI * corner);
+    const double gain = gainAt1k(rate);
     for (int c = 0; c < channels; ++c) {
-        std::vector<OnePole> chain = {{20.6, rate, true},   {20.6, rate, true},      {107.7, rate, true},
-                                      {737.9, rate, true},  {12194.0, rate, false}, {12194.0, rate, false}};
+        std::vector<OnePole> chain = weighting(rate);
         for (std::size_t i = 0; i < frames; ++i) {
             double v = samples[i * channels + c];
             for (OnePole& f : chain) v = f(v);
-            v /= gainAt1k;
+            v /= gain;
             squares[i] += v * v / channels;
         }
     }

@@ -1,6 +1,6 @@
 // Pictures as the game shows them: fields calm enough that coins and ships read on
-// them, condition icons that differ by their symbol and not only by colour, and plates
-// whose rims stay thin when the screens stretch them.
+// them, condition icons that differ by their symbol and not only by colour, plates
+// whose rims stay thin when the screens stretch them, and an explosion drawn large.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
@@ -18,16 +18,18 @@
 
 namespace {
 
-// A sprite's (or an animation's first frame's) pixels, cut from its texture.
-cairo_surface_t* cut(const BuiltPack& pack, const std::string& type, const std::string& name) {
+// A sprite's (or an animation frame's) pixels, cut from its texture.
+cairo_surface_t* cut(const BuiltPack& pack, const std::string& type, const std::string& name, int frame = 0) {
     const ResEntry* e = pack.script.find(type, name);
     const ResEntry* tex = e ? pack.script.find("Texture", e->texture) : nullptr;
     if (!tex) return nullptr;
     cairo_surface_t* sheet = decodePng(pack.file(tex->filename));
     if (!sheet) return nullptr;
+    int x = 0, y = 0;
+    framePosition(*e, cairo_image_surface_get_width(sheet), frame, x, y);
     cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, e->rect[2], e->rect[3]);
     cairo_t* cr = cairo_create(out);
-    cairo_set_source_surface(cr, sheet, -e->rect[0], -e->rect[1]);
+    cairo_set_source_surface(cr, sheet, -x, -y);
     cairo_paint(cr);
     cairo_destroy(cr);
     cairo_surface_destroy(sheet);
@@ -142,4 +144,26 @@ TEST_F(PackPictures, StretchedPlatesKeepTheirRimsThin) {
         EXPECT_LE(top * st.h / h, 6.0) << st.name << " at " << st.w << "x" << st.h << ": top smears";
         cairo_surface_destroy(s);
     }
+}
+
+TEST_F(PackPictures, TheExplosionIsDrawnLargeWithABrightCoreAndBurnsOut) {
+    const ResEntry* e = pack.script.find("Animation", "explosion");
+    ASSERT_NE(e, nullptr);
+    // Stretched to 100..300 pixels in play: drawn at no less than 128.
+    EXPECT_GE(std::min(e->rect[2], e->rect[3]), 128);
+    const auto coverage = [&](cairo_surface_t* s) {
+        int opaque = 0;
+        for (int y = 0; y < e->rect[3]; ++y)
+            for (int x = 0; x < e->rect[2]; ++x) opaque += pixel(s, x, y)[3] > 128;
+        return double(opaque) / (e->rect[2] * e->rect[3]);
+    };
+    cairo_surface_t* burning = cut(pack, "Animation", "explosion", e->frames / 5);
+    cairo_surface_t* last = cut(pack, "Animation", "explosion", e->frames - 1);
+    ASSERT_TRUE(burning && last);
+    const int c = e->rect[2] / 2;
+    EXPECT_GT(meanLab(burning, c - 4, c - 4, 8, 8, false).l, 85) << "no bright core";
+    EXPECT_GT(coverage(burning), 0.25) << "the fireball is small for its frame";
+    EXPECT_LT(coverage(last), 0.1) << "the last frame has not burnt out";
+    cairo_surface_destroy(burning);
+    cairo_surface_destroy(last);
 }
