@@ -30,6 +30,80 @@ void flameAt(cairo_t* cr, double x, double y, double size, double flame) {
     cairo_pattern_destroy(g);
 }
 
+// Extras that sit behind the hull: pods, spikes, cannons.
+void gearBehind(cairo_t* cr, double ww, double hh, const CraftLook& look, double lw) {
+    if (look.gear & GEAR_SPIKES) {
+        for (int i = 0; i < 3; ++i)
+            for (int s = 0; s < 2; ++s) {
+                const auto x = [&](double u) { return ww * (s ? 1 - u : u); };
+                cairo_move_to(cr, x(0.22), hh * (0.35 + 0.18 * i));
+                cairo_line_to(cr, x(-0.02), hh * (0.42 + 0.18 * i));
+                cairo_line_to(cr, x(0.24), hh * (0.48 + 0.18 * i));
+                cairo_close_path(cr);
+            }
+        inkShape(cr, shade(look.body, -0.35), 0, hh, lw * 0.7);
+    }
+    if (look.gear & GEAR_PODS) {
+        ellipsePath(cr, ww * 0.1, hh * 0.66, ww * 0.1, hh * 0.2);
+        ellipsePath(cr, ww * 0.9, hh * 0.66, ww * 0.1, hh * 0.2);
+        inkShape(cr, look.accent, hh * 0.46, hh * 0.86, lw * 0.8);
+    }
+    if (look.gear & GEAR_GUNS) {
+        for (double x : {0.2, 0.8}) {
+            cairo_rectangle(cr, ww * x - ww * 0.04, hh * 0.12, ww * 0.08, hh * 0.42);
+            inkShape(cr, pal::DARK, hh * 0.12, hh * 0.54, lw * 0.7);
+        }
+    }
+}
+
+// Extras on top of the hull: dish, feelers, eyes, hat.
+void gearOnTop(cairo_t* cr, double ww, double hh, const CraftLook& look, double lw) {
+    if (look.gear & GEAR_DISH) {
+        cairo_arc(cr, ww / 2, hh * 0.8, std::min(ww, hh) * 0.13, 0, 2 * M_PI);
+        inkShape(cr, pal::LIGHT, hh * 0.7, hh * 0.9, lw * 0.7);
+        cairo_arc(cr, ww / 2, hh * 0.8, std::min(ww, hh) * 0.04, 0, 2 * M_PI);
+        setRgb(cr, look.accent);
+        cairo_fill(cr);
+    }
+    if (look.gear & GEAR_ANTENNAE) {
+        for (int s = -1; s <= 1; s += 2) {
+            cairo_move_to(cr, ww * (0.5 + 0.05 * s), hh * 0.08);
+            cairo_curve_to(cr, ww * (0.5 + 0.1 * s), -hh * 0.02, ww * (0.5 + 0.3 * s), hh * 0.0, ww * (0.5 + 0.36 * s),
+                           hh * 0.06);
+            setRgb(cr, pal::INK);
+            cairo_set_line_width(cr, lw * 0.8);
+            cairo_stroke(cr);
+            cairo_arc(cr, ww * (0.5 + 0.36 * s), hh * 0.06, std::max(1.5, ww * 0.05), 0, 2 * M_PI);
+            inkFlat(cr, look.accent, lw * 0.5);
+        }
+    }
+    if (look.gear & GEAR_EYES) {
+        for (int s = -1; s <= 1; s += 2) {
+            const double x = ww * (0.5 + 0.17 * s), y = hh * 0.55, r = std::max(2.0, ww * 0.08);
+            ellipsePath(cr, x, y, r, r * 0.8);
+            inkFlat(cr, pal::WHITE, lw * 0.5);
+            cairo_arc(cr, x - s * r * 0.2, y + r * 0.1, r * 0.45, 0, 2 * M_PI);
+            setRgb(cr, pal::INK);
+            cairo_fill(cr);
+            cairo_move_to(cr, x - r * 1.1, y - r * (s > 0 ? 0.4 : 1.3));
+            cairo_line_to(cr, x + r * 1.1, y - r * (s > 0 ? 1.3 : 0.4));
+            cairo_set_line_width(cr, lw * 0.8);
+            cairo_stroke(cr);
+        }
+    }
+    if (look.gear & GEAR_HAT) {
+        const double bw = ww * 0.32, base = hh * 0.3;
+        cairo_move_to(cr, ww / 2 - bw / 2, base);
+        cairo_curve_to(cr, ww / 2 - bw * 0.2, base - hh * 0.1, ww / 2 + bw * 0.1, base - hh * 0.25, ww / 2 + bw * 0.35,
+                       base - hh * 0.3);
+        cairo_line_to(cr, ww / 2 + bw / 2, base);
+        cairo_close_path(cr);
+        inkShape(cr, pal::RED, base - hh * 0.3, base, lw * 0.7);
+        ellipsePath(cr, ww / 2, base, bw * 0.55, hh * 0.03);
+        inkFlat(cr, pal::WHITE, lw * 0.5);
+    }
+}
+
 }  // namespace
 
 void drawCraft(cairo_t* cr, double w, double h, const CraftLook& look, double lean, double flame) {
@@ -46,6 +120,7 @@ void drawCraft(cairo_t* cr, double w, double h, const CraftLook& look, double le
     cairo_translate(cr, x0, y0);
 
     const Rgb body = look.body, accent = look.accent;
+    gearBehind(cr, ww, hh, look, lw);
     std::vector<double> engines;
     switch (look.design % 10) {
         case 0:  // arrow fighter
@@ -157,6 +232,7 @@ void drawCraft(cairo_t* cr, double w, double h, const CraftLook& look, double le
             inkShape(cr, pal::YELLOW, base - cw * 0.75, base, lw * 0.8);
         }
     }
+    gearOnTop(cr, ww, hh, look, lw);
     cairo_restore(cr);
     for (double ex : engines) flameAt(cr, w * ex, bh - 1, std::max(3.0, w * 0.12), flame);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "assets/blast_art.h"
 #include "assets/painters.h"
 #include "assets/ui_kit.h"
 
@@ -99,26 +100,19 @@ void ball(cairo_t* cr, const Frame& f, Rgb c, int seams) {
     glint(cr, f.w / 2, f.h / 2, std::min(rx, ry));
 }
 
+// Light fire and pale debris, so the tints the game gives it still read; drawn large
+// (the game stretches it over 100 to 300 pixels) with a bright core.
 void explosion(cairo_t* cr, const Frame& f) {
-    const double t = f.t();
+    BlastLook look;
+    look.debris = {0.85, 0.82, 0.78};
+    look.debris2 = {0.98, 0.9, 0.7};
+    look.core = {1.0, 0.92, 0.55};
+    look.seed = 0xb1a57;
+    look.chunks = 10;
     const double r = std::min(f.w, f.h) / 2;
-    const double fade = t < 0.6 ? 1.0 : std::max(0.0, 1.0 - (t - 0.6) / 0.4);
-    Rng rng("explosion");
-    for (int i = 0; i < 9; ++i) {
-        const double a = rng.uniform(0, 2 * M_PI), d = rng.uniform(0.2, 0.55) * r * (0.3 + t);
-        const double s = r * rng.uniform(0.3, 0.5) * (0.5 + t * 0.8);
-        // Pale fire turning to smoke: light enough that a green tint still reads.
-        const Rgb c = t < 0.4 ? mix({1.0, 0.95, 0.7}, {1.0, 0.75, 0.45}, t / 0.4)
-                              : mix({1.0, 0.75, 0.45}, {0.7, 0.68, 0.66}, (t - 0.4) / 0.6);
-        softDot(cr, f.w / 2 + std::cos(a) * d, f.h / 2 + std::sin(a) * d, s, c, 0.85 * fade);
-    }
-    softDot(cr, f.w / 2, f.h / 2, r * (0.4 + 0.6 * t), {1.0, 1.0, 0.85}, fade * (1.0 - t * 0.7));
-    if (t < 0.5) {
-        cairo_arc(cr, f.w / 2, f.h / 2, r * (0.3 + 1.3 * t), 0, 2 * M_PI);
-        setRgb(cr, pal::WHITE, 0.8 * (1 - 2 * t));
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-    }
+    // A glow behind everything while the core burns.
+    softDot(cr, f.w / 2, f.h / 2, r, {1.0, 0.95, 0.75}, std::max(0.0, 0.8 - f.t()));
+    drawBlast(cr, f.w / 2, f.h / 2, r * 0.96, f.t(), look);
 }
 
 void beam(cairo_t* cr, const Frame& f, Rgb c) {
@@ -188,18 +182,38 @@ void roulette(cairo_t* cr, const Frame& f) {
     inkShape(cr, pal::YELLOW, f.h / 2 - r * 0.3, f.h / 2 + r * 0.3, 1.5);
 }
 
+// The cover over the 100×600 side panel while the roulette spins: drawn at half that
+// size so the stretch is an even doubling. A marquee of chasing bulbs round a striped
+// board; the bulbs swap on the second frame.
 void rouletteBlock(cairo_t* cr, const Frame& f) {
-    const double cell = f.w / 4;
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) {
-            cairo_rectangle(cr, x * cell, y * cell, cell, cell);
-            setRgb(cr, (x + y + f.index) % 2 ? pal::RED : shade(pal::INK, 0.1));
-            cairo_fill(cr);
-        }
-    cairo_rectangle(cr, 1.5, 1.5, f.w - 3, f.h - 3);
-    setRgb(cr, pal::YELLOW);
-    cairo_set_line_width(cr, 3);
+    roundRect(cr, 1, 1, f.w - 2, f.h - 2, 5);
+    setRgb(cr, shade(pal::RED, -0.35));
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip(cr);
+    for (int i = -4; i < 40; ++i) {
+        cairo_move_to(cr, 0, i * 16.0);
+        cairo_line_to(cr, f.w, i * 16.0 + f.w * 0.6);
+    }
+    setRgb(cr, pal::RED);
+    cairo_set_line_width(cr, 6);
     cairo_stroke(cr);
+    cairo_restore(cr);
+    roundRect(cr, 1, 1, f.w - 2, f.h - 2, 5);
+    setRgb(cr, pal::INK);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    int n = 0;
+    const auto bulb = [&](double x, double y) {
+        const bool lit = (n++ + f.index) % 2 == 0;
+        cairo_arc(cr, x, y, 2.6, 0, 2 * M_PI);
+        setRgb(cr, lit ? pal::YELLOW : shade(pal::YELLOW, -0.55));
+        cairo_fill(cr);
+        if (lit) softDot(cr, x, y, 5, pal::YELLOW, 0.5);
+    };
+    for (double y = 6; y < f.h - 3; y += 9) bulb(5, y);
+    for (double y = 6; y < f.h - 3; y += 9) bulb(f.w - 5, y);
+    drawText(cr, "?", f.w / 2, f.h / 2, 26, Face::SANS_BOLD, pal::YELLOW, 2, pal::INK);
 }
 
 void slots(cairo_t* cr, const Frame& f) {

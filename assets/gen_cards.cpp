@@ -100,30 +100,30 @@ void addCardPainters(PainterRegistry& r) {
         r.add("card" + std::to_string(i), [c](cairo_t* cr, const Frame& f) { cardFace(cr, f, c); });
     }
     r.add("card8", cardBack);
+    // An empty or locked place: stretched both to 90×120 pictures and to 384×88 save
+    // slots, so it is drawn between the two with a hairline rim and no symbol that a
+    // stretch would squash (the screens write "?" or the slot's text over it).
     r.add("disabled", [](cairo_t* cr, const Frame& f) {
-        roundRect(cr, 1, 1, f.w - 2, f.h - 2, 6);
+        roundRect(cr, 1, 1, f.w - 2, f.h - 2, 8);
         setRgb(cr, {0.3, 0.3, 0.34});
         cairo_fill_preserve(cr);
         setRgb(cr, pal::INK);
-        cairo_set_line_width(cr, 2);
+        cairo_set_line_width(cr, 1.5);
         cairo_stroke(cr);
         cairo_save(cr);
-        roundRect(cr, 4, 4, f.w - 8, f.h - 8, 4);
+        roundRect(cr, 3, 3, f.w - 6, f.h - 6, 6);
         cairo_clip(cr);
-        for (int i = -20; i < 30; ++i) {
-            cairo_move_to(cr, i * 10, 0);
-            cairo_line_to(cr, i * 10 + f.h, f.h);
+        for (int i = -20; i < 40; ++i) {
+            cairo_move_to(cr, i * 12, 0);
+            cairo_line_to(cr, i * 12 + f.h, f.h);
         }
-        setRgb(cr, {0.4, 0.4, 0.45});
+        setRgb(cr, {0.36, 0.36, 0.41});
         cairo_set_line_width(cr, 4);
         cairo_stroke(cr);
         cairo_restore(cr);
-        // A padlock.
-        cairo_arc(cr, f.w / 2, f.h * 0.72, 8, M_PI, 2 * M_PI);
-        setRgb(cr, pal::GREY);
-        cairo_set_line_width(cr, 3);
+        roundRect(cr, 3, 3, f.w - 6, f.h - 6, 6);
+        setRgb(cr, {0.46, 0.46, 0.52});
+        cairo_set_line_width(cr, 1);
         cairo_stroke(cr);
-        roundRect(cr, f.w / 2 - 12, f.h * 0.72, 24, 18, 3);
-        inkShape(cr, pal::GREY, f.h * 0.72, f.h * 0.72 + 18, 1.2);
     });
 }

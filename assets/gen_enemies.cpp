@@ -1,9 +1,10 @@
-// The 24 enemy kinds: a live loop (bobbing, blinking), a death that flashes, bursts and
-// fades well within the 2 seconds the game shows it, and for the attackers an attack
+// The 24 enemy kinds: a live loop (bobbing, blinking), a death that flashes and blows up
+// in the kind's colours well within the 2 seconds the game shows it, and for the attackers an attack
 // loop. Each frame fills the enemy's box, which is also its hit box.
 #include <cmath>
 
 #include "assets/art.h"
+#include "assets/blast_art.h"
 #include "assets/painters.h"
 #include "assets/ui_kit.h"
 
@@ -36,7 +37,7 @@ const EnemyLook LOOKS[25] = {
     {ROBOT, {0.85, 0.7, 0.25}, pal::SKY, SPEAKER},  // 11 sonic ring
     {GOLEM, pal::BROWN, pal::TAN},                  // 12 club thrower
     {PLANT, pal::GREEN, pal::MAGENTA},              // 13 vine
-    {GHOST, {0.35, 0.3, 0.45}, pal::RED},           // 14 summoner
+    {GHOST, {0.52, 0.46, 0.66}, pal::RED},          // 14 summoner
     {ROBOT, pal::BLUE, pal::YELLOW, CLOCK},         // 15 clock thrower
     {SPIKY, pal::RED, pal::ORANGE},                 // 16 fire breath
     {SQUID, pal::TEAL, pal::WHITE},                 // 17 sound
@@ -343,35 +344,24 @@ void creature(cairo_t* cr, double w, double h, const EnemyLook& e, double phase,
 
 void death(cairo_t* cr, const Frame& f, const EnemyLook& e) {
     const double t = f.t();
-    if (t < 0.25) {
-        // Flash white while shrinking a little.
+    if (t < 0.2) {
+        // Flash white and squash as the hit lands.
         cairo_save(cr);
-        const double s = 1.0 - t * 0.4;
-        cairo_translate(cr, f.w * (1 - s) / 2, f.h * (1 - s) / 2);
-        cairo_scale(cr, s, s);
-        creature(cr, f.w, f.h, {e.shape, mix(e.body, pal::WHITE, 0.4 + t * 2), e.accent}, 0, false);
+        const double sx = 1.0 + t, sy = 1.0 - t * 1.5;
+        cairo_translate(cr, f.w * (1 - sx) / 2, f.h * (1 - sy));
+        cairo_scale(cr, sx, sy);
+        creature(cr, f.w, f.h, {e.shape, mix(e.body, pal::WHITE, 0.5 + t * 2.5), e.accent}, 0, false);
         cairo_restore(cr);
     }
-    // Burst: a pop ring and flying bits, fading out before the last frame.
-    const double fade = std::max(0.0, 1.0 - t * 1.1);
-    const double r = std::min(f.w, f.h) * (0.2 + 0.3 * t);
-    if (t > 0.1) {
-        cairo_arc(cr, f.w / 2, f.h / 2, r, 0, 2 * M_PI);
-        setRgb(cr, pal::WHITE, fade * 0.8);
-        cairo_set_line_width(cr, std::max(1.0, 3 * (1 - t)));
-        cairo_stroke(cr);
-        softDot(cr, f.w / 2, f.h / 2, r * 0.8, pal::YELLOW, fade * 0.7);
-    }
-    Rng rng("death" + std::to_string(int(e.shape)));
-    for (int i = 0; i < 8; ++i) {
-        const double a = rng.uniform(0, 2 * M_PI), speed = rng.uniform(0.6, 1.0);
-        const double d = std::min(f.w, f.h) * 0.45 * t * speed;
-        const double x = f.w / 2 + std::cos(a) * d, y = f.h / 2 + std::sin(a) * d;
-        const double s = std::max(1.0, std::min(f.w, f.h) * 0.09 * (1 - t));
-        cairo_rectangle(cr, x - s, y - s, 2 * s, 2 * s);
-        setRgb(cr, i % 2 ? e.body : e.accent, fade);
-        cairo_fill(cr);
-    }
+    if (t < 0.1) return;
+    // Then a cartoon blast in the creature's own colours.
+    BlastLook look;
+    look.debris = e.body;
+    look.debris2 = e.accent;
+    look.core = mix(pal::YELLOW, e.accent, 0.25);
+    look.seed = 0x6b1 + std::uint64_t(e.shape) * 131 + std::uint64_t(e.body.r * 97 + e.body.g * 89 + e.body.b * 83);
+    look.chunks = 7;
+    drawBlast(cr, f.w / 2, f.h / 2, std::min(f.w, f.h) / 2, (t - 0.1) / 0.9, look);
 }
 
 }  // namespace

@@ -24,24 +24,26 @@ struct FontStyle {
     double baseline;  // from the cell top
     bool digitsOnly;  // tall score digits: letters drawn smaller to fit the cell
     bool bevel;       // lighter top, for the score faces
+    bool shadow;      // a thin dark rim and drop shadow inside the glyph's own cell, so
+                      // the small text reads over bright fields without widening
 };
 
 bool styleFor(const std::string& name, FontStyle& s) {
     if (name == "font1")
-        s = {Face::SANS_BOLD, 19, 24, 1.2, 18.5, false, false};
+        s = {Face::SANS_BOLD, 19, 24, 1.2, 18.5, false, false, false};
     else if (name == "fontSmall1")
-        s = {Face::SANS_BOLD, 10, 13, 1.0, 10, false, false};
+        s = {Face::SANS_BOLD, 10, 13, 1.0, 10, false, false, false};
     else if (name == "fontSmall2")
-        s = {Face::CONDENSED, 10, 12, 0.0, 9.5, false, false};
+        s = {Face::CONDENSED, 10, 12, 0.0, 9.5, false, false, true};
     else if (name == "fontArial")
-        s = {Face::SANS, 15, 19, 0.0, 14.5, false, false};
+        s = {Face::SANS, 15, 19, 0.0, 14.5, false, false, true};
     else if (name == "fontCoin")
-        s = {Face::MONO_BOLD, 13, 16, 1.0, 12.5, false, false};
+        s = {Face::MONO_BOLD, 13, 16, 1.0, 12.5, false, false, false};
     else if (name.rfind("fontScore", 0) == 0 && name.size() == 10 && name[9] >= '0' && name[9] <= '7') {
         // One face per location, all with digits no wider than 12 px.
         static const Face faces[8] = {Face::MONO_BOLD, Face::SERIF_BOLD,     Face::SANS_BOLD, Face::SANS_OBLIQUE_BOLD,
                                       Face::MONO,      Face::CONDENSED_BOLD, Face::SANS_BOLD, Face::MONO_BOLD};
-        s = {faces[name[9] - '0'], 20, 24, 1.0, 19.5, true, name[9] == '6' || name[9] == '7'};
+        s = {faces[name[9] - '0'], 20, 24, 1.0, 19.5, true, name[9] == '6' || name[9] == '7', false};
     } else {
         return false;
     }
@@ -99,8 +101,20 @@ bool makeFont(const std::string& name, const std::string& fontPath, AssetFiles& 
         useFace(cr, st.face, letter ? st.px * 0.75 : st.px);
         double gx = x + pad;
         if (st.digitsOnly && c >= '0' && c <= '9') gx = x + (widths[c] - textWidth(cr, text)) / 2;
+        if (st.shadow) {
+            cairo_move_to(cr, gx + 1, y + st.baseline + 1);
+            cairo_text_path(cr, text);
+            setRgb(cr, {0.05, 0.05, 0.08}, 0.8);
+            cairo_fill(cr);
+        }
         cairo_move_to(cr, gx, y + st.baseline);
         cairo_text_path(cr, text);
+        if (st.shadow) {
+            setRgb(cr, {0.05, 0.05, 0.08}, 0.6);
+            cairo_set_line_width(cr, 1.3);
+            cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+            cairo_stroke_preserve(cr);
+        }
         if (st.outline > 0) {
             setRgb(cr, {0.05, 0.05, 0.08}, 0.85);
             cairo_set_line_width(cr, st.outline * 2);

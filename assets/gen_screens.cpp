@@ -243,6 +243,51 @@ struct PortraitLook {
     int shape;
 };
 
+// Face parts for the portraits, placed on the head (centre x, head centre 56).
+void eye(cairo_t* cr, double x, double y, double r, double lookX, Rgb iris = pal::INK) {
+    ellipsePath(cr, x, y, r, r * 1.15);
+    inkFlat(cr, pal::WHITE, 1.2);
+    cairo_arc(cr, x + lookX * r * 0.35, y + r * 0.1, r * 0.5, 0, 2 * M_PI);
+    setRgb(cr, iris);
+    cairo_fill(cr);
+    cairo_arc(cr, x + lookX * r * 0.35 - r * 0.18, y - r * 0.1, r * 0.16, 0, 2 * M_PI);
+    setRgb(cr, pal::WHITE);
+    cairo_fill(cr);
+}
+
+void brow(cairo_t* cr, double x, double y, double w, double tilt) {
+    cairo_move_to(cr, x - w / 2, y - tilt);
+    cairo_line_to(cr, x + w / 2, y + tilt);
+    setRgb(cr, pal::INK);
+    cairo_set_line_width(cr, 2.2);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+// A mouth from x0 to x1 at y: `curve` > 0 smiles, < 0 frowns; `open` shows teeth.
+void mouth(cairo_t* cr, double x0, double x1, double y, double curve, bool open) {
+    cairo_move_to(cr, x0, y);
+    cairo_curve_to(cr, x0 + (x1 - x0) * 0.3, y + curve, x0 + (x1 - x0) * 0.7, y + curve, x1, y);
+    if (open) {
+        cairo_curve_to(cr, x0 + (x1 - x0) * 0.7, y + curve * 0.3, x0 + (x1 - x0) * 0.3, y + curve * 0.3, x0, y);
+        cairo_close_path(cr);
+        inkFlat(cr, pal::WHITE, 1.4);
+        return;
+    }
+    setRgb(cr, pal::INK);
+    cairo_set_line_width(cr, 1.8);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+void nose(cairo_t* cr, double x, double y, Rgb skin) {
+    cairo_move_to(cr, x, y - 5);
+    cairo_curve_to(cr, x - 4, y, x - 3, y + 2, x + 1, y + 2);
+    setRgb(cr, shade(skin, -0.45));
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+}
+
 void portrait(cairo_t* cr, const Frame& f, const PortraitLook& p, int n) {
     roundRect(cr, 1, 1, f.w - 2, f.h - 2, 6);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, f.h);
@@ -265,9 +310,16 @@ void portrait(cairo_t* cr, const Frame& f, const PortraitLook& p, int n) {
     ellipsePath(cr, cx, 56, 22, 26);
     inkShape(cr, n == 6 ? pal::GREY : p.accent, 30, 82, 2);
     switch (p.shape) {
-        case 0:  // visor helmet
+        case 0:  // visor helmet, a cocky grin under it
             roundRect(cr, cx - 18, 46, 36, 12, 6);
             inkFlat(cr, pal::SKY, 1.5);
+            cairo_move_to(cr, cx - 12, 49);
+            cairo_line_to(cr, cx - 4, 49);
+            setRgb(cr, pal::WHITE, 0.7);
+            cairo_set_line_width(cr, 2);
+            cairo_stroke(cr);
+            nose(cr, cx + 1, 63, p.accent);
+            mouth(cr, cx - 9, cx + 11, 70, 5, true);
             break;
         case 1:  // hood with glowing eyes
             cairo_move_to(cr, cx - 26, 70);
@@ -276,8 +328,14 @@ void portrait(cairo_t* cr, const Frame& f, const PortraitLook& p, int n) {
             cairo_curve_to(cr, cx + 16, 36, cx - 16, 36, cx - 16, 68);
             cairo_close_path(cr);
             inkShape(cr, p.body, 26, 70, 1.5);
+            ellipsePath(cr, cx, 56, 15, 15);
+            setRgb(cr, pal::INK, 0.45);
+            cairo_fill(cr);
             softDot(cr, cx - 8, 54, 5, pal::LIME, 1);
             softDot(cr, cx + 8, 54, 5, pal::LIME, 1);
+            brow(cr, cx - 8, 48, 8, 1.5);
+            brow(cr, cx + 8, 48, 8, -1.5);
+            mouth(cr, cx - 7, cx + 7, 65, -2, false);
             break;
         case 2:  // three antennae
             for (int i = -1; i <= 1; ++i) {
@@ -289,8 +347,9 @@ void portrait(cairo_t* cr, const Frame& f, const PortraitLook& p, int n) {
                 cairo_arc(cr, cx + i * 14, 16, 3.5, 0, 2 * M_PI);
                 inkFlat(cr, pal::YELLOW, 1);
             }
-            ellipsePath(cr, cx, 56, 9, 9);
-            inkFlat(cr, pal::WHITE, 1.5);
+            eye(cr, cx, 52, 9, 0.6, pal::PURPLE);
+            brow(cr, cx, 40, 14, 0);
+            mouth(cr, cx - 8, cx + 8, 70, 4, false);
             break;
         case 3:  // pointed mystic hat
             cairo_move_to(cr, cx - 30, 40);
@@ -301,11 +360,22 @@ void portrait(cairo_t* cr, const Frame& f, const PortraitLook& p, int n) {
             starPath(cr, cx + 2, 26, 5, 2, 5, 0);
             setRgb(cr, pal::YELLOW);
             cairo_fill(cr);
+            eye(cr, cx - 8, 52, 5, 1);
+            eye(cr, cx + 8, 52, 5, -1);
+            brow(cr, cx - 8, 45, 9, 2.5);
+            brow(cr, cx + 8, 45, 9, -2.5);
+            nose(cr, cx + 1, 61, p.accent);
+            mouth(cr, cx - 11, cx + 11, 68, 7, true);
             break;
         case 4:  // goggles
             ellipsePath(cr, cx - 9, 52, 8, 7);
             ellipsePath(cr, cx + 9, 52, 8, 7);
             inkFlat(cr, pal::MAGENTA, 1.5);
+            eye(cr, cx - 9, 52, 4, 0.8);
+            eye(cr, cx + 9, 52, 4, 0.8);
+            mouth(cr, cx - 9, cx + 9, 67, 6, true);
+            cairo_rectangle(cr, cx - 3, 67, 6, 4);
+            inkFlat(cr, pal::WHITE, 1);
             break;
         case 5:  // mohawk and shades
             cairo_move_to(cr, cx - 4, 32);
@@ -314,6 +384,18 @@ void portrait(cairo_t* cr, const Frame& f, const PortraitLook& p, int n) {
             inkFlat(cr, pal::ORANGE, 1.5);
             cairo_rectangle(cr, cx - 18, 48, 36, 8);
             inkFlat(cr, pal::INK, 1);
+            cairo_move_to(cr, cx - 14, 50);
+            cairo_line_to(cr, cx - 8, 50);
+            setRgb(cr, pal::WHITE, 0.6);
+            cairo_set_line_width(cr, 1.5);
+            cairo_stroke(cr);
+            nose(cr, cx + 1, 63, p.accent);
+            mouth(cr, cx - 6, cx + 10, 70, 2, false);
+            for (int i = 0; i < 7; ++i) {
+                cairo_arc(cr, cx - 10 + i * 3.3, 75 + (i % 2), 0.7, 0, 2 * M_PI);
+                setRgb(cr, shade(p.accent, -0.5));
+                cairo_fill(cr);
+            }
             break;
         default:  // crown
             cairo_move_to(cr, cx - 20, 36);
@@ -325,10 +407,19 @@ void portrait(cairo_t* cr, const Frame& f, const PortraitLook& p, int n) {
             cairo_line_to(cr, cx + 20, 36);
             cairo_close_path(cr);
             inkShape(cr, pal::YELLOW, 14, 36, 1.5);
-            ellipsePath(cr, cx - 8, 56, 4, 3);
-            ellipsePath(cr, cx + 8, 56, 4, 3);
+            ellipsePath(cr, cx - 8, 54, 4, 3);
+            ellipsePath(cr, cx + 8, 54, 4, 3);
             setRgb(cr, pal::RED);
             cairo_fill(cr);
+            brow(cr, cx - 8, 48, 10, 3);
+            brow(cr, cx + 8, 48, 10, -3);
+            cairo_move_to(cr, cx, 62);
+            cairo_curve_to(cr, cx - 6, 60, cx - 12, 64, cx - 14, 68);
+            cairo_curve_to(cr, cx - 8, 66, cx - 4, 66, cx, 64);
+            cairo_curve_to(cr, cx + 4, 66, cx + 8, 66, cx + 14, 68);
+            cairo_curve_to(cr, cx + 12, 64, cx + 6, 60, cx, 62);
+            inkFlat(cr, pal::DARK, 1);
+            mouth(cr, cx - 7, cx + 7, 73, -3, false);
             break;
     }
 }

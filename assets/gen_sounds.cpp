@@ -1,213 +1,32 @@
 // The 112 sound effects "sfx0".."sfx111". Numbers with a fixed meaning in the game get
-// a sound that fits the event; the free numbers serve the data (card, enemy hit and
-// enemy death sounds) in families of recognisable variations.
+// a sound that fits the event; the numbers the data hands out (enemy hits and deaths,
+// launches, card sounds) are made in sfx_families.cpp. Each is levelled by its role.
+#include <algorithm>
 #include <cmath>
-#include <functional>
+#include <iterator>
 #include <string>
 
 #include "assets/families.h"
-#include "assets/synth.h"
+#include "assets/sfx_kit.h"
 
 namespace {
 
-constexpr int RATE = 22050;
-constexpr double LOUDNESS = 0.2;
+using namespace sfx;
 
-using W = Wave;
+// The numbers the enemy table hands out.
+constexpr int ENEMY_HITS[] = {23, 24, 25, 26, 27};
+constexpr int ENEMY_DEATHS[] = {30, 31, 32, 37, 41, 42, 43, 44, 45, 46, 47};
+constexpr int LAUNCHES[] = {55, 56, 57, 58, 59, 61, 62, 63, 64, 65, 66, 67, 68};
 
-Tone tone(W wave, double start, double length, double freq, double freqEnd = 0.0, double volume = 1.0) {
-    Tone t;
-    t.wave = wave;
-    t.start = start;
-    t.length = length;
-    t.freq = freq;
-    t.freqEnd = freqEnd;
-    t.volume = volume;
-    return t;
-}
-
-Tone noise(double start, double length, double rate, double rateEnd, double cutoff, double cutoffEnd = 0,
-           double volume = 1.0, std::uint32_t seed = 7) {
-    Tone t = tone(W::NOISE, start, length, rate, rateEnd, volume);
-    t.cutoff = cutoff;
-    t.cutoffEnd = cutoffEnd;
-    t.release = 0.9;
-    t.seed = seed;
-    return t;
-}
-
-Tone vib(Tone t, double hz, double depth) {
-    t.vibratoHz = hz;
-    t.vibratoDepth = depth;
-    return t;
-}
-
-Tone shaped(Tone t, double attack, double release) {
-    t.attack = attack;
-    t.release = release;
-    return t;
-}
-
-Tone duty(Tone t, double d) {
-    t.duty = d;
-    return t;
-}
-
-Tone filtered(Tone t, double cutoff, double cutoffEnd = 0) {
-    t.cutoff = cutoff;
-    t.cutoffEnd = cutoffEnd;
-    return t;
-}
-
-struct Builder {
-    Signal sig;
-    explicit Builder(double seconds) : sig(RATE, seconds) {}
-    Builder& operator<<(const Tone& t) {
-        sig.add(t);
-        return *this;
-    }
-    // Notes one after another, each `step` long.
-    Builder& run(W wave, double start, double step, std::initializer_list<double> notes, double volume = 0.8,
-                 double hold = 1.0) {
-        int i = 0;
-        for (double n : notes) {
-            Tone t = tone(wave, start + step * i++, step * hold, midiHz(n), 0, volume);
-            t.release = 0.5;
-            sig.add(t);
-        }
-        return *this;
-    }
-    Builder& bell(double start, double length, double freq, double volume = 0.6) {
-        const double ratios[] = {1.0, 2.76, 5.4};
-        const double levels[] = {1.0, 0.45, 0.2};
-        for (int i = 0; i < 3; ++i)
-            sig.add(shaped(tone(W::SINE, start, length / (1 + i * 0.6), freq * ratios[i], 0, volume * levels[i]), 0.002,
-                           0.97));
-        return *this;
-    }
-    Builder& boom(double start, double length, double weight, std::uint32_t seed) {
-        sig.add(noise(start, length, 4000 / weight, 300 / weight, 6000 / weight, 200, 1.0, seed));
-        sig.add(shaped(tone(W::SINE, start, length * 0.8, 140 / std::sqrt(weight), 35, 0.9), 0.002, 0.9));
-        sig.add(noise(start, length * 0.25, 9000, 2000, 9000, 1500, 0.5, seed + 1));
-        return *this;
-    }
-};
-
-using Recipe = std::function<void(Builder&)>;
-
-struct Entry {
-    double seconds;
-    Recipe recipe;
-};
-
-// Pew, whoosh and launch sounds for weapons and hazards, one shape per variant.
-Entry launch(int v) {
-    switch (v % 7) {
-        case 0:
-            return {0.25, [v](Builder& b) { b << duty(tone(W::SQUARE, 0, 0.22, 1400 + 60 * v, 280), 0.25); }};
-        case 1:
-            return {0.5, [v](Builder& b) {
-                        b << noise(0, 0.5, 2500, 5000, 800, 4000, 0.8, 11 + v)
-                          << tone(W::SAW, 0, 0.45, 90 + 5 * v, 220, 0.4);
-                    }};
-        case 2:
-            return {0.7, [v](Builder& b) { b << shaped(tone(W::SINE, 0, 0.7, 1700 - 40 * v, 380), 0.01, 0.2); }};
-        case 3:
-            return {0.45, [v](Builder& b) {
-                        b << vib(filtered(tone(W::SAW, 0, 0.45, 900 + 40 * v, 1300, 0.8), 3000), 40, 0.05);
-                    }};
-        case 4:
-            return {0.3, [v](Builder& b) {
-                        b << noise(0, 0.12, 6000, 1500, 7000, 1000, 0.9, 30 + v)
-                          << tone(W::TRIANGLE, 0.02, 0.25, 600 + 30 * v, 150, 0.7);
-                    }};
-        case 5:
-            return {0.35, [v](Builder& b) {
-                        for (int i = 0; i < 3; ++i) b << duty(tone(W::SQUARE, i * 0.1, 0.09, 1100 + 90 * v, 500), 0.3);
-                    }};
-        default:
-            return {0.5, [v](Builder& b) {
-                        b << vib(tone(W::TRIANGLE, 0, 0.5, 200 + 10 * v, 900), 18, 0.08)
-                          << noise(0, 0.3, 1500, 600, 2500, 600, 0.4, 40 + v);
-                    }};
-    }
-}
-
-// Short thuds for an enemy being hit.
-Entry enemyHit(int v) {
-    const double f = 240 + 55 * v;
-    return {0.16, [f, v](Builder& b) {
-                b << noise(0, 0.1, 5000 - 500 * v, 1200, 5000, 800, 0.8, 50 + v)
-                  << duty(tone(W::SQUARE, 0, 0.12, f, f * 0.45, 0.6), 0.3 + 0.05 * v);
-            }};
-}
-
-// Pops, splats and crunches for an enemy dying.
-Entry enemyDeath(int v) {
-    switch (v % 5) {
-        case 0:
-            return {0.4, [v](Builder& b) { b.boom(0, 0.4, 0.8 + 0.1 * v, 60 + v); }};
-        case 1:
-            return {0.35, [v](Builder& b) {
-                        b << noise(0, 0.3, 900, 300, 1600, 300, 1.0, 70 + v)
-                          << shaped(tone(W::SINE, 0, 0.3, 220 + 20 * v, 50), 0.002, 0.8);
-                    }};
-        case 2:
-            return {0.45, [v](Builder& b) {
-                        b << tone(W::SQUARE, 0, 0.4, 700 + 40 * v, 90, 0.6)
-                          << noise(0.05, 0.35, 3000, 500, 4000, 500, 0.7, 80 + v);
-                    }};
-        case 3:
-            return {0.5, [v](Builder& b) {
-                        b << vib(tone(W::SAW, 0, 0.45, 180 + 15 * v, 70, 0.6), 12, 0.1)
-                          << noise(0, 0.25, 2000, 800, 2500, 0, 0.6, 90 + v);
-                    }};
-        default:
-            return {0.35, [v](Builder& b) {
-                        b << noise(0, 0.05, 9000, 9000, 0, 0, 0.8, 95 + v)
-                          << tone(W::TRIANGLE, 0.02, 0.3, 900 + 60 * v, 200, 0.7)
-                          << tone(W::TRIANGLE, 0.1, 0.2, 600 + 60 * v, 150, 0.5);
-                    }};
-    }
-}
-
-// Miscellaneous spares: chimes, alarms, rumbles, each different.
-Entry spare(int v) {
-    switch (v % 8) {
-        case 0:
-            return {0.6, [v](Builder& b) { b.bell(0, 0.6, 880 + 110 * (v % 5)); }};
-        case 1:
-            return {0.5, [v](Builder& b) {
-                        for (int i = 0; i < 4; ++i)
-                            b << duty(tone(W::SQUARE, i * 0.12, 0.08, i % 2 ? 988 + 30 * (v % 7) : 1319), 0.5);
-                    }};
-        case 2:
-            return {0.8, [v](Builder& b) {
-                        b << filtered(tone(W::SAW, 0, 0.8, 70 + 5 * v, 140, 0.8), 900, 2500)
-                          << noise(0, 0.8, 400, 800, 1200, 0, 0.3, 100 + v);
-                    }};
-        case 3:
-            return {0.7, [v](Builder& b) {
-                        b << tone(W::SINE, 0, 0.7, 300 + 20 * v, 1600, 0.8)
-                          << tone(W::SINE, 0, 0.7, 450 + 20 * v, 2400, 0.3);
-                    }};
-        case 4:
-            return {0.5, [v](Builder& b) {
-                        for (int i = 0; i < 5; ++i)
-                            b << noise(i * 0.1, 0.03, 8000, 8000, 6000 - 400 * (v % 10), 0, 0.8, 110 + i);
-                    }};
-        case 5:
-            return {0.6, [v](Builder& b) {
-                        b.run(W::TRIANGLE, 0, 0.1, {72.0 + v % 3, 76.0 + v % 3, 79.0, 84.0}, 0.8);
-                    }};
-        case 6:
-            return {0.9, [v](Builder& b) { b.bell(0, 0.9, 196 + 20 * (v % 7), 0.9); }};
-        default:
-            return {0.4, [v](Builder& b) { b << vib(duty(tone(W::SQUARE, 0, 0.4, 520 + 30 * v), 0.25), 9, 0.06); }};
-    }
+template <std::size_t N>
+bool among(int n, const int (&list)[N]) {
+    return std::find(std::begin(list), std::end(list), n) != std::end(list);
 }
 
 Entry recipeFor(int n) {
+    if (among(n, ENEMY_HITS)) return enemyHit(n);
+    if (among(n, ENEMY_DEATHS)) return enemyDeath(n);
+    if (among(n, LAUNCHES)) return launch(n);
     switch (n) {
         case 0:
             return {0.3, [](Builder& b) { b << noise(0, 0.3, 3000, 7000, 1200, 6000, 0.8, 3); }};
@@ -314,14 +133,8 @@ Entry recipeFor(int n) {
         case 22:
             return {1.3, [](Builder& b) {
                         b << tone(W::SAW, 0, 1.2, 1200, 60, 0.6) << noise(0.1, 1.2, 3000, 200, 5000, 150, 0.8, 22);
-                        b.boom(0.4, 0.9, 1.6, 23);
+                        b.blast(0.35, 2.0, 23);
                     }};
-        case 23:
-        case 24:
-        case 25:
-        case 26:
-        case 27:
-            return enemyHit(n - 23);
         case 28:
             return {0.08, [](Builder& b) { b << duty(tone(W::SQUARE, 0, 0.07, 180, 140, 0.8), 0.5); }};
         case 29:
@@ -329,26 +142,20 @@ Entry recipeFor(int n) {
                         b << filtered(duty(tone(W::SQUARE, 0, 0.1, 150), 0.5), 1400)
                           << filtered(duty(tone(W::SQUARE, 0.14, 0.12, 140), 0.5), 1400);
                     }};
-        case 30:
-        case 31:
-        case 32:
-            return enemyDeath(n - 30);
         case 33:
-            return {0.55, [](Builder& b) { b.boom(0, 0.55, 1.0, 33); }};
+            return {0.85, [](Builder& b) { b.blast(0, 1.0, 33); }};
         case 34:
-            return {0.9, [](Builder& b) { b.boom(0, 0.9, 1.5, 34); }};
+            return {1.25, [](Builder& b) { b.blast(0, 1.8, 34); }};
         case 35:
-            return {1.5, [](Builder& b) {
-                        b.boom(0, 1.5, 2.3, 35);
-                        b.boom(0.15, 1.2, 1.8, 36);
+            return {1.75, [](Builder& b) {
+                        b.blast(0, 2.8, 35);
+                        b.blast(0.18, 1.6, 36);
                     }};
         case 36:
             return {0.35, [](Builder& b) {
                         b << vib(tone(W::SINE, 0, 0.18, 200, 650), 0, 0)
                           << vib(tone(W::SINE, 0.16, 0.19, 650, 320), 25, 0.05);
                     }};
-        case 37:
-            return enemyDeath(3);
         case 38:
             return {0.12, [](Builder& b) {
                         b << noise(0, 0.04, 9000, 4000, 9000, 0, 0.8, 38) << tone(W::SINE, 0, 0.1, 900, 200, 0.8);
@@ -359,14 +166,6 @@ Entry recipeFor(int n) {
                     }};
         case 40:
             return {0.12, [](Builder& b) { b << noise(0, 0.1, 11000, 3000, 0, 0, 1.0, 40); }};
-        case 41:
-        case 42:
-        case 43:
-        case 44:
-        case 45:
-        case 46:
-        case 47:
-            return enemyDeath(n - 37);
         case 48:
             return {0.35, [](Builder& b) {
                         for (int i = 0; i < 3; ++i)
@@ -396,31 +195,16 @@ Entry recipeFor(int n) {
                     }};
         case 54:
             return {1.1, [](Builder& b) {
-                        b.boom(0, 1.0, 1.7, 54);
+                        b.blast(0, 1.6, 54);
                         for (int i = 0; i < 6; ++i)
                             b << shaped(tone(W::SINE, 0.25 + i * 0.11, 0.12, 200 + 40 * (i % 4), 500, 0.4), 0.005, 0.5);
                     }};
-        case 55:
-        case 56:
-        case 57:
-        case 58:
-        case 59:
-            return launch(n - 55);
         case 60:
             return {0.8, [](Builder& b) {
                         Tone t = tone(W::SINE, 0, 0.8, 220, 1300, 0.9);
                         t.tremoloHz = 18;
                         b << t << tone(W::TRIANGLE, 0, 0.8, 110, 650, 0.3);
                     }};
-        case 61:
-        case 62:
-        case 63:
-        case 64:
-        case 65:
-        case 66:
-        case 67:
-        case 68:
-            return launch(n - 56);
         case 69:
             return {0.25, [](Builder& b) { b << filtered(tone(W::SAW, 0, 0.22, 500, 950, 0.8), 4000); }};
         case 70:
@@ -458,7 +242,7 @@ Entry recipeFor(int n) {
         case 79:
             return {1.0, [](Builder& b) {
                         b << vib(tone(W::SAW, 0, 0.6, 1800, 150, 0.6), 60, 0.03);
-                        b.boom(0.35, 0.65, 1.4, 79);
+                        b.blast(0.35, 1.3, 79);
                     }};
         case 80:
             return {0.35, [](Builder& b) { b.run(W::SQUARE, 0, 0.06, {72, 79, 84}, 0.6, 1.6); }};
@@ -490,7 +274,7 @@ Entry recipeFor(int n) {
                     }};
         case 95:
             return {1.4, [](Builder& b) {
-                        b.boom(0, 1.3, 2.0, 95);
+                        b.blast(0, 2.4, 95);
                         b << tone(W::SQUARE, 0, 0.9, 600, 60, 0.3);
                     }};
         case 96:
@@ -500,7 +284,7 @@ Entry recipeFor(int n) {
                     }};
         case 97:
             return {1.4, [](Builder& b) {
-                        b.boom(0, 1.3, 2.2, 97);
+                        b.blast(0, 2.5, 97);
                         for (int i = 0; i < 8; ++i) b << noise(0.2 + i * 0.12, 0.05, 8000, 8000, 0, 0, 0.4, 200 + i);
                     }};
         case 98:
@@ -541,8 +325,23 @@ Entry recipeFor(int n) {
                             b << vib(shaped(tone(W::SINE, 0, 1.0, midiHz(note), 0, 0.4), 0.4, 0.5), 5, 0.01);
                     }};
         default:
-            return spare(n);
+            return cardSound(n);
     }
+}
+
+// Loudness by role (weighted, see loudness.h): blasts and hits stand clearly above the
+// menu blips and coins that play all the time, and the music sits under them all.
+double loudnessOf(int n) {
+    // Every enemy of a field destroyed, bombs and mines by size, an opponent destroyed.
+    constexpr int BLASTS[] = {22, 33, 34, 35, 54, 79, 95, 97};
+    // The vehicle hit, a critical hit, a creature hit.
+    constexpr int HITS[] = {4, 17, 94};
+    // Menu confirm, back and refusals, coins and small pickups.
+    constexpr int QUIET[] = {1, 2, 29, 3, 19, 28, 38, 98};
+    if (among(n, BLASTS)) return -9.0;
+    if (among(n, HITS) || among(n, ENEMY_HITS) || among(n, ENEMY_DEATHS)) return -11.0;
+    if (among(n, QUIET)) return -17.5;
+    return -14.5;
 }
 
 }  // namespace
@@ -554,7 +353,7 @@ bool makeSoundEffect(const std::string& name, std::string& wav) {
     const Entry e = recipeFor(n);
     Builder b(e.seconds + 0.02);
     e.recipe(b);
-    b.sig.normalise(LOUDNESS);
+    b.sig.levelTo(loudnessOf(n));
     b.sig.fadeEdges(0.002, 0.012);
     wav = b.sig.wav();
     return true;

@@ -1,5 +1,5 @@
 // Interface pieces shared by every screen: buttons, bars, frames, boxes, check boxes,
-// slider, HUD labels and icons, condition icons and the overlays drawn on a vehicle.
+// slider, HUD labels and icons and the overlays drawn on a vehicle.
 // Pieces the game tints (box, lifeBar, tutorialBox, overlays) are light so tints read.
 #include <cmath>
 
@@ -8,14 +8,14 @@
 
 namespace {
 
-// A hollow border: light rim with ink edges, transparent middle. The game stretches it
-// over bars 28 high and around cards 128 high, so the rim is kept thin: it must frame a
-// card without covering its name.
+// A hollow border: light rim with ink edges, transparent middle. Drawn at 256×96 and
+// stretched around bars 28 high, cards 98×128 and slots 384×88, so the rim is thin
+// enough that no stretch fattens it past a few pixels or covers a card's name.
 void frameOnly(cairo_t* cr, const Frame& f) {
     const double b = 3;
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    roundRect(cr, 0.5, 0.5, f.w - 1, f.h - 1, b * 1.5);
-    roundRect(cr, b, b, f.w - 2 * b, f.h - 2 * b, b * 0.6);
+    roundRect(cr, 0.5, 0.5, f.w - 1, f.h - 1, 6);
+    roundRect(cr, b, b, f.w - 2 * b, f.h - 2 * b, 4);
     setRgb(cr, pal::LIGHT);
     cairo_fill_preserve(cr);
     setRgb(cr, pal::INK);
@@ -55,11 +55,6 @@ void overlayDisc(cairo_t* cr, const Frame& f, Rgb c, double alpha) {
     cairo_pattern_destroy(g);
 }
 
-void condIcon(PainterRegistry& r, int i, Rgb c, const char* symbol) {
-    r.add("condIcon" + std::to_string(i),
-          [c, symbol](cairo_t* cr, const Frame& f) { iconDisc(cr, f.w, f.h, c, symbol, 0.72); });
-}
-
 }  // namespace
 
 void addUiPainters(PainterRegistry& r) {
@@ -89,16 +84,18 @@ void addUiPainters(PainterRegistry& r) {
     r.add("lifeBarFrame", frameOnly);
     r.add("lifeBar", [](cairo_t* cr, const Frame& f) { bar(cr, f, {1.0, 0.72, 0.72}, {0.86, 0.26, 0.28}); });
     r.add("fuelBar", [](cairo_t* cr, const Frame& f) { bar(cr, f, {0.55, 0.78, 1.0}, {0.16, 0.36, 0.86}); });
+    // Panels of 760×112, 456×112, 384×88 and the options' larger ones: drawn at 608×160
+    // with hairline borders, so every stretch keeps them thin and the corners round.
     r.add("box", [](cairo_t* cr, const Frame& f) {
-        roundRect(cr, 1.5, 1.5, f.w - 3, f.h - 3, 10);
+        roundRect(cr, 1, 1, f.w - 2, f.h - 2, 12);
         setRgb(cr, pal::WHITE, 0.82);
         cairo_fill_preserve(cr);
         setRgb(cr, pal::INK);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-        roundRect(cr, 5, 5, f.w - 10, f.h - 10, 7);
-        setRgb(cr, pal::WHITE);
         cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        roundRect(cr, 4, 4, f.w - 8, f.h - 8, 9);
+        setRgb(cr, pal::WHITE);
+        cairo_set_line_width(cr, 1.2);
         cairo_stroke(cr);
     });
     r.add("tab", [](cairo_t* cr, const Frame& f) {
@@ -346,27 +343,4 @@ void addUiPainters(PainterRegistry& r) {
     r.add("halfDeathizer", deathizer(true));
     r.add("deathizer", deathizer(false));
 
-    const struct {
-        Rgb c;
-        const char* s;
-    } conds[19] = {{pal::GREEN, "\u2620"},
-                   {pal::PURPLE, "@"},
-                   {pal::YELLOW, "?"},
-                   {pal::GREY, "x"},
-                   {pal::SKY, "\u2744"},
-                   {pal::ORANGE, "\u2605"},
-                   {{0.4, 0.6, 0.35}, "\u263b"},
-                   {pal::BLUE, "\u2248"},
-                   {pal::BROWN, "s"},
-                   {pal::NAVY, "z"},
-                   {pal::TAN, "\u25bc"},
-                   {pal::MAGENTA, "?"},
-                   {{0.85, 0.7, 0.2}, "\u25c6"},
-                   {pal::TEAL, "\u00bb"},
-                   {pal::RED, "!"},
-                   {{1.0, 0.5, 0.7}, "\u2665"},
-                   {pal::PURPLE, "+"},
-                   {pal::ORANGE, "\u25b2"},
-                   {{0.3, 0.8, 0.8}, "\u25ce"}};
-    for (int i = 0; i < 19; ++i) condIcon(r, i, conds[i].c, conds[i].s);
 }

@@ -2,6 +2,7 @@
 // leaning both ways; their size comes from the vehicle data. Then the opponents' craft,
 // one looping animation per round.
 #include <cmath>
+#include <vector>
 
 #include "assets/art.h"
 #include "assets/craft.h"
@@ -262,30 +263,46 @@ void addVehiclePainters(PainterRegistry& r) {
     }
 }
 
+// Each opponent's ship round by round: its design and the gear it adds as the round
+// titles escalate. The shape-shifter (4) takes a new form every round and the Owner
+// (6) grows richer, from a shopping cart to a crowned fortress.
+struct Stage {
+    int design;
+    int gear;
+};
+
+const std::vector<Stage> STAGES[7] = {
+    {{0, 0}, {4, GEAR_PODS | GEAR_GUNS | GEAR_SPIKES}},
+    {{7, 0}, {7, GEAR_ANTENNAE | GEAR_SPIKES}, {2, GEAR_ANTENNAE | GEAR_GUNS | GEAR_EYES}},
+    {{5, 0}, {5, GEAR_DISH}, {2, GEAR_DISH | GEAR_PODS}, {5, GEAR_PODS | GEAR_GUNS | GEAR_DISH},
+     {9, GEAR_PODS | GEAR_GUNS | GEAR_DISH | GEAR_SPIKES}},
+    {{3, 0}, {3, GEAR_SPIKES}, {6, GEAR_EYES}, {3, GEAR_EYES | GEAR_SPIKES | GEAR_ANTENNAE}, {1, GEAR_HAT},
+     {5, GEAR_EYES | GEAR_SPIKES | GEAR_PODS}},
+    {{6, 0}, {1, 0}, {4, 0}, {7, 0}, {2, 0}, {5, 0}, {0, 0}},
+    {{4, 0}, {4, GEAR_GUNS}, {1, GEAR_SPIKES}, {4, GEAR_PODS | GEAR_SPIKES}, {9, GEAR_GUNS | GEAR_SPIKES | GEAR_EYES}},
+    {{8, 0}, {9, 0}, {9, GEAR_DISH}, {9, GEAR_GUNS}, {9, GEAR_GUNS | GEAR_PODS}, {9, GEAR_GUNS | GEAR_PODS},
+     {9, GEAR_GUNS | GEAR_PODS | GEAR_SPIKES}, {9, GEAR_GUNS | GEAR_PODS | GEAR_SPIKES | GEAR_DISH}},
+};
+
 void addOpponentPainters(PainterRegistry& r) {
-    // Per opponent: a design and a paint that darkens and gains accents round by round.
     const struct {
-        int design;
         Rgb body;
         Rgb accent;
-        int rounds;
-    } opps[7] = {{0, {0.55, 0.6, 0.7}, pal::SKY, 2},  {7, {0.25, 0.45, 0.25}, pal::LIME, 3},
-                 {5, pal::GREEN, pal::YELLOW, 5},     {3, pal::PURPLE, pal::MAGENTA, 6},
-                 {6, {0.35, 0.3, 0.8}, pal::TEAL, 7}, {4, pal::BROWN, pal::ORANGE, 5},
-                 {9, {0.35, 0.35, 0.4}, pal::RED, 8}};
+    } paints[7] = {{{0.55, 0.6, 0.7}, pal::SKY},  {{0.25, 0.45, 0.25}, pal::LIME}, {pal::GREEN, pal::YELLOW},
+                   {pal::PURPLE, pal::MAGENTA}, {{0.35, 0.3, 0.8}, pal::TEAL},   {pal::BROWN, pal::ORANGE},
+                   {{0.35, 0.35, 0.4}, pal::RED}};
     for (int o = 0; o < 7; ++o) {
-        for (int round = 0; round < opps[o].rounds; ++round) {
-            CraftLook look{opps[o].design, shade(opps[o].body, -0.08 * round),
-                           mix(opps[o].accent, pal::RED, 0.1 * round)};
-            // The shape-shifter takes a new form every round.
-            if (o == 4) look.design = (6 + round * 3) % 8;
-            // The Owner grows richer with every piece of the universe it owns.
+        const int rounds = int(STAGES[o].size());
+        for (int round = 0; round < rounds; ++round) {
+            const Stage st = STAGES[o][round];
+            CraftLook look{st.design, shade(paints[o].body, -0.06 * round), mix(paints[o].accent, pal::RED, 0.08 * round),
+                           false, st.gear};
             if (o == 6) {
                 look.accent = mix(pal::RED, pal::YELLOW, round / 7.0);
                 look.crown = round >= 4;
+                if (round == 0) look.body = pal::LIGHT;
+                if (round == rounds - 1) look.body = {0.2, 0.1, 0.25};
             }
-            if (o == 6 && round == 0) look = {8, pal::LIGHT, pal::RED};
-            if (o == 6 && round == 7) look = {9, {0.2, 0.1, 0.25}, pal::YELLOW, true};
             r.add("opp" + std::to_string(o) + std::to_string(round), [look](cairo_t* cr, const Frame& f) {
                 const double bob = std::sin(f.loop() * 2 * M_PI);
                 cairo_translate(cr, 0, bob * 0.8);

@@ -34,6 +34,7 @@ private:
 
 // Family registrations (one per gen_*.cpp file).
 void addUiPainters(PainterRegistry& r);
+void addConditionIconPainters(PainterRegistry& r);
 void addScreenPainters(PainterRegistry& r);
 void addCardPainters(PainterRegistry& r);
 void addVehiclePainters(PainterRegistry& r);
@@ -46,6 +47,7 @@ void addParticleSpritePainters(PainterRegistry& r);
 
 inline void addAllPainters(PainterRegistry& r) {
     addUiPainters(r);
+    addConditionIconPainters(r);
     addScreenPainters(r);
     addCardPainters(r);
     addVehiclePainters(r);

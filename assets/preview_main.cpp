@@ -4,7 +4,9 @@
 // anim-*.png (every animation's frames as strips), fonts.png (each font's glyph set and a
 // sample line, drawn through its font file), particles.png (each particle effect
 // simulated for a moment and drawn with its sprite) and sounds.png (each effect's
-// waveform over two seconds).
+// waveform over two seconds), stretched.png (plates and icons at the sizes the screens
+// stretch them to) and fields.png (sample coins, shots and enemies over every battle
+// background, with their contrast to it) and music.png (every tune as a piano roll).
 #include <cairo.h>
 
 #include <algorithm>
@@ -15,26 +17,15 @@
 #include <memory>
 #include <vector>
 
+#include "assets/contrast.h"
 #include "assets/font_file.h"
 #include "assets/res_script.h"
+#include "assets/song.h"
 #include "assets/style.h"
 #include "assets/texture_sheet.h"
 #include "platform/core/pack_reader.h"
 
 namespace {
-
-struct Source {
-    const std::string* bytes;
-    std::size_t at;
-};
-
-cairo_status_t readBytes(void* closure, unsigned char* data, unsigned int length) {
-    auto* s = static_cast<Source*>(closure);
-    if (s->at + length > s->bytes->size()) return CAIRO_STATUS_READ_ERROR;
-    std::memcpy(data, s->bytes->data() + s->at, length);
-    s->at += length;
-    return CAIRO_STATUS_SUCCESS;
-}
 
 class Pack {
 public:
@@ -49,12 +40,9 @@ public:
     cairo_surface_t* image(const std::string& name) {
         auto it = images_.find(name);
         if (it != images_.end()) return it->second;
-        const std::string bytes = load(name);
-        Source s{&bytes, 0};
-        cairo_surface_t* img = cairo_image_surface_create_from_png_stream(readBytes, &s);
-        if (cairo_surface_status(img) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_t* img = decodePng(load(name));
+        if (!img) {
             std::fprintf(stderr, "cannot read %s\n", name.c_str());
-            cairo_surface_destroy(img);
             img = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
         }
         images_[name] = img;
@@ -150,6 +138,41 @@ void sheet(const std::vector<Placed>& items, double width, const std::string& pa
 
 const ResEntry* textureOf(const ResScript& script, const ResEntry& e) {
     return script.find("Texture", e.texture);
+}
+
+// Draws the (sx, sy, w, h) part of a texture stretched over (x, y, dw, dh), filtered
+// smoothly as the game draws it.
+void stretchBlit(cairo_t* cr, cairo_surface_t* tex, const int rect[4], double x, double y, double dw, double dh) {
+    cairo_save(cr);
+    cairo_rectangle(cr, x, y, dw, dh);
+    cairo_clip(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, dw / rect[2], dh / rect[3]);
+    cairo_set_source_surface(cr, tex, -rect[0], -rect[1]);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+struct Sample {
+    std::string name;
+    cairo_surface_t* img;
+    int rect[4];
+};
+
+// Distance between a sample's body colour and the field's colour around it: what
+// decides whether a green coin is lost in a green forest.
+double sampleContrast(cairo_surface_t* field, const Sample& s, int x, int y) {
+    cairo_surface_t* alone = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, s.rect[2], s.rect[3]);
+    cairo_t* cr = cairo_create(alone);
+    cairo_set_source_surface(cr, s.img, -s.rect[0], -s.rect[1]);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    const Lab body = meanLab(alone, 0, 0, s.rect[2], s.rect[3], true);
+    cairo_surface_destroy(alone);
+    const Lab ground = meanLab(field, x - 6, y - 6, s.rect[2] + 12, s.rect[3] + 12, false);
+    return body.l < 0 || ground.l < 0 ? 0 : labDistance(body, ground);
 }
 
 // ---- particles: the emitter rules of the game, enough to draw one moment ----
@@ -447,5 +470,161 @@ int main(int argc, char** argv) {
                          }});
     }
     sheet(waves, 1400, out + "/sounds.png");
+
+    // Plates at the sizes the screens stretch them to, beside the condition icons at
+    // the three sizes the HUD and the seal show them at.
+    std::vector<Placed> stretched;
+    const struct {
+        const char* type;
+        const char* name;
+        double w, h;
+    } STRETCHES[] = {{"Sprite", "box", 760, 112},          {"Sprite", "box", 456, 112},
+                     {"Sprite", "box", 384, 88},           {"Sprite", "lifeBarFrame", 384, 88},
+                     {"Sprite", "lifeBarFrame", 98, 128},  {"Sprite", "lifeBarFrame", 208, 28},
+                     {"Sprite", "disabled", 384, 88},      {"Sprite", "disabled", 90, 120},
+                     {"Sprite", "card1", 384, 88},         {"Animation", "rouletteBlock", 100, 600},
+                     {"Sprite", "condIcon2", 90, 120},     {"Sprite", "menuItem2", 160, 48}};
+    for (const auto& st : STRETCHES) {
+        const ResEntry* e = script.find(st.type, st.name);
+        const ResEntry* tex = e ? textureOf(script, *e) : nullptr;
+        if (!tex) continue;
+        cairo_surface_t* img = pack.image(tex->filename);
+        const ResEntry entry = *e;
+        const double w = st.w, h = st.h;
+        stretched.push_back({std::max(w, 90.0), h + 14, [=](cairo_t* cr, double x, double y) {
+                                 stretchBlit(cr, img, entry.rect, x, y + 12, w, h);
+                                 label(cr, x, y + 9, entry.name + " " + std::to_string(int(w)) + "x" +
+                                                         std::to_string(int(h)));
+                             }});
+    }
+    for (double size : {12.0, 28.0})
+        stretched.push_back({19 * (size + 4), size + 14, [&pack, &script, size](cairo_t* cr, double x, double y) {
+                                 for (int i = 0; i < 19; ++i) {
+                                     const ResEntry* e = script.find("Sprite", "condIcon" + std::to_string(i));
+                                     const ResEntry* tex = e ? textureOf(script, *e) : nullptr;
+                                     if (tex) stretchBlit(cr, pack.image(tex->filename), e->rect, x + i * (size + 4),
+                                                          y + 12, size, size);
+                                 }
+                                 label(cr, x, y + 9, "condIcon0..18 at " + std::to_string(int(size)));
+                             }});
+    sheet(stretched, 1400, out + "/stretched.png");
+
+    // Fields: sample coins, shots, enemies and ships laid over each battle background,
+    // with the colour distance (CIE Lab) of each to the field under it. Red marks a
+    // sample under 25 that a player could lose; "busy" is the play area's lightness spread.
+    std::vector<Sample> samples;
+    const std::pair<const char*, const char*> SAMPLES[] = {
+        {"Animation", "coinRed"},  {"Animation", "coinGreen"}, {"Animation", "coinBlue"}, {"Animation", "missile1"},
+        {"Sprite", "pxShot0"},     {"Animation", "enemy1"},    {"Animation", "enemy4"},   {"Animation", "enemy7"},
+        {"Animation", "enemy12"},  {"Animation", "enemy13"},   {"Animation", "enemy14"},  {"Animation", "enemy22"},
+        {"Animation", "enemy23"},  {"Animation", "opp00"},     {"Animation", "opp10"},    {"Animation", "opp20"},
+        {"Animation", "opp30"},    {"Animation", "opp40"},     {"Animation", "opp50"},    {"Animation", "opp60"}};
+    for (const auto& [type, name] : SAMPLES) {
+        const ResEntry* e = script.find(type, name);
+        const ResEntry* tex = e ? textureOf(script, *e) : nullptr;
+        if (!tex) continue;
+        samples.push_back({name, pack.image(tex->filename), {e->rect[0], e->rect[1], e->rect[2], e->rect[3]}});
+    }
+    std::vector<Placed> fields;
+    for (const ResEntry& e : script.entries) {
+        if (e.type != "Sprite" || e.name.rfind("bg", 0) != 0) continue;
+        const ResEntry* tex = textureOf(script, e);
+        if (!tex) continue;
+        cairo_surface_t* field = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 800, 600);
+        cairo_t* fc = cairo_create(field);
+        stretchBlit(fc, pack.image(tex->filename), e.rect, 0, 0, 800, 600);
+        cairo_destroy(fc);
+        cairo_surface_flush(field);
+        // Every sample at three places across the play area, the weakest one counted.
+        std::map<std::string, double> worst;
+        struct Spot {
+            const Sample* s;
+            int x, y;
+            double contrast;
+        };
+        std::vector<Spot> spots;
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            for (int k = 0; k < 3; ++k) {
+                const Sample& sm = samples[i];
+                const int x = 110 + int((i * 97 + k * 211) % 560), y = 20 + int((i * 53 + k * 191) % 540);
+                const int cx = std::min(x, 700 - sm.rect[2]), cy = std::min(y, 600 - sm.rect[3]);
+                const double c = sampleContrast(field, sm, cx, cy);
+                spots.push_back({&sm, cx, cy, c});
+                worst[sm.name] = worst.count(sm.name) ? std::min(worst[sm.name], c) : c;
+            }
+        const double busy = lightnessSpread(field, 100, 0, 600, 600, 8);
+        std::string weak;
+        double lowest = 1e9;
+        for (const auto& [name, c] : worst) {
+            lowest = std::min(lowest, c);
+            if (c < 25) weak += " " + name;
+        }
+        std::printf("%s: busy %.1f, weakest sample %.1f%s\n", e.name.c_str(), busy, lowest,
+                    weak.empty() ? "" : (", weak:" + weak).c_str());
+        fields.push_back({680, 530, [=](cairo_t* cr, double x, double y) {
+                              cairo_save(cr);
+                              cairo_translate(cr, x, y + 12);
+                              cairo_scale(cr, 0.85, 0.85);
+                              cairo_set_source_surface(cr, field, 0, 0);
+                              cairo_paint(cr);
+                              for (const Spot& sp : spots) {
+                                  blit(cr, sp.s->img, sp.s->rect[0], sp.s->rect[1], sp.s->rect[2], sp.s->rect[3],
+                                       sp.x, sp.y, 1.0);
+                                  if (sp.contrast < 25) {
+                                      cairo_rectangle(cr, sp.x - 2, sp.y - 2, sp.s->rect[2] + 4, sp.s->rect[3] + 4);
+                                      cairo_set_source_rgb(cr, 1, 0.1, 0.1);
+                                      cairo_set_line_width(cr, 2);
+                                      cairo_stroke(cr);
+                                  }
+                              }
+                              cairo_restore(cr);
+                              char text[160];
+                              std::snprintf(text, sizeof text, "%s  busy %.0f  weakest %.0f%s", e.name.c_str(), busy,
+                                            lowest, weak.c_str());
+                              label(cr, x, y + 9, text);
+                          }});
+    }
+    sheet(fields, 1400, out + "/fields.png");
+
+    // Music: every tune as a piano roll (a pixel per row, bar lines every 16), so its
+    // form, hook and drum pattern can be seen: lead red, arp yellow, bass blue, pads
+    // green, drums grey at the bottom.
+    std::vector<Placed> rolls;
+    for (const ResEntry& e : script.entries) {
+        if (e.type != "Music" && e.type != "Stream") continue;
+        Song song;
+        if (!composeSong(e.name, song)) continue;
+        rolls.push_back({1380, 150, [song, name = e.name](cairo_t* cr, double x, double y) {
+                             const double top = y + 12, h = 136, scale = std::min(1.3, 1380.0 / song.rows);
+                             cairo_rectangle(cr, x, top, song.rows * scale, h);
+                             cairo_set_source_rgb(cr, 0.06, 0.06, 0.1);
+                             cairo_fill(cr);
+                             for (int bar = 0; bar * 16 < song.rows; ++bar) {
+                                 cairo_rectangle(cr, x + bar * 16 * scale, top, 1, h);
+                                 const double v = bar % 4 ? 0.14 : 0.3;
+                                 cairo_set_source_rgb(cr, v, v, v + 0.05);
+                                 cairo_fill(cr);
+                             }
+                             static const double COLOURS[VOICES][3] = {{1, 0.35, 0.35}, {1, 0.9, 0.3}, {0.4, 0.6, 1},
+                                                                       {0.3, 0.8, 0.4}, {0.7, 0.7, 0.7}, {0.85, 0.85, 0.85},
+                                                                       {0.55, 0.55, 0.55}, {0.3, 0.65, 0.35}};
+                             for (int v = 0; v < VOICES; ++v)
+                                 for (const SongNote& n : song.voices[v]) {
+                                     const bool drum = v == KICK || v == SNARE || v == HAT;
+                                     const double ny = drum ? top + h - 4 - 4 * (v - KICK)
+                                                            : top + h - 16 - (n.pitch - 28) * 1.3;
+                                     cairo_rectangle(cr, x + n.row * scale, ny, std::max(1.0, n.length * scale - 0.5),
+                                                     drum ? 3 : 2);
+                                     cairo_set_source_rgba(cr, COLOURS[v][0], COLOURS[v][1], COLOURS[v][2],
+                                                           0.35 + 0.65 * n.velocity);
+                                     cairo_fill(cr);
+                                 }
+                             char text[120];
+                             std::snprintf(text, sizeof text, "%s  %d bars  %d bpm  swing %.2f", name.c_str(),
+                                           song.rows / 16, song.bpm, song.swing);
+                             label(cr, x, y + 9, text);
+                         }});
+    }
+    sheet(rolls, 1400, out + "/music.png");
     return 0;
 }

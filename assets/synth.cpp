@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "assets/loudness.h"
+
 Signal::Signal(int rate, double seconds, int channels)
-    : rate_(rate), channels_(channels), data_(static_cast<std::size_t>(seconds * rate) * channels, 0.0f) {}
+    : rate_(rate), channels_(channels), data_(static_cast<std::size_t>(std::lround(seconds * rate)) * channels, 0.0f) {}
 
 double midiHz(double note) {
     return 440.0 * std::pow(2.0, (note - 69.0) / 12.0);
@@ -94,6 +96,28 @@ void Signal::normalise(double rmsTarget) {
     double gain = rmsTarget / rms;
     if (peak * gain > 0.97) gain = 0.97 / peak;
     for (float& s : data_) s = static_cast<float>(s * gain);
+}
+
+namespace {
+float softLimit(double x) {
+    constexpr double KNEE = 0.6, ROOM = 0.37;
+    const double a = std::fabs(x);
+    if (a <= KNEE) return float(x);
+    return float(std::copysign(KNEE + ROOM * std::tanh((a - KNEE) / ROOM), x));
+}
+}  // namespace
+
+void Signal::levelTo(double loudnessDb) {
+    const std::vector<float> dry = data_;
+    double gain = 1.0;
+    for (int pass = 0; pass < 6; ++pass) {
+        const double now = loudestDb(data_, channels_, rate_);
+        if (now < -120) return;
+        const double step = std::pow(10.0, (loudnessDb - now) / 20.0);
+        if (std::fabs(step - 1.0) < 0.005) return;
+        gain = std::min(gain * step, 40.0);
+        for (std::size_t i = 0; i < dry.size(); ++i) data_[i] = softLimit(dry[i] * gain);
+    }
 }
 
 void Signal::fadeEdges(double inSeconds, double outSeconds) {

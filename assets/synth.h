@@ -44,6 +44,9 @@ public:
     void add(const Tone& t, bool wrap = false);
     // Scales to one loudness (the loudest 50 ms at `rmsTarget`), keeping peaks under 0.97.
     void normalise(double rmsTarget);
+    // Scales to a weighted loudness (see loudness.h), rounding off peaks past a knee
+    // instead of scaling the whole sound down, so a blast keeps its weight.
+    void levelTo(double loudnessDb);
     // Short fades at both ends so the sound starts and stops without a click.
     void fadeEdges(double inSeconds, double outSeconds);
     std::string wav() const;

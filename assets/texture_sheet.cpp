@@ -1,6 +1,7 @@
 #include "assets/texture_sheet.h"
 
 #include <algorithm>
+#include <cstring>
 
 void framePosition(const ResEntry& e, int textureWidth, int n, int& x, int& y) {
     const int w = std::max(1, e.rect[2]);
@@ -23,7 +24,28 @@ cairo_status_t appendBytes(void* closure, const unsigned char* data, unsigned in
     return CAIRO_STATUS_SUCCESS;
 }
 
+struct PngSource {
+    const std::string* bytes;
+    std::size_t at;
+};
+
+cairo_status_t readBytes(void* closure, unsigned char* data, unsigned int length) {
+    auto* s = static_cast<PngSource*>(closure);
+    if (s->at + length > s->bytes->size()) return CAIRO_STATUS_READ_ERROR;
+    std::memcpy(data, s->bytes->data() + s->at, length);
+    s->at += length;
+    return CAIRO_STATUS_SUCCESS;
+}
+
 }  // namespace
+
+cairo_surface_t* decodePng(const std::string& bytes) {
+    PngSource source{&bytes, 0};
+    cairo_surface_t* img = cairo_image_surface_create_from_png_stream(readBytes, &source);
+    if (cairo_surface_status(img) == CAIRO_STATUS_SUCCESS) return img;
+    cairo_surface_destroy(img);
+    return nullptr;
+}
 
 std::string encodePng(cairo_surface_t* surface) {
     std::string out;

@@ -23,3 +23,5 @@ SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterR
 void framePosition(const ResEntry& e, int textureWidth, int n, int& x, int& y);
 
 std::string encodePng(cairo_surface_t* surface);
+// The picture in PNG bytes; null when they are not a readable PNG.
+cairo_surface_t* decodePng(const std::string& bytes);

@@ -154,9 +154,9 @@ TEST(GeneratorParts, ModulesHaveOnePatternPer64RowsAndLoopFromTheStart) {
     EXPECT_EQ(le16(xm, 58), 0x0104u);
     EXPECT_EQ(le16(xm, 64), unsigned(song.rows / 64));  // song length
     EXPECT_EQ(le16(xm, 66), 0u);                        // restart at the first pattern
-    EXPECT_EQ(le16(xm, 68), unsigned(VOICES));          // channels
+    EXPECT_EQ(le16(xm, 68), unsigned(MODULE_CHANNELS)); // channels
     EXPECT_EQ(le16(xm, 70), unsigned(song.rows / 64));  // patterns
-    EXPECT_EQ(le16(xm, 72), unsigned(VOICES));          // instruments
+    EXPECT_EQ(le16(xm, 72), unsigned(MODULE_CHANNELS)); // instruments
     EXPECT_EQ(le16(xm, 78), unsigned(song.bpm));
 }
 
