@@ -7,6 +7,7 @@
 #include <array>
 #include <cstring>
 #include <map>
+#include <set>
 
 #include "assets/font_file.h"
 #include "assets/vehicle_data.h"
@@ -186,4 +187,16 @@ TEST_F(PackContents, ResourcesThatOutliveAPurgeAreNeverPurged) {
     for (const char* shared : {"lifeBarFrame", "lifeBar", "fuelBar", "okButton", "box", "tab", "slider", "sliderBar",
                                "checkBoxEmpty", "checkBoxChecked", "redBox", "defaultBtn", "tutorialBox"})
         EXPECT_EQ(pack.script.find("Sprite", shared)->resgroup, 0) << shared;
+}
+
+TEST_F(PackContents, EveryEnemyIsCutFromOneSheetSoAMixedWaveIsOneDrawCall) {
+    std::set<std::string> sheets;
+    int animations = 0;
+    for (const ResEntry& e : pack.script.entries) {
+        if (e.type != "Animation" || e.name.rfind("enemy", 0) != 0) continue;
+        ++animations;
+        sheets.insert(e.texture);
+    }
+    EXPECT_EQ(animations, 55) << "live, death and attack animations of the 24 kinds";
+    EXPECT_EQ(sheets.size(), 1u);
 }
