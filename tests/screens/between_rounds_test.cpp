@@ -16,9 +16,6 @@ namespace {
 
 class BetweenRoundsTest : public MenuTest {
 protected:
-    void waitSeconds(float seconds) {
-        for (float t = 0; t < seconds; t += 0.05f) frame(0.05f);
-    }
     // The last round of a match against `opp`, won, up to the upgrade screen.
     void winMatch(int opp) {
         startMatch(opp);

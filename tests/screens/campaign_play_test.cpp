@@ -45,9 +45,6 @@ struct Campaign {
 
 class CampaignPlayTest : public MenuTest {
 protected:
-    void waitSeconds(float seconds) {
-        for (float t = 0; t < seconds; t += 0.05f) frame(0.05f);
-    }
     // The stand-in plays the round; then the side that is to lose has its heart taken.
     void fightRound(bool win) {
         ASSERT_EQ(gameMode, MODE_GAME);
