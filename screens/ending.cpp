@@ -112,7 +112,8 @@ void drawTexts() {
     if (progress > EXFROM && endingType() == FIRST) DrawTextA(fontArial, 400, 360, "EX mission unlocked", 1, 1, cycleColor(2));
     if (progress > SAVEDFROM && clearSaved) {
         DrawTextA(fontSmall2, 400, 416, "Clear data has been saved.", 1, 1, WHITE);
-        DrawTextA(fontSmall2, 400, 436, "(use the continue game option on the title screen to start a New Game+)", 1, 1, WHITE);
+        DrawTextA(fontSmall2, 400, 436, "(use the continue game option on the title screen to start a New Game+)", 1, 1,
+                  WHITE);
     } else if (progress > SAVEDFROM) {
         DrawTextA(fontSmall2, 400, 416, "Could not create save file.", 1, 1, 0xFFFF6464);
     }

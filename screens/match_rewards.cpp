@@ -49,7 +49,9 @@ hgeSprite* costIcons[2] = {};
 hgeSprite* upgradeButton = nullptr;
 bool rowChosenByKeys = false;
 
-bool rofAtFloor() { return selectedVeh >= 0 && selectedVeh < MAXVEHICLES && VEH_rof[selectedVeh] <= LOWESTROF + ROFMARGIN; }
+bool rofAtFloor() {
+    return selectedVeh >= 0 && selectedVeh < MAXVEHICLES && VEH_rof[selectedVeh] <= LOWESTROF + ROFMARGIN;
+}
 
 // An upgrade is sold while the points cover it and it would still change the vehicle.
 bool canUpgrade(int stat) {
@@ -90,8 +92,11 @@ void drawStatRow(int stat) {
         drawStatBar(fuelBar, hgeRect(bar.x1, bar.y2, bar.x2, bar.y2 + 8), VEH_fuel[selectedVeh], MX_fuel, WHITE);
     const hgeRect& value = pos[STATVALUE + stat];
     const char* text = statValueText(stat);
-    if (stat == S_HEART) DrawTextA(fontSmall2, value.x1 + 4, value.y1, text, 0, 1, WHITE);
-    else DrawTextA(fontArial, value.x1 + 4, value.y1 + 2, text, 0, shrinkToFit(fontArial, text, value.x2 - value.x1 - 4), WHITE);
+    if (stat == S_HEART)
+        DrawTextA(fontSmall2, value.x1 + 4, value.y1, text, 0, 1, WHITE);
+    else
+        DrawTextA(fontArial, value.x1 + 4, value.y1 + 2, text, 0, shrinkToFit(fontArial, text, value.x2 - value.x1 - 4),
+                  WHITE);
     const hgeRect& button = pos[UPGRADEBUTTON + stat];
     const bool active = canUpgrade(stat);
     putSprite(upgradeButton, button.x1, button.y1, active ? WHITE : 0x80808080);
@@ -105,6 +110,7 @@ constexpr int REWARDCARDS = 21, ROWLENGTH = 7;
 constexpr int GRIDBOX = 22, REWARDOK = 25;
 constexpr int ROOMYDECK = 100;  // a deck larger than this may skip the picks left
 constexpr int TAKENCARD = -1;
+constexpr int TAKESOUND = 9, TAKECHANNEL = 5;
 
 bool mayLeaveRewards() { return pl[0].rewardPicks <= 0 || pl[0].deckSize > ROOMYDECK; }
 
@@ -117,7 +123,7 @@ void takeCard(int i) {
     addToDeck(0, me.rewardCards[i]);
     --me.rewardPicks;
     me.rewardCards[i] = TAKENCARD;
-    playSFX(9, 5);
+    playSFX(TAKESOUND, TAKECHANNEL);
 }
 
 void leaveRewards() { back2SelectScreen(selectedOpp == MAXOPPONENTS - 1); }
@@ -272,7 +278,8 @@ void drawSelectReward() {
                   WHITE);
     DrawTextA(fontSmall2, 16, 532, "click on a card to add it to your deck\n then press Enter/OK to proceed", 0, 1, WHITE);
     if (me.rewardPicks <= 0) DrawTextA(fontArial, 400, 572, "Click OK/press Enter to proceed", 1, 1, cycleColor(2));
-    else if (mayLeaveRewards()) DrawTextA(fontArial, 400, 572, "Click OK/press Enter to skip rewards", 1, 1, cycleColor(2));
+    else if (mayLeaveRewards())
+        DrawTextA(fontArial, 400, 572, "Click OK/press Enter to skip rewards", 1, 1, cycleColor(2));
     if (mayLeaveRewards()) drawButton(okButton, REWARDOK);
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);

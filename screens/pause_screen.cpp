@@ -77,13 +77,15 @@ void drawPauseScreen() {
     DrawTextA(font1, 400, 136, label("Zone %d - %d", selectedOpp + 1, curRound + 1), 1, 1, WHITE);
     DrawTextA(font1, 400, 174, label("Vs: %s", curOppName.c_str()), 1, 1, WHITE);
     const Player& me = pl[0];
-    DrawTextA(font1, 350, 200, label("Pacing: %.2f\nShot size iteration: %d\nShot qty: %d", me.pacing, me.shotLevel, me.shotQty),
-              0, 0.75f, WHITE);
+    DrawTextA(font1, 350, 200,
+              label("Pacing: %.2f\nShot size iteration: %d\nShot qty: %d", me.pacing, me.shotLevel, me.shotQty), 0,
+              0.75f, WHITE);
     for (int i = 0; i < NUMBUTTONS; ++i) {
         const hgeRect& r = pos[BUTTONS + i];
         drawRectB(r, 0xFF000000, 0xFF2B4C8C, 2);
         if (i == selected) drawRect(r, SETA(cycleColor(1), 0x64));
-        DrawTextA(font1, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, BUTTONLABELS[i], 1, 1, i == selected ? cycleColor(2) : WHITE);
+        const DWORD color = i == selected ? cycleColor(2) : WHITE;
+        DrawTextA(font1, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, BUTTONLABELS[i], 1, 1, color);
     }
     DrawTextA(fontSmall2, 400, 490, "F1: instructions", 1, 1, 0xFFAFAFAF);
     setFontStyle(font1, 1, WHITE);

@@ -37,6 +37,8 @@ constexpr float RETRYAFTER = 25, GAMEOVERTITLE = 15;
 constexpr float NEXTROUNDAFTER = 30, EXNEXTROUNDAFTER = 15, PREPAREFROM = 15;
 constexpr float POINTSFROM = 15, CARDSFROM = 25, PROCEEDFROM = 30;
 constexpr float BATTLESCROLL = 25;
+constexpr int SFX_LOST = 96, SFX_ROUNDWON = 52, SFX_BLAST = 97, SFX_BLASTODD = 95;
+constexpr int LOSTCHANNEL = 2, ROUNDWONCHANNEL = 5, BLASTCHANNEL = 1;
 constexpr DWORD WHITE = 0xFFFFFFFF, BLACK = 0xFF000000, PANEL = 0xFF3A3F5A;
 
 hgeSprite* okButton = nullptr;
@@ -83,7 +85,7 @@ void initGameOver() {
     gameMode = MODE_GAMEOVER;
     selected = 0;
     explodeOn(pl[0], PS_EXPLOSION);
-    playSFX(96, 2);
+    playSFX(SFX_LOST, LOSTCHANNEL);
     progress = 0;
 }
 
@@ -114,12 +116,12 @@ void initWinRound() {
     gameMode = MODE_WINROUND;
     pos[BANNER] = hgeRect(235, 150, 565, 258);
     if (anim[ANIM_YOUWIN]) anim[ANIM_YOUWIN]->Play();
-    playSFX(52, 5);
+    playSFX(SFX_ROUNDWON, ROUNDWONCHANNEL);
     spawn(PS_BURST, 250, 225);
     spawn(PS_BURST, 550, 225);
     if (!exMission()) {
         explodeOn(pl[1], oddOpponent() ? PS_EXPLOSIONODD : PS_EXPLOSION);
-        playSFX(oddOpponent() ? 95 : 97, 1);
+        playSFX(oddOpponent() ? SFX_BLASTODD : SFX_BLAST, BLASTCHANNEL);
     }
     progress = 0;
 }
@@ -138,14 +140,15 @@ void drawWinRound() {
     drawShade(0xAF4B4B4B);
     stretchSprite(anim[ANIM_YOUWIN], pos[BANNER]);
     // Centred, so that the line stays clear of the opponent's hand.
-    if (progress > PREPAREFROM) DrawTextA(font1, 400, 312, label("Prepare for round %d ...", curRound + 2), 1, 2, cycleColor(2));
+    if (progress > PREPAREFROM)
+        DrawTextA(font1, 400, 312, label("Prepare for round %d ...", curRound + 2), 1, 2, cycleColor(2));
     setFontStyle(font1, 1, WHITE);
 }
 
 void initWinMatch() {
     enterMenu();
     gameMode = MODE_WINMATCH;
-    playSFX(oddOpponent() ? 95 : 97, 1);
+    playSFX(oddOpponent() ? SFX_BLASTODD : SFX_BLAST, BLASTCHANNEL);
     spawn(PS_WINBURST, 400, 300);
     pos[POINTSBOX] = hgeRect(240, 224, 560, 272);
     pos[CARDSBOX] = hgeRect(48, 300, 752, 444);

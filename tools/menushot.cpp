@@ -94,8 +94,9 @@ bool openScreen(const std::string& screen) {
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: kvb_menushot confirm|keychange|ending|roll|pause|gameover|winround|winmatch|upgrade|reward "
-                             "SECONDS OUT.png\n");
+        std::fprintf(stderr,
+                     "usage: kvb_menushot confirm|keychange|ending|roll|pause|gameover|winround|winmatch|upgrade|"
+                     "reward SECONDS OUT.png\n");
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
