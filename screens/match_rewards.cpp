@@ -179,7 +179,8 @@ void updateSelectUpgrade(float dt) {
     hoverTest(STATLABEL, DESCBOX);
     hoverTest(UPGRADEOK, UPGRADEOK);
     const int over = hoveredRow();
-    if (over >= 0 && pointerMoved()) selected = over;
+    const bool moved = pointerMoved();
+    if (over >= 0 && moved) selected = over;
     const int key = hge->Input_GetKey();
     const bool spent = pl[0].upgradePoints <= 0;
     if (isUpKey(key) || isDownKey(key)) {
@@ -189,7 +190,7 @@ void updateSelectUpgrade(float dt) {
         for (int stat = 0; stat < NUMSTATS; ++stat)
             if (mOver[UPGRADEBUTTON + stat]) upgrade(stat);
         if (spent && mOver[UPGRADEOK]) initSelectReward();
-    } else if (isConfirmKey(key)) {
+    } else if (key == vk::ENTER) {
         // Enter spends only on a row picked with the keys: the presses that hurried
         // through the match-won screen must not buy anything.
         if (spent) initSelectReward();
@@ -248,7 +249,8 @@ void updateSelectReward(float dt) {
     hoverTest(0, REWARDCARDS - 1);
     hoverTest(REWARDOK, REWARDOK);
     const int over = hovered(0, REWARDCARDS - 1);
-    if (over >= 0 && pointerMoved()) selected = over;
+    const bool moved = pointerMoved();
+    if (over >= 0 && moved) selected = over;
     const int key = hge->Input_GetKey();
     if (key == vk::LBUTTON) {
         if (over >= 0) takeCard(over);

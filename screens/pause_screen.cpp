@@ -58,7 +58,8 @@ void initPauseScreen() {
 void updatePauseScreen(float) {
     hoverTest(BUTTONS, BUTTONS + NUMBUTTONS - 1);
     const int over = hovered(BUTTONS, BUTTONS + NUMBUTTONS - 1);
-    if (over >= 0 && pointerMoved()) selected = over - BUTTONS;
+    const bool moved = pointerMoved();
+    if (over >= 0 && moved) selected = over - BUTTONS;
     const int key = hge->Input_GetKey();
     if (isUpKey(key)) selected = selected == 0 ? NUMBUTTONS - 1 : selected - 1;
     else if (isDownKey(key)) selected = (selected + 1) % NUMBUTTONS;
