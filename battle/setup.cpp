@@ -24,6 +24,7 @@
 #include "toolkit/hgesprite.h"
 
 hgeFont* fontScore = nullptr;
+RoundStartScores roundStart;
 
 namespace {
 
@@ -382,6 +383,7 @@ void initGame() {
 
 void initRound(bool retry) {
     checkSelection();
+    if (!retry) roundStart = {pl[0].score, totalScore};
     pl[0].roundTime = 0;
     if (againstOpponent()) {
         if (selectedOpp > 2 && curRound == 3) spr[SPR_BG] = sprite("bg" + itos(selectedOpp) + "a");

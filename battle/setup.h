@@ -23,6 +23,14 @@ constexpr int ANIM_POINTS200 = 90, ANIM_POINTS500 = 91, ANIM_POINTS1000 = 92;
 // The score font of the current opponent's battle.
 extern hgeFont* fontScore;
 
+// The human's match score and the total score as the current round began. A retried
+// round goes back to them, so it takes back only what the lost attempt earned.
+struct RoundStartScores {
+    int score = 0;
+    int total = 0;
+};
+extern RoundStartScores roundStart;
+
 // Starts a match against selectedOpp with selectedVeh (a new game when newGame is set)
 // and sets up its first round.
 void initGame();

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -113,24 +113,29 @@ bool readWhole(const std::string& path, std::string& text) {
 std::string formatSave() {
     const Player& me = pl[0];
     std::string out;
-    char line[32];
-    auto put = [&](const char* format, auto value) {
-        std::snprintf(line, sizeof line, format, value);
-        out += line;
+    auto put = [&](int value) {
+        out += std::to_string(value);
         out += '\n';
     };
-    put("%d", selectedVeh);
-    put("%d", selectedDeck);
-    put("%d", me.deckSize);
-    for (int flag : beat) put("%d", flag);
-    put("%d", totalScore);
-    put("%d", playTime);
-    put("%d", me.highestCombo);
-    put("%d", me.questNum);
-    put("%d", me.highestRound);
-    for (float* stat : VEHSTATS) put("%g", static_cast<double>(stat[selectedVeh]));
-    for (int kind = 1; kind <= SAVEDKINDS; ++kind) put("%d", me.killsByKind[kind]);
-    for (int i = 0; i < me.deckSize; ++i) put("%d", me.deck[i]);
+    // The shortest text that reads back as the very same float: round values look as
+    // "%g" writes them, and an upgraded statistic such as 0.32 - 0.05 loads back unchanged.
+    auto putStat = [&](float value) {
+        char text[32];
+        out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+        out += '\n';
+    };
+    put(selectedVeh);
+    put(selectedDeck);
+    put(me.deckSize);
+    for (int flag : beat) put(flag);
+    put(totalScore);
+    put(playTime);
+    put(me.highestCombo);
+    put(me.questNum);
+    put(me.highestRound);
+    for (float* stat : VEHSTATS) putStat(stat[selectedVeh]);
+    for (int kind = 1; kind <= SAVEDKINDS; ++kind) put(me.killsByKind[kind]);
+    for (int i = 0; i < me.deckSize; ++i) put(me.deck[i]);
     return out;
 }
 

@@ -4,7 +4,8 @@
 //   11 total score, 12 play time, 13 best combo, 14 quest number, 15 highest round,
 //   16-23 the vehicle's speed, shot speed, power, armor, rate of fire, excel, heart, fuel,
 //   24-52 kills of enemy kinds 1..29, then the deck's card ids, deck size of them.
-// Integers in decimal, statistics as "%g". A save is written to a temporary file renamed
+// Integers in decimal, statistics as decimal floats (the shortest text that reads back as
+// the same value; six significant digits read as well). A save is written to a temporary file renamed
 // over the old one, which is kept as "save<slot>.kvb.bak". A save is read and checked
 // whole before anything is applied, so a damaged file changes nothing.
 #pragma once

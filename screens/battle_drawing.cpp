@@ -28,7 +28,9 @@ constexpr float SPINTIME = 30;   // tenths of a second the loser spins
 constexpr float INTROTIME = 30;  // tenths of a second the round intro shows
 
 bool exMission() { return selectedOpp == EXMISSION; }
-bool roundEndScreen() { return gameMode == MODE_GAMEOVER || gameMode == MODE_WINROUND || gameMode == MODE_WINMATCH; }
+// The hint box and the round intro belong to the running battle: under the pause, the exit
+// question or a round's end they would show through the overlay's own texts.
+bool overlaid() { return gameMode != MODE_GAME; }
 
 DWORD withAlpha(float alpha) { return SETA(WHITE, static_cast<DWORD>(std::clamp(alpha, 0.0f, 255.0f))); }
 
@@ -310,7 +312,7 @@ void drawScorePopups() {
 }
 
 void drawRoundIntro() {
-    if (progress >= INTROTIME || roundEndScreen()) return;
+    if (progress >= INTROTIME || overlaid()) return;
     if (!exMission()) {
         char text[32];
         std::snprintf(text, sizeof text, "Round %d", curRound + 1);
@@ -340,6 +342,6 @@ void drawGame() {
     drawCombos();
     drawScorePopups();
     drawytxt();
-    if (pl[0].opt[OPT_TUTORIAL] && !roundEndScreen()) drawTutorial();
+    if (pl[0].opt[OPT_TUTORIAL] && !overlaid()) drawTutorial();
     drawRoundIntro();
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "cards/opponents.h"
+#include "cards/savegame.h"
 #include "platform/core/input_state.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
@@ -54,11 +55,12 @@ const TimedLine TIMEDLINES[] = {
     {45, FIRST, "Now try 2nd Quest!", 296, 1, 3, 0, false},
     {75, BOTH, "press Enter/click to see more info and credits", 540, 1, -1, WHITE, true},
 };
-constexpr float STATSFROM = 35, EXFROM = 55;
+constexpr float STATSFROM = 35, EXFROM = 55, SAVEDFROM = 60;
 
 hgeSprite* background = nullptr;
 hgeParticleSystem* wanderer = nullptr;
 std::string hiddenNames[NUMKINDS + 1];
+bool clearSaved = false;  // the cleared game, turned into a second-quest save, was written
 
 int stage() { return static_cast<int>(pl[0].misc[M_ENDINGMODE]); }
 int endingType() { return static_cast<int>(pl[0].misc[M_ENDINGTYPE]) == 2 ? SECOND : FIRST; }
@@ -108,6 +110,13 @@ void drawTexts() {
         DrawTextA(fontArial, 312, 248, label("Highest combo: %d", pl[0].highestCombo), 0, 1, STATCOLOR);
     }
     if (progress > EXFROM && endingType() == FIRST) DrawTextA(fontArial, 400, 360, "EX mission unlocked", 1, 1, cycleColor(2));
+    if (progress > SAVEDFROM && clearSaved) {
+        DrawTextA(fontSmall2, 400, 416, "Clear data has been saved.", 1, 1, WHITE);
+        DrawTextA(fontSmall2, 400, 436, "(use the continue game option on the title screen to start a New Game+)", 1, 1,
+                  WHITE);
+    } else if (progress > SAVEDFROM) {
+        DrawTextA(fontSmall2, 400, 416, "Could not create save file.", 1, 1, 0xFFFF6464);
+    }
 }
 
 void drawRoll() {
@@ -146,6 +155,8 @@ void initEnding() {
     me.questNum = 2;
     pos[0] = hgeRect(x, y, x, y);
     std::fill(beat, beat + MAXOPPONENTS, 0);
+    // The cleared game is kept as the start of its second quest.
+    clearSaved = saveGame(me.saveSlot);
     wanderer = psmgrX ? psmgrX->SpawnPS(&psiGeneral[WANDERER], x, y) : nullptr;
     for (int i = 1; i <= NUMKINDS; ++i)
         if (enemyAnimDB[i]) enemyAnimDB[i]->Play();

@@ -20,8 +20,10 @@ void drawInst() {
 void updateInst(float) {
     const int key = hge->Input_GetKey();
     if (key != 1 && key != 13 && key != 27 && key != 32) return;
-    // Opened from the battle it goes back there; from anywhere else the title is the
-    // only sound way back.
-    if (gameMode == MODE_INST && static_cast<int>(pl[0].misc[M_INST]) == CF_INGAME) gameMode = MODE_GAME;
+    // Opened from the battle or the pause it goes back there; from anywhere else the title
+    // is the only sound way back.
+    const int from = static_cast<int>(pl[0].misc[M_INST]);
+    if (gameMode == MODE_INST && from == CF_INGAME) gameMode = MODE_GAME;
+    else if (gameMode == MODE_INST && from == CF_PAUSE) gameMode = MODE_PAUSE;
     else back2title();
 }

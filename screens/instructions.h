@@ -2,6 +2,6 @@
 #pragma once
 
 void drawInst();
-// Modes 14 and 16: a click, Enter, Escape or Space leaves, back to the battle when the
-// instructions were opened there, else to the title.
+// Modes 14 and 16: a click, Enter, Escape or Space leaves, back to the battle or the pause
+// when the instructions were opened there, else to the title.
 void updateInst(float dt);

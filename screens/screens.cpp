@@ -1,13 +1,14 @@
 #include "screens/screens.h"
 
-#include <initializer_list>
-
 #include "screens/battle_drawing.h"
 #include "screens/confirm_exit.h"
 #include "screens/ending.h"
 #include "screens/instructions.h"
 #include "screens/load_screen.h"
+#include "screens/match_rewards.h"
 #include "screens/options_screen.h"
+#include "screens/pause_screen.h"
+#include "screens/round_end.h"
 #include "screens/selection.h"
 #include "screens/title.h"
 #include "shell/hooks.h"
@@ -24,8 +25,14 @@ void setDraw(int mode, void (*draw)()) {
 }  // namespace
 
 void registerScreens() {
-    // The battle picture, and under the overlays of the screens shown over a battle.
-    for (int mode : {MODE_GAME, MODE_GAMEOVER, MODE_WINROUND, MODE_WINMATCH, MODE_PAUSE}) setDraw(mode, drawGame);
+    // The battle picture, and under it the overlays of the screens shown over a battle.
+    setDraw(MODE_GAME, drawGame);
+    setModeHandlers(MODE_PAUSE, {updatePauseScreen, drawGame, drawPauseScreen});
+    setModeHandlers(MODE_GAMEOVER, {updateGameOver, drawGame, drawGameOver});
+    setModeHandlers(MODE_WINROUND, {updateWinRound, drawGame, drawWinRound});
+    setModeHandlers(MODE_WINMATCH, {updateWinMatch, drawGame, drawWinMatch});
+    setModeHandlers(MODE_SELECTUPGRADE, {updateSelectUpgrade, drawSelectUpgrade});
+    setModeHandlers(MODE_SELECTREWARD, {updateSelectReward, drawSelectReward});
     setModeHandlers(MODE_INST, {updateInst, drawInst});
     setModeHandlers(MODE_TITLE, {updateTitleScreen, drawTitleScreen});
     setModeHandlers(MODE_CREDITS, {updateInst, drawCredits});
@@ -46,4 +53,8 @@ void registerScreens() {
     gameHooks.initCredits = initCredits;
     gameHooks.initEnding = initEnding;
     gameHooks.initSelectOppScreen = initSelectOppScreen;
+    gameHooks.initPauseScreen = initPauseScreen;
+    gameHooks.initGameOver = initGameOver;
+    gameHooks.initWinRound = initWinRound;
+    gameHooks.initWinMatch = initWinMatch;
 }

@@ -5,6 +5,7 @@
 
 #include "battle/setup.h"
 #include "cards/opponents.h"
+#include "cards/savegame.h"
 #include "platform/core/input_state.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
@@ -47,6 +48,7 @@ hgeSprite* boxEmpty = nullptr;
 hgeSprite* boxChecked = nullptr;
 hgeSprite* growthIcon = nullptr;
 hgeSprite* shotIcon = nullptr;
+bool autosaved = false;  // the save made as this screen opened went through
 
 bool unlocked(int opp) { return opp == EXMISSION || totalBeat() >= unlockThreshold(opp); }
 bool secondQuest() { return pl[0].questNum == 2; }
@@ -174,6 +176,8 @@ void initSelectOppScreen() {
     enterMenu();
     gameMode = MODE_SELECTOPP;
     selectedOpp = 0;
+    // Every return to this screen in a running game saves it.
+    autosaved = !newGame && saveGame(pl[0].saveSlot);
     setUnlockThresholds();
     for (int t = 0; t < NUMTIERS; ++t) {
         const Tier& tier = TIERS[t];
@@ -240,6 +244,9 @@ void drawSelectOppScreen() {
                   "or remove cards", 1, 1, WHITE);
         DrawTextA(fontSmall2, (pos[BACKBUTTON].x1 + pos[BACKBUTTON].x2) / 2, pos[BACKBUTTON].y1 - 10, "to title", 1, 1,
                   WHITE);
+        // A save that failed is not reported as made.
+        if (autosaved) DrawTextA(fontSmall2, 400, 590, "Game has been automatically saved.", 1, 1, WHITE);
+        else DrawTextA(fontSmall2, 400, 590, "Could not create save file.", 1, 1, 0xFFFF6464);
     }
     if (secondQuest()) {
         drawTextButton(EXBUTTON, "EX\nMission", font1, 0xFF6B1F8F);

@@ -8,6 +8,7 @@
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/selection.h"
+#include "screens/stat_rows.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
@@ -19,14 +20,12 @@ namespace {
 
 constexpr int DESCBOX = 10, STATDESCBOX = 11;
 constexpr int STATLABEL = 20, STATBAR = 30;  // seven rows each
-constexpr int NUMSTATS = 7;
 constexpr int COINS = 40;  // red, green, blue
 constexpr int WEAPONBOX = 43, BACKBUTTON = 44, OKBUTTON = 45;
 constexpr int COINDESC = 7;  // statDesc of the red coins; green and blue follow
 constexpr DWORD WHITE = 0xFFFFFFFF;
 constexpr float DESCSCALE = 0.75f;  // the longest description fits the box at this size
 
-const char* const STATNAMES[NUMSTATS] = {"power", "speed", "armor", "rate of fire", "shot speed", "excel", "heart"};
 const char* const COINFORMATS[3] = {"red:  %d", "green:  %d", "blue:  %d"};
 const DWORD COINCOLORS[3] = {0xFFFF8080, 0xFF80FF80, 0xFF8080FF};
 
@@ -39,25 +38,9 @@ hgeSprite* tab = nullptr;
 hgeSprite* okButton = nullptr;
 hgeSprite* backButton = nullptr;
 
-float statValue(int stat, int v) {
-    const float* const values[NUMSTATS] = {VEH_power, VEH_speed, VEH_armor, VEH_rof, VEH_shotSpeed, VEH_excel, VEH_heart};
-    return values[stat][v];
-}
-
-float statMaximum(int stat) {
-    const float maxima[NUMSTATS] = {MX_power, MX_speed, MX_armor, MX_rof, MX_shotSpeed, MX_excel, MX_heart};
-    return maxima[stat];
-}
-
 int coinValue(int k, int v) {
     const int* const values[3] = {VEH_redP, VEH_greenP, VEH_blueP};
     return values[k][v];
-}
-
-// A bar over `fraction` of the rectangle's width.
-void drawBar(hgeSprite* bar, const hgeRect& r, float value, float maximum, DWORD color) {
-    const float f = maximum > 0 ? std::clamp(value / maximum, 0.0f, 1.0f) : 0.0f;
-    stretchSprite(bar, hgeRect(r.x1, r.y1, r.x1 + (r.x2 - r.x1) * f, r.y2), color);
 }
 
 // The description of what the pointer rests on; null when nothing.
@@ -154,10 +137,10 @@ void drawSelectVehScreen() {
     for (int k = 0; k < NUMSTATS; ++k) {
         const hgeRect& l = pos[STATLABEL + k];
         DrawTextA(fontArial, l.x1 + 4, l.y1 + 4, STATNAMES[k], 0, 1, WHITE);
-        drawBar(lifeBar, pos[STATBAR + k], statValue(k, selectedVeh), statMaximum(k), barColor);
+        drawStatBar(lifeBar, pos[STATBAR + k], statValue(k, selectedVeh), statMaximum(k), barColor);
     }
     const hgeRect& heart = pos[STATBAR + S_HEART];
-    drawBar(fuelBar, hgeRect(heart.x1, heart.y2, heart.x2, heart.y2 + 8), VEH_fuel[selectedVeh], MX_fuel, WHITE);
+    drawStatBar(fuelBar, hgeRect(heart.x1, heart.y2, heart.x2, heart.y2 + 8), VEH_fuel[selectedVeh], MX_fuel, WHITE);
 
     for (int k = 0; k < 3; ++k)
         DrawTextA(fontArial, pos[COINS + k].x1 + 4, pos[COINS + k].y1 + 4, label(COINFORMATS[k], coinValue(k, selectedVeh)),

@@ -137,8 +137,9 @@ enum MiscSlot {
     M_FAUXPAX = 48
 };
 
-// Confirm-exit kinds, kept in misc[M_CONFIRM].
-enum ConfirmKind { CF_QUITGAME = 0, CF_QUITMATCH = 1, CF_INGAME = 2, CF_TITLE = 3 };
+// Confirm-exit kinds, kept in misc[M_CONFIRM], and where the options and instructions
+// were opened from, kept in misc[M_OPTIONS] and misc[M_INST].
+enum ConfirmKind { CF_QUITGAME = 0, CF_QUITMATCH = 1, CF_INGAME = 2, CF_TITLE = 3, CF_PAUSE = 4 };
 
 // Save summary fields.
 enum SaveField {

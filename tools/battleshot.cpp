@@ -21,6 +21,7 @@
 #include "cards/datafiles.h"
 #include "cards/decks.h"
 #include "platform/sdl/sdl_engine.h"
+#include "screens/battle_drawing.h"
 #include "screens/screens.h"
 #include "shell/frame.h"
 #include "shell/hooks.h"
@@ -159,6 +160,7 @@ int main(int argc, char** argv) {
     gameHooks.initGameOver = [] { endRound(MODE_GAMEOVER); };
     gameHooks.initWinRound = [] { endRound(MODE_WINROUND); };
     gameHooks.initWinMatch = [] { endRound(MODE_WINMATCH); };
+    for (int mode : {MODE_GAMEOVER, MODE_WINROUND, MODE_WINMATCH}) setModeHandlers(mode, {nullptr, drawGame});
     startRound(s);
 
     const int lastFrame = static_cast<int>(s.seconds * 100);

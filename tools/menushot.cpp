@@ -1,14 +1,18 @@
-// kvb_menushot: opens one screen that the menus alone cannot reach yet and saves a picture
-// of it, drawn by the real SDL backend offscreen.
+// kvb_menushot: opens one screen without playing up to it and saves a picture of it,
+// drawn by the real SDL backend offscreen.
 //
 //   kvb_menushot SCREEN SECONDS OUT.png
 //
 // SCREEN is "confirm" (quitting a match, over a battle), "keychange" (over the options),
-// "ending" or "roll" (the ending's scrolling roll, entered at once). The screen runs for
-// SECONDS before the picture is taken. Run it in the folder that holds kvb.paq and the
-// data files (build/play/).
+// "ending" or "roll" (the ending's scrolling roll, entered at once), "pause", "gameover",
+// "winround", "winmatch" (each over a battle), "upgrade" or "reward" (after a first win
+// over opponent 3). The screen runs for SECONDS before the picture is taken. Run it in the
+// folder that holds kvb.paq and the data files (build/play/).
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "battle/battle_frame.h"
@@ -18,7 +22,10 @@
 #include "platform/sdl/sdl_engine.h"
 #include "screens/confirm_exit.h"
 #include "screens/ending.h"
+#include "screens/match_rewards.h"
 #include "screens/options_screen.h"
+#include "screens/pause_screen.h"
+#include "screens/round_end.h"
 #include "screens/screens.h"
 #include "shell/frame.h"
 #include "shell/modes.h"
@@ -28,14 +35,38 @@
 
 namespace {
 
+// A new game's match against opponent 3, its round intro over.
+void startBattle() {
+    selectedOpp = 3;
+    newGame = true;
+    initGame();
+    progress = 100;
+}
+
+// The screens shown over a running battle.
+void (*overBattle(const std::string& screen))() {
+    if (screen == "pause") return initPauseScreen;
+    if (screen == "gameover") return initGameOver;
+    if (screen == "winround") return initWinRound;
+    if (screen == "winmatch") return initWinMatch;
+    return nullptr;
+}
+
 bool openScreen(const std::string& screen) {
     if (screen == "confirm") {
-        selectedOpp = 3;
-        newGame = true;
-        initGame();
-        progress = 100;
+        startBattle();
         pl[0].misc[M_CONFIRM] = CF_QUITMATCH;
         initConfirmExit();
+    } else if (const auto init = overBattle(screen)) {
+        startBattle();
+        pl[0].score = 45000;
+        init();
+    } else if (screen == "upgrade" || screen == "reward") {
+        startBattle();
+        pl[0].score = 45000;
+        initWinMatch();
+        if (screen == "upgrade") initSelectUpgrade();
+        else initSelectReward();
     } else if (screen == "keychange") {
         initOptionsScreen();
         initKeyChange(OPT_KEYFIRE);
@@ -63,7 +94,9 @@ bool openScreen(const std::string& screen) {
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: kvb_menushot confirm|keychange|ending|roll SECONDS OUT.png\n");
+        std::fprintf(stderr,
+                     "usage: kvb_menushot confirm|keychange|ending|roll|pause|gameover|winround|winmatch|upgrade|"
+                     "reward SECONDS OUT.png\n");
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -82,6 +115,14 @@ int main(int argc, char** argv) {
     loadData();
     registerBattle();
     registerScreens();
+    // Everything is loaded: the screens run in a scratch folder, so that the ending's save
+    // never replaces a save of the play folder.
+    const std::string out = std::filesystem::absolute(argv[3]).string();
+    char scratch[] = "/tmp/kvb_menushot_XXXXXX";
+    if (!mkdtemp(scratch) || chdir(scratch) != 0) {
+        std::fprintf(stderr, "kvb_menushot: no scratch folder\n");
+        return 1;
+    }
     int status = 0;
     if (openScreen(argv[1])) {
         const int frames = static_cast<int>(std::atof(argv[2]) * 100);
@@ -89,12 +130,14 @@ int main(int argc, char** argv) {
         hge->Gfx_BeginScene();
         hge->Gfx_Clear(0);
         renderAll();
-        hge->System_Snapshot(argv[3]);
+        hge->System_Snapshot(out.c_str());
         hge->Gfx_EndScene();
     } else {
         std::fprintf(stderr, "kvb_menushot: no screen %s\n", argv[1]);
         status = 2;
     }
+    std::error_code ignored;
+    std::filesystem::remove_all(scratch, ignored);
     releaseSharedResources();
     hge->Resource_RemoveAllPacks();
     hge->System_Shutdown();

@@ -185,6 +185,7 @@ void playSomeCampaign() {
     VEH_rof[3] = 0.15f;
     VEH_armor[3] = 2.75f;
     VEH_fuel[3] = 1234.25f;
+    VEH_power[3] = 0.32f - 0.05f;  // an upgraded value with no short decimal form
     for (int kind = 1; kind < 30; ++kind) pl[0].killsByKind[kind] = kind * 7;
 }
 
@@ -199,10 +200,11 @@ TEST_F(CampaignTest, ASaveLoadsBackToTheSameCampaign) {
     EXPECT_EQ(file.back(), "1");
 
     Player saved = pl[0];
-    const float speed = VEH_speed[3], rof = VEH_rof[3], fuel = VEH_fuel[3];
+    const float stats[8] = {VEH_speed[3], VEH_shotSpeed[3], VEH_power[3], VEH_armor[3],
+                      VEH_rof[3],   VEH_excel[3],     VEH_heart[3], VEH_fuel[3]};
     const int beatSaved[7] = {beat[0], beat[1], beat[2], beat[3], beat[4], beat[5], beat[6]};
     resetWorld();
-    VEH_speed[3] = VEH_rof[3] = VEH_fuel[3] = 0;
+    VEH_speed[3] = VEH_power[3] = VEH_rof[3] = VEH_fuel[3] = 0;
     ASSERT_TRUE(loadGameData(4));
     EXPECT_EQ(selectedVeh, 3);
     EXPECT_EQ(selectedDeck, 5);
@@ -211,9 +213,9 @@ TEST_F(CampaignTest, ASaveLoadsBackToTheSameCampaign) {
     EXPECT_EQ(pl[0].highestCombo, 57);
     EXPECT_EQ(pl[0].questNum, 2);
     EXPECT_EQ(pl[0].highestRound, 31);
-    EXPECT_FLOAT_EQ(VEH_speed[3], speed);
-    EXPECT_FLOAT_EQ(VEH_rof[3], rof);
-    EXPECT_FLOAT_EQ(VEH_fuel[3], fuel);
+    const float loaded[8] = {VEH_speed[3], VEH_shotSpeed[3], VEH_power[3], VEH_armor[3],
+                             VEH_rof[3],   VEH_excel[3],     VEH_heart[3], VEH_fuel[3]};
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(loaded[i], stats[i]) << "statistic " << i << " reads back exactly";
     EXPECT_TRUE(std::equal(beatSaved, beatSaved + 7, beat));
     EXPECT_TRUE(std::equal(saved.killsByKind + 1, saved.killsByKind + 30, pl[0].killsByKind + 1));
     ASSERT_EQ(pl[0].deckSize, saved.deckSize);

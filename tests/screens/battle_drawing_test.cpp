@@ -134,9 +134,11 @@ TEST_F(BattleDrawingTest, TheRoundIntroComesLastAndNamesTheRoundAndTheQuest) {
     drawScene();
     EXPECT_EQ(findText("Round 1"), nullptr) << "three seconds in, the intro is gone";
     progress = 10;
-    gameMode = MODE_GAMEOVER;
-    drawScene();
-    EXPECT_EQ(findText("Round 1"), nullptr) << "no intro over a round's end";
+    for (int mode : {MODE_GAMEOVER, MODE_PAUSE}) {
+        gameMode = mode;
+        drawScene();
+        EXPECT_EQ(findText("Round 1"), nullptr) << "no intro under the screen drawn over the battle, mode " << mode;
+    }
 }
 
 TEST_F(BattleDrawingTest, TheLoserSpinsForThreeSecondsAndIsThenGone) {

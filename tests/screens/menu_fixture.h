@@ -18,6 +18,10 @@ protected:
 
     // One frame of the game loop; a long frame keeps two clicks from making a double click.
     void frame(float dt = 0.01f) { engine->runFrame(dt); }
+    // Frames of 0.05 s for about `seconds`: the screens' own clocks run on.
+    void waitSeconds(float seconds) {
+        for (float t = 0; t < seconds; t += 0.05f) frame(0.05f);
+    }
     void press(int key) {
         engine->tapKey(key);
         frame();
