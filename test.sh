@@ -44,7 +44,7 @@ fuzz ini_file 1024 tests/fuzz/Options.ini
 echo "Every test under the sanitizers"
 (cd build-check && ctest --output-on-failure -j2)
 echo "Whole campaigns under the sanitizers"
-SOAK_MINUTES=${KVB_SOAK_MINUTES:-5}
+SOAK_MINUTES=${KVB_SOAK_MINUTES:-10}
 (cd build-check && ./bench/bench_headless_soak "$SOAK_MINUTES")
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null

@@ -30,11 +30,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr float FRAMETIME = 0.01f;
 constexpr int EXROUNDS = 30;
-constexpr int SHORTESTROUND = 1000, LONGESTROUND = 12000;  // frames
+constexpr int SHORTESTROUND = 500, LONGESTROUND = 12000;  // frames
 
 HeadlessEngine* engine = nullptr;
 std::vector<float> updateMs, frameMs;
 long long framesPlayed = 0, framesWanted = 0;
+// Where the slowest update happened, to find what made it slow.
+struct WorstFrame {
+    float ms = 0;
+    int opp = 0, quest = 0, round = 0, second = 0;
+} worstFrame;
 
 // One match of the campaign: an opponent (EXMISSION for the EX mission) in a quest.
 struct Match {
@@ -79,6 +84,8 @@ bool timedFrame() {
     renderAll();
     hge->Gfx_EndScene();
     updateMs.push_back(static_cast<float>(updated - start));
+    if (updateMs.back() > worstFrame.ms)
+        worstFrame = {updateMs.back(), selectedOpp, pl[0].questNum, curRound, pl[0].roundTime};
     frameMs.push_back(static_cast<float>(cpuMs() - start));
     return false;
 }
@@ -173,8 +180,10 @@ int main(int argc, char** argv) {
     report("End");
     std::printf("%d whole campaigns and part of another in %.1f s (%.0fx real time)\n", passes, seconds,
                 static_cast<double>(framesPlayed) * FRAMETIME / seconds);
-    std::printf("Update per frame (processor time): median %.3f ms, 99.9th percentile %.3f ms, worst %.3f ms\n",
-                percentile(updateMs, 0.5), percentile(updateMs, 0.999), percentile(updateMs, 1.0));
+    std::printf("Update per frame (processor time): median %.3f ms, 99.9th percentile %.3f ms, worst %.3f ms "
+                "(opponent %d, quest %d, round %d, %d s into it)\n",
+                percentile(updateMs, 0.5), percentile(updateMs, 0.999), percentile(updateMs, 1.0), worstFrame.opp,
+                worstFrame.quest, worstFrame.round + 1, worstFrame.second);
     std::printf("Whole frame with drawing: median %.3f ms, worst %.3f ms\n", percentile(frameMs, 0.5),
                 percentile(frameMs, 1.0));
 
