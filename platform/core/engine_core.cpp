@@ -149,7 +149,8 @@ void* EngineCore::Resource_Load(const char* filename, DWORD* size) {
     // One zero byte past the end, so text files can be read as strings.
     char* mem = static_cast<char*>(std::malloc(bytes.size() + 1));
     if (!mem) return nullptr;
-    std::memcpy(mem, bytes.data(), bytes.size());
+    // An empty file has no data pointer to copy from, and memcpy must not be given null.
+    if (!bytes.empty()) std::memcpy(mem, bytes.data(), bytes.size());
     mem[bytes.size()] = 0;
     if (size) *size = static_cast<DWORD>(bytes.size());
     return mem;

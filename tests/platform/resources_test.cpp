@@ -56,6 +56,16 @@ TEST_F(ResourceTest, ZipArchivesAreReproducible) {
     EXPECT_EQ(build(), build());
 }
 
+TEST_F(ResourceTest, AnEmptyFileLoadsAsAnEmptyString) {
+    writeFile("empty.txt", "");
+    DWORD size = 99;
+    void* data = hge->Resource_Load("empty.txt", &size);
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(size, 0u);
+    EXPECT_EQ(static_cast<const char*>(data)[0], 0);
+    hge->Resource_Free(data);
+}
+
 TEST_F(ResourceTest, TexturesLoadFromPngAndAMissingOneIsZero) {
     const unsigned char pixels[2 * 3 * 4] = {255, 0, 0, 255};
     ASSERT_TRUE(stbi_write_png((workDir + "/tiny.png").c_str(), 2, 3, 4, pixels, 8));
