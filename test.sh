@@ -1,31 +1,52 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything, runs the fuzz targets for a short while and
-# then every test through CTest.
+# Installs what is missing; builds a checked tree (clang, -O1, AddressSanitizer and
+# UndefinedBehaviorSanitizer with no recovery, libFuzzer instrumentation) and fuzzes the
+# file readers, runs every test and a few minutes of whole campaigns in it; then builds
+# the release tree and runs every test there. Any finding fails the run.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
+ROOT=$PWD
 
-# The readers of untrusted files (resource script, fonts, particle files, save files) under
-# libFuzzer, about 20 seconds each; any finding fails the run and leaves its input in
-# build-fuzz/.
+cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DKVB_FUZZ=ON -DKVB_SANITIZE=ON > /dev/null
+cmake --build build-check -j2
+
+export ASAN_OPTIONS=abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+# The readers of untrusted files, each for a short while; the data readers start from the
+# shipped files. A finding leaves the input that shows it in build-check/.
 FUZZ_SECONDS=${KVB_FUZZ_SECONDS:-20}
-cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DKVB_FUZZ=ON -DKVB_BUILD_BENCH=OFF > /dev/null
-cmake --build build-fuzz -j2 --target fuzz_resource_script fuzz_font_file fuzz_particle_file fuzz_save_file
-for target in resource_script font_file particle_file save_file; do
-  echo "Fuzzing $target for ${FUZZ_SECONDS} s"
-  # Seeds from tests/fuzz/corpus/<target>/ start the run; what it finds stays in build-fuzz/.
-  corpus="$PWD/build-fuzz/corpus_$target"
+fuzz() {  # target, longest input, seed files...
+  local target=$1 len=$2 corpus="$ROOT/build-check/corpus_$1"
+  shift 2
   mkdir -p "$corpus"
-  if [ -d "tests/fuzz/corpus/$target" ]; then cp "tests/fuzz/corpus/$target/"* "$corpus/"; fi
-  if ! (cd build-fuzz && "./tests/fuzz_$target" -max_total_time="$FUZZ_SECONDS" -max_len=4096 \
+  [ $# -gt 0 ] && cp "$@" "$corpus/"
+  echo "Fuzzing $target for ${FUZZ_SECONDS} s"
+  if ! (cd build-check && "./tests/fuzz_$target" -max_total_time="$FUZZ_SECONDS" -max_len="$len" \
         -artifact_prefix="$PWD/" "$corpus" > "fuzz_$target.log" 2>&1); then
-    tail -40 "build-fuzz/fuzz_$target.log"
-    echo "fuzz_$target found a fault; the input that shows it is in build-fuzz/"
+    tail -40 "build-check/fuzz_$target.log"
+    echo "fuzz_$target found a fault; the input that shows it is in build-check/"
     exit 1
   fi
-  grep -E '^Done [0-9]+ runs' "build-fuzz/fuzz_$target.log" || true
-done
+  grep -E '^Done [0-9]+ runs' "build-check/fuzz_$target.log" || true
+}
+fuzz resource_script 4096
+fuzz font_file 4096
+fuzz particle_file 4096
+fuzz data_file 16384 data/data.paq
+fuzz card_file 4096 data/card.paq
+fuzz deck_file 4096 data/deck.paq
+fuzz credits_file 2048 data/credits.txt
+fuzz ini_file 1024 tests/fuzz/Options.ini
+fuzz save_file 4096 tests/fuzz/corpus/save_file/*
+
+echo "Every test under the sanitizers"
+(cd build-check && ctest --output-on-failure -j2)
+echo "Whole campaigns under the sanitizers"
+SOAK_MINUTES=${KVB_SOAK_MINUTES:-10}
+(cd build-check && ./bench/bench_headless_soak "$SOAK_MINUTES")
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build -j2

@@ -30,6 +30,11 @@ namespace {
 class Pack {
 public:
     explicit Pack(const std::string& path) { ok_ = reader_.attach(path, &error_); }
+    ~Pack() {
+        for (auto& [name, img] : images_) cairo_surface_destroy(img);
+    }
+    Pack(const Pack&) = delete;
+    Pack& operator=(const Pack&) = delete;
     bool ok() const { return ok_; }
     const std::string& error() const { return error_; }
     std::string load(const std::string& name) const {

@@ -2,6 +2,7 @@
 // vehicle takes from them.
 #include "battle/collisions.h"
 
+#include "battle/player.h"
 #include "battle/shots.h"
 #include "battle/walls.h"
 #include "cards/conditions.h"
@@ -27,8 +28,6 @@ constexpr int ROXYVEHICLE = 2;           // the vehicle that may toughen up when
 constexpr int ROXYROLLABOVE = 75;
 constexpr int INFECTINGKIND = 7;         // its touch turns the vehicle into a zombie
 constexpr float PULLINX = 50, PULLINY = -50;
-
-int simulatedSides() { return selectedOpp > 6 ? 1 : 2; }
 
 // Level of beneficial condition `cond` on `side`, 0 when it does not hold it.
 int goodLevel(int side, int cond) { return pl[side].cond[0] == cond ? pl[side].condLevel[0] : 0; }

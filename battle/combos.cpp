@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "battle/enemies.h"
+#include "cards/opponents.h"
 #include "shell/geometry.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
@@ -14,7 +15,6 @@ constexpr float TEXTSCALE = 1.2f;
 constexpr float TEXTRISE = 75;  // px/s of slot 0; slot k rises at TEXTRISE / (k + 1)
 
 constexpr float COMBOMAXX = 500, COMBOMAXY = 570;
-constexpr int EXMISSION = 7;
 
 // One column of a payout row. Values are drawn from the engine left to right along the row.
 struct Pick {

@@ -5,6 +5,7 @@
 #include "battle/combos.h"
 #include "battle/shots.h"
 #include "battle/walls.h"
+#include "cards/opponents.h"
 #include "shell/geometry.h"
 #include "shell/sound.h"
 #include "shell/world.h"
@@ -19,7 +20,6 @@ constexpr int EFFECTCHANNEL = 5;
 constexpr int EXPLOSIONANIM = 14;
 constexpr float BLASTTIME = 2, BLASTPERIOD = 6;
 constexpr int KILLKINDS = 30;
-constexpr int EXMISSION = 7;
 
 // The one-off effects shown where an enemy of a kind dies (-1: none).
 struct DeathLook {

@@ -1,6 +1,7 @@
 #include "battle/enemies.h"
 
 #include "cards/conditions.h"
+#include "cards/opponents.h"
 #include "shell/world.h"
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgeresource.h"
@@ -133,7 +134,7 @@ void Enemy::spawn(int kind_, int side_, hgeRect rect_, int move_, float dx_, flo
         score = static_cast<int>(score * GHOSTSCORE);
         name = "Ghostly " + name;
     }
-    if (selectedOpp == 7) {
+    if (selectedOpp == EXMISSION) {
         const int level = curRound / EXLEVELROUNDS;
         const int m = level + 1;
         hp *= m;

@@ -1,6 +1,7 @@
 // Vehicles collecting the coins and bonus items that float in the fields.
 #include "battle/collisions.h"
 #include "battle/combos.h"
+#include "battle/player.h"
 #include "shell/sound.h"
 #include "shell/world.h"
 
@@ -60,8 +61,7 @@ void pickUp(int side, int kind) {
 }  // namespace
 
 void collPlayer2Item() {
-    const int sides = selectedOpp > 6 ? 1 : 2;
-    for (int side = 0; side < sides; ++side) {
+    for (int side = 0; side < simulatedSides(); ++side) {
         for (Item& it : itm) {
             if (!it.active || !it.rect.Intersect(pl[side].rect)) continue;
             it.active = false;

@@ -206,8 +206,6 @@ void Player::setAI() {
     else ai = AI_ECHELON2;
 }
 
-bool Player::IntersectsWith(hgeRect r) const { return rect.Intersect(r); }
-
 float vehicleSpeed(int side) {
     const Player& p = pl[side];
     float s = p.speed;
@@ -238,13 +236,13 @@ void fireVolley(int side) {
 }
 
 void pullTrigger(int side, bool wantsToFire) {
-    if (!wantsToFire) return;
     Player& p = pl[side];
     const bool silenced = p.cond[1] == C_MUTE || p.cond[1] == C_STUN;
-    if (p.shotCooldown == 0 && !silenced && roomForMoreShots() != -1) {
+    if (wantsToFire && p.shotCooldown == 0 && !silenced && roomForMoreShots() != -1) {
         fireVolley(side);
         p.shotCooldown = p.cond[1] == C_ZZZZ ? 3 * p.condLevel[1] * p.rof : p.rof;
     } else if (silenced && static_cast<int>(progress) % 10 == 0) {
+        // A silenced gun clicks in the first tenth of every second, held or not.
         playSFX(DUDSOUND, DUDCHANNEL);
     }
 }

@@ -1,6 +1,6 @@
 // The vehicles: the human's keyboard and mouse, the opponent's randomised control, both
 // guns and the movement of both vehicles within their fields. The Player record's own
-// operations (getCurParticle, setAI, IntersectsWith) are defined in player.cpp too.
+// operations (getCurParticle, setAI) are defined in player.cpp too.
 #pragma once
 
 // Sides the battle simulates: both against opponents 0..6, only the human in the EX mission.
@@ -14,8 +14,8 @@ void playerMovement(float dt);
 float vehicleSpeed(int side);
 // One volley of pl[side]'s gun; stops early when the shot table is full.
 void fireVolley(int side);
-// The gun of pl[side] when its owner wants to fire: a volley and the cooldown, or the dud
-// sound while muted or stunned.
+// The gun of pl[side] this frame: a volley and the cooldown when its owner wants to fire
+// and may; while muted or stunned, the dud sound whether or not fire is wanted.
 void pullTrigger(int side, bool wantsToFire);
 // Starts or stops pl[side]'s boost flame as its boosting flag changed this frame.
 void updateBoostFlame(int side);

@@ -1,6 +1,8 @@
 #include "battle/shots.h"
 
+#include "battle/player.h"
 #include "battle/walls.h"
+#include "cards/opponents.h"
 #include "shell/geometry.h"
 #include "shell/world.h"
 #include "toolkit/hgepmanager.h"
@@ -98,7 +100,7 @@ void Shot::create(hgeRect rect_, bool bullet_, int dir_, float damage_, float dx
     damage = damage_;
     if (pl[0].questNum == 2 && !bullet) damage *= 2;
     // The EX mission has no opponent: what would hit it acts in the human's field instead.
-    if (selectedOpp == 7 && dir == Y2O) dir = Y2E;
+    if (selectedOpp == EXMISSION && dir == Y2O) dir = Y2E;
     dx = dx_;
     dy = dy_;
     ax = ax_;
@@ -170,8 +172,7 @@ void spawnEffectInField(int look, hgeRect square, int side) {
 }
 
 void shotMovement(float dt) {
-    const int sides = selectedOpp > 6 ? 1 : 2;
-    for (int p = 0; p < sides; ++p) {
+    for (int p = 0; p < simulatedSides(); ++p) {
         if (pl[p].shotCooldown > 0) {
             pl[p].shotCooldown -= dt;
             if (pl[p].shotCooldown < 0) pl[p].shotCooldown = 0;

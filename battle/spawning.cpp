@@ -1,6 +1,7 @@
 // Enemy groups entering a field in formation, and the EX mission's ghost.
 #include "battle/enemies.h"
 #include "cards/conditions.h"
+#include "cards/opponents.h"
 #include "shell/geometry.h"
 #include "shell/world.h"
 #include "toolkit/hgeanim.h"
@@ -37,7 +38,7 @@ void groupCorner(int k, float w, float h, float left, float right, float& x, flo
 }
 
 bool becomesGhost() {
-    if (selectedOpp != 7 || pl[0].roundTime <= GHOSTFREEROUNDTIME) return false;
+    if (selectedOpp != EXMISSION || pl[0].roundTime <= GHOSTFREEROUNDTIME) return false;
     if (hge->Random_Int(0, GHOSTROLLMAX) <= pl[0].roundTime) return false;
     return !ghostlyExists();
 }

@@ -62,42 +62,84 @@ int soundOrSilence(DataReader& r, int line, int sound) {
     return -1;
 }
 
+// One vehicle as the file gives it; stored only when it was read whole.
+struct VehicleRow {
+    std::string name, desc;
+    float speed = 0, shotSpeed = 0, power = 0, rof = 0, armor = 0, excel = 0, heart = 0, fuel = 0;
+    int red = 0, green = 0, blue = 0, sizeX = 0, sizeY = 0, shotQty = 0, powerEx = 0;
+    float shotSizeX = 0, shotSizeY = 0, sheetX = 0, sheetY = 0;
+};
+
+VehicleRow readVehicle(DataReader& r) {
+    VehicleRow v;
+    r.line(v.name, VEHNAMELEN, "the vehicle name");
+    r.line(v.desc, VEHDESCLEN, "the vehicle description");
+    for (float* stat : {&v.speed, &v.shotSpeed, &v.power, &v.rof, &v.armor, &v.excel, &v.heart, &v.fuel}) {
+        r.label();
+        r.number(*stat);
+    }
+    for (int* percent : {&v.red, &v.green, &v.blue}) {
+        r.label();
+        r.number(*percent);
+    }
+    r.label();
+    r.number(v.sizeX);
+    r.number(v.sizeY);
+    r.label();
+    r.number(v.shotSizeX);
+    r.number(v.shotSizeY);
+    r.label();
+    r.number(v.shotQty);
+    r.label();
+    r.number(v.powerEx);
+    r.label();
+    r.number(v.sheetX);
+    r.number(v.sheetY);
+    r.skip();
+    return v;
+}
+
+void storeVehicle(int i, const VehicleRow& v) {
+    vehName[i] = v.name;
+    vehDesc[i] = v.desc;
+    VEH_speed[i] = v.speed;
+    VEH_shotSpeed[i] = v.shotSpeed;
+    VEH_power[i] = v.power;
+    VEH_rof[i] = v.rof;
+    VEH_armor[i] = v.armor;
+    VEH_excel[i] = v.excel;
+    VEH_heart[i] = v.heart;
+    VEH_fuel[i] = v.fuel;
+    VEH_redP[i] = v.red;
+    VEH_greenP[i] = v.green;
+    VEH_blueP[i] = v.blue;
+    VEH_vehSizeX[i] = v.sizeX;
+    VEH_vehSizeY[i] = v.sizeY;
+    VEH_shotSizeX[i] = v.shotSizeX;
+    VEH_shotSizeY[i] = v.shotSizeY;
+    VEH_shotQty[i] = v.shotQty;
+    VEH_powerEx[i] = v.powerEx;
+    VEH_posInBMP[i].x1 = v.sheetX;
+    VEH_posInBMP[i].y1 = v.sheetY;
+
+    raise(MX_speed, v.speed);
+    raise(MX_power, v.power);
+    raise(MX_shotSpeed, v.shotSpeed);
+    raise(MX_rof, v.rof);
+    raise(MX_armor, v.armor);
+    raise(MX_excel, v.excel);
+    raise(MX_heart, v.heart);
+    raise(MX_fuel, v.fuel);
+}
+
+// A vehicle cut short by a malformed value is dropped whole, as card, enemy and opponent
+// rows are: half its stats next to zeros would make a vehicle nobody designed.
 void readVehicles(DataReader& r) {
     for (int v = 0; v < MAXVEHICLES && r.ok(); ++v) {
-        r.line(vehName[v], VEHNAMELEN, "the vehicle name");
-        r.line(vehDesc[v], VEHDESCLEN, "the vehicle description");
-        for (float* stat : {&VEH_speed[v], &VEH_shotSpeed[v], &VEH_power[v], &VEH_rof[v], &VEH_armor[v],
-                            &VEH_excel[v], &VEH_heart[v], &VEH_fuel[v]}) {
-            r.label();
-            r.number(*stat);
-        }
-        for (int* percent : {&VEH_redP[v], &VEH_greenP[v], &VEH_blueP[v]}) {
-            r.label();
-            r.number(*percent);
-        }
-        r.label();
-        r.number(VEH_vehSizeX[v]);
-        r.number(VEH_vehSizeY[v]);
-        r.label();
-        r.number(VEH_shotSizeX[v]);
-        r.number(VEH_shotSizeY[v]);
-        r.label();
-        r.number(VEH_shotQty[v]);
-        r.label();
-        r.number(VEH_powerEx[v]);
-        r.label();
-        r.number(VEH_posInBMP[v].x1);
-        r.number(VEH_posInBMP[v].y1);
-        r.skip();
-
-        raise(MX_speed, VEH_speed[v]);
-        raise(MX_power, VEH_power[v]);
-        raise(MX_shotSpeed, VEH_shotSpeed[v]);
-        raise(MX_rof, VEH_rof[v]);
-        raise(MX_armor, VEH_armor[v]);
-        raise(MX_excel, VEH_excel[v]);
-        raise(MX_heart, VEH_heart[v]);
-        raise(MX_fuel, VEH_fuel[v]);
+        const int rowLine = r.lineNumber();
+        const VehicleRow row = readVehicle(r);
+        if (r.ok()) storeVehicle(v, row);
+        else r.warn(rowLine, "vehicle " + std::to_string(v) + " is incomplete and is not loaded");
     }
 }
 

@@ -18,7 +18,13 @@ int DataReader::lineNumber() {
     if (pos < 0) pos = static_cast<std::streamoff>(text_.size());
     auto at = static_cast<std::size_t>(pos);
     while (at < text_.size() && std::isspace(static_cast<unsigned char>(text_[at]))) ++at;
-    return 1 + static_cast<int>(std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(at), '\n'));
+    // Reading mostly moves forward: count only the line breaks passed since the last call,
+    // so asking once per row stays linear in the file's length.
+    if (at < countedTo_) countedTo_ = linesBefore_ = 0;
+    const auto from = text_.begin() + static_cast<std::ptrdiff_t>(countedTo_);
+    linesBefore_ += std::count(from, text_.begin() + static_cast<std::ptrdiff_t>(at), '\n');
+    countedTo_ = at;
+    return 1 + static_cast<int>(linesBefore_);
 }
 
 void DataReader::fail(const std::string& what) {

@@ -48,4 +48,7 @@ private:
     std::istringstream in_;
     bool ok_ = true;
     bool badSkipReported_ = false;
+    // Line breaks before text_[countedTo_], kept by lineNumber.
+    std::size_t countedTo_ = 0;
+    std::ptrdiff_t linesBefore_ = 0;
 };

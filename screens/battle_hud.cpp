@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "battle/player.h"
 #include "battle/setup.h"
 #include "cards/conditions.h"
 #include "cards/hand.h"
@@ -30,8 +31,6 @@ enum HudBox {
     HUD_POWER = 10, HUD_PASSIVEMARK = 11, HUD_PASSIVES = 12, HUD_NAME = 15
 };
 const hgeRect& box(int side, int which) { return pos[20 * side + which]; }
-
-int hudSides() { return selectedOpp == EXMISSION ? 1 : 2; }
 
 void stretch(hgeSprite* s, float x1, float y1, float x2, float y2) {
     if (!s) return;
@@ -258,7 +257,7 @@ void drawPassiveIcon(int side, int slot, int passive) {
 void drawCond() {
     setFontStyle(fontSmall2, 1, WHITE);
     if (!fontSmall2) return;
-    for (int side = 0; side < hudSides(); ++side) {
+    for (int side = 0; side < simulatedSides(); ++side) {
         const Player& p = pl[side];
         const hgeRect& bar = box(side, HUD_HEART);
         const bool xray = passiveExists(side, P_XRAY);
@@ -283,7 +282,7 @@ void drawCond() {
 }
 
 void drawHUD() {
-    for (int side = 0; side < hudSides(); ++side) drawSide(side);
+    for (int side = 0; side < simulatedSides(); ++side) drawSide(side);
     drawNames();
     drawCond();
     drawMystery();

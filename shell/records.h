@@ -88,7 +88,6 @@ public:
     // The operations live in battle/player.cpp.
     void getCurParticle(int side);
     void setAI();
-    bool IntersectsWith(hgeRect r) const;
 };
 
 class hgeParticleSystem;

@@ -25,6 +25,9 @@ EngineCore::EngineCore()
 }
 
 EngineCore::~EngineCore() {
+    // The backend has let go of its own objects by now; only the records are left.
+    for (TextureInfo* info : textures_) delete info;
+    for (TargetInfo* target : targets_) delete target;
     if (log_) std::fclose(log_);
     if (hge == this) hge = nullptr;
 }
@@ -146,7 +149,8 @@ void* EngineCore::Resource_Load(const char* filename, DWORD* size) {
     // One zero byte past the end, so text files can be read as strings.
     char* mem = static_cast<char*>(std::malloc(bytes.size() + 1));
     if (!mem) return nullptr;
-    std::memcpy(mem, bytes.data(), bytes.size());
+    // An empty file has no data pointer to copy from, and memcpy must not be given null.
+    if (!bytes.empty()) std::memcpy(mem, bytes.data(), bytes.size());
     mem[bytes.size()] = 0;
     if (size) *size = static_cast<DWORD>(bytes.size());
     return mem;
@@ -249,12 +253,14 @@ HTARGET EngineCore::Target_Create(int width, int height, bool zbuffer) {
         delete t;
         return 0;
     }
+    targets_.insert(t);
     return reinterpret_cast<HTARGET>(t);
 }
 
 void EngineCore::Target_Free(HTARGET target) {
     if (!target) return;
     auto* t = reinterpret_cast<TargetInfo*>(target);
+    if (targets_.erase(t) == 0) return;
     batcher_.flush();
     freeNativeTexture(t->tex);
     delete t;
@@ -290,13 +296,14 @@ HTEXTURE EngineCore::Texture_Load(const char* filename) {
         delete info;
         return 0;
     }
+    textures_.insert(info);
     return reinterpret_cast<HTEXTURE>(info);
 }
 
 void EngineCore::Texture_Free(HTEXTURE tex) {
     TextureInfo* info = textureOf(tex);
-    // Render-target textures belong to their target.
-    if (!info || info->isTarget) return;
+    // Render-target textures belong to their target and are never in the set.
+    if (!info || textures_.erase(info) == 0) return;
     batcher_.flush();
     freeNativeTexture(*info);
     delete info;

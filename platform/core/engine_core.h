@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/core/ini_file.h"
@@ -146,6 +147,10 @@ private:
     IniFile ini_;
     PackReader packs_;
     RandomGenerator rng_;
+    // Every texture and render target handed out and not yet freed: a handle freed twice or
+    // after its record is gone is ignored, and what is left is deleted with the engine.
+    std::unordered_set<TextureInfo*> textures_;
+    std::unordered_set<TargetInfo*> targets_;
     float time_ = 0;
     float delta_ = 0;
     int fps_ = 0;

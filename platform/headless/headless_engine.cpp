@@ -89,7 +89,19 @@ HCHANNEL HeadlessEngine::play(HeadlessChannel::Kind kind, std::uintptr_t sound, 
     ch.source = it->second;
     ch.loop = loop;
     channels_[nextChannel_] = ch;
+    forgetOldChannels();
     return nextChannel_++;
+}
+
+void HeadlessEngine::forgetOldChannels() {
+    // A mixer reuses its channels; keeping every play ever made would grow without end in a
+    // long run. The oldest effect or silent channel goes first; the playing music stays.
+    while (channels_.size() > MAX_CHANNELS_KEPT) {
+        auto it = channels_.begin();
+        while (it != channels_.end() && it->second.kind != HeadlessChannel::EFFECT && it->second.playing) ++it;
+        if (it == channels_.end()) return;
+        channels_.erase(it);
+    }
 }
 
 void HeadlessEngine::Channel_SetVolume(HCHANNEL chn, int volume) {

@@ -101,7 +101,12 @@ protected:
     void showMessageBox(const char* text, const char* caption, int style) override;
 
 private:
+    // Channels remembered; beyond this the oldest effects are forgotten, as a mixer would
+    // have reused their channels.
+    static constexpr std::size_t MAX_CHANNELS_KEPT = 256;
+
     HCHANNEL play(HeadlessChannel::Kind kind, std::uintptr_t sound, bool loop);
+    void forgetOldChannels();
 
     float frameTime_ = 0.01f;
     int frameLimit_ = 1000;

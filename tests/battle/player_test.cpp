@@ -115,6 +115,30 @@ TEST_F(PlayerTest, TheTriggerRespectsCooldownFullTablesAndSilence) {
     EXPECT_EQ(roomForMoreShots(), 0);
 }
 
+TEST_F(PlayerTest, ASilencedGunClicksInTheFirstTenthOfEverySecondHeldOrNot) {
+    writeFile("dud.wav", "RIFF");
+    sfx[1] = hge->Effect_Load("dud.wav");
+    const auto clicked = [&](float at) {
+        chan[3] = 0;
+        progress = at;
+        frame();
+        return engine->channel(chan[3]) != nullptr;
+    };
+    EXPECT_FALSE(clicked(0)) << "a gun that may fire does not click";
+    receiveCond(0, C_STUN, 1);
+    EXPECT_TRUE(clicked(10.5f)) << "fire is not held";
+    EXPECT_FALSE(clicked(15));
+    engine->pressKey(KEY_SPACE);
+    EXPECT_TRUE(clicked(20));
+    engine->releaseKey(KEY_SPACE);
+    // The opponent's gun follows the same rule, whatever its fire roll says.
+    receiveCond(0, 0, 1);
+    receiveCond(1, C_MUTE, 1);
+    int clicks = 0;
+    for (int i = 0; i < 20; ++i) clicks += clicked(30) ? 1 : 0;
+    EXPECT_EQ(clicks, 20);
+}
+
 TEST_F(PlayerTest, KeysSteerOppositeKeysCancelAndStupefactionTurnsThemAround) {
     engine->pressKey(KEY_A);
     engine->pressKey(KEY_D);
@@ -169,14 +193,21 @@ TEST_F(PlayerTest, FrictionSlipFreezeTheFieldEdgeAndSlowness) {
 TEST_F(PlayerTest, BoostingOnTheLastFuelEmptiesTheTankAndStopsTheFlame) {
     startMatch(0, 1);
     quietField();
+    // A flame that burns until it is put out, so only the boost's end can stop it.
+    psiGeneral[2].emission = 50;
+    psiGeneral[2].lifetime = -1;
+    psiGeneral[2].particleLifeMin = psiGeneral[2].particleLifeMax = 1;
     pl[0].fuel = 0.3f;
     engine->pressKey(KEY_SHIFT);
     frame();
     EXPECT_TRUE(pl[0].boosting);
     EXPECT_EQ(pl[0].fuel, 0);  // 0.5 burnt, clamped by the frame
-    EXPECT_NE(pr[2], nullptr);
+    hgeParticleSystem* flame = pr[2];
+    ASSERT_NE(flame, nullptr);
+    EXPECT_TRUE(psmgrX->IsPSAlive(flame));
     frame();
     EXPECT_FALSE(pl[0].boosting);
+    EXPECT_FALSE(psmgrX->IsPSAlive(flame));
     EXPECT_EQ(pr[2], nullptr);
     // Vehicle 0 burns half, an efficient booster half again.
     startMatch(0, 0);
@@ -236,15 +267,22 @@ TEST_F(PlayerTest, TheFirstOpponentWandersTheOthersChaseAnEnemy) {
     frame();
     EXPECT_LT(opp.velX, 0);
     EXPECT_GT(opp.velY, 0);
-    // Poisoned, it steers only now and then.
+    // It steers every frame; poisoned, only now and then (three chances in 101).
+    const auto steeredIn = [&](int n) {
+        int steered = 0;
+        for (int i = 0; i < n; ++i) {
+            opp.velX = 0;
+            frame();
+            steered += opp.velX != 0 ? 1 : 0;
+        }
+        return steered;
+    };
+    EXPECT_EQ(steeredIn(50), 50);
     receiveCond(1, C_TOXI, 1);
-    int steered = 0;
-    for (int i = 0; i < 100; ++i) {
-        opp.velX = 0;
-        frame();
-        steered += opp.velX != 0 ? 1 : 0;
-    }
-    EXPECT_LT(steered, 15);
+    opp.heart = opp.maxHeart = 1e6f;  // the poison must not end the round first
+    const int steered = steeredIn(500);
+    EXPECT_GT(steered, 3);
+    EXPECT_LT(steered, 35);
 }
 
 }  // namespace

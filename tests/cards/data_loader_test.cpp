@@ -117,6 +117,26 @@ TEST_F(DataLoader, AMalformedNumberNamesTheFileAndLine) {
     EXPECT_TRUE(logContains("card.paq line 4: \"two\" is not a number"));
 }
 
+TEST_F(DataLoader, AVehicleCutShortByAMalformedNumberIsDroppedWhole) {
+    writeAllBut("data.paq");
+    std::string data = dataFile();
+    const std::size_t third = data.find("Vehicle 2\n");
+    const std::size_t armor = data.find("armor 3", third);
+    data.replace(armor, 7, "armor x3");
+    writeFile("data.paq", data);
+    loadData();
+    EXPECT_EQ(vehName[1], "Vehicle 1");
+    EXPECT_EQ(VEH_vehSizeX[1], 41);
+    // Neither its name nor the stats before the bad value are kept.
+    EXPECT_TRUE(vehName[2].empty());
+    EXPECT_EQ(VEH_speed[2], 0);
+    EXPECT_EQ(VEH_rof[2], 0);
+    EXPECT_TRUE(vehName[3].empty());
+    EXPECT_EQ(MX_heart, 120) << "the maxima come from the vehicles that loaded";
+    EXPECT_TRUE(logContains("data.paq line 21: \"x3\" is not a number"));
+    EXPECT_TRUE(logContains("data.paq line 19: vehicle 2 is incomplete and is not loaded"));
+}
+
 TEST_F(DataLoader, AMissingCreditsFileIsReportedOnceAndKeepsTheRest) {
     writeAllBut("credits.txt");
     loadData();

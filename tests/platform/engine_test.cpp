@@ -118,3 +118,18 @@ TEST_F(EngineCoreTest, AMessageBoxIsShownAndLogged) {
     EXPECT_EQ(engine->messageBoxes()[0].caption, "Error");
     EXPECT_TRUE(logContains("Could not load credits file."));
 }
+
+TEST_F(EngineCoreTest, ALongRunForgetsOldEffectChannelsButKeepsThePlayingMusic) {
+    writeFile("boom.wav", "RIFF");
+    writeFile("song.mod", "MOD");
+    const HEFFECT boom = hge->Effect_Load("boom.wav");
+    const HCHANNEL song = hge->Music_Play(hge->Music_Load("song.mod"), true);
+    const HCHANNEL first = hge->Effect_Play(boom);
+    HCHANNEL last = 0;
+    for (int i = 0; i < 5000; ++i) last = hge->Effect_Play(boom);
+    EXPECT_EQ(engine->channel(first), nullptr);
+    EXPECT_FALSE(hge->Channel_IsPlaying(first));
+    ASSERT_NE(engine->channel(last), nullptr);
+    EXPECT_EQ(engine->channel(last)->source, "boom.wav");
+    EXPECT_TRUE(hge->Channel_IsPlaying(song));
+}

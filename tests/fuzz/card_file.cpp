@@ -1,0 +1,7 @@
+// Fuzzes the reader of card.paq (see game_data.h for a longer run).
+#include "tests/fuzz/game_data.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    readDataFileFrom("card.paq", data, size);
+    return 0;
+}
