@@ -42,8 +42,10 @@ fuzz credits_file 2048 data/credits.txt
 fuzz ini_file 1024 tests/fuzz/Options.ini
 fuzz save_file 4096 tests/fuzz/corpus/save_file/*
 
+# The pack's sameness across worker counts is checked in the release tree: here it would
+# only run the checked generator twice more (its build already ran it once).
 echo "Every test under the sanitizers"
-(cd build-check && ctest --output-on-failure -j2)
+(cd build-check && ctest --output-on-failure -j2 -E 'GeneratorRun.SameSourcesGiveTheSamePack')
 echo "Whole campaigns under the sanitizers"
 SOAK_MINUTES=${KVB_SOAK_MINUTES:-10}
 (cd build-check && ./bench/bench_headless_soak "$SOAK_MINUTES")

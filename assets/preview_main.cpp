@@ -531,11 +531,13 @@ int main(int argc, char** argv) {
         samples.push_back({name, pack.image(tex->filename), {e->rect[0], e->rect[1], e->rect[2], e->rect[3]}});
     }
     std::vector<Placed> fields;
+    std::vector<cairo_surface_t*> fieldPictures;  // drawn into the sheet, then freed
     for (const ResEntry& e : script.entries) {
         if (e.type != "Sprite" || e.name.rfind("bg", 0) != 0) continue;
         const ResEntry* tex = textureOf(script, e);
         if (!tex) continue;
         cairo_surface_t* field = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 800, 600);
+        fieldPictures.push_back(field);
         cairo_t* fc = cairo_create(field);
         stretchBlit(fc, pack.image(tex->filename), e.rect, 0, 0, 800, 600);
         cairo_destroy(fc);
@@ -590,6 +592,7 @@ int main(int argc, char** argv) {
                           }});
     }
     sheet(fields, 1400, out + "/fields.png");
+    for (cairo_surface_t* field : fieldPictures) cairo_surface_destroy(field);
 
     // Music: every tune as a piano roll (a pixel per row, bar lines every 16), so its
     // form, hook and drum pattern can be seen: lead red, arp yellow, bass blue, pads
