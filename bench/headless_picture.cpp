@@ -11,7 +11,7 @@ int main() {
     hge = hgeCreate(HGE_VERSION);
     HeadlessEngine* engine = headless();
     engine->Random_Seed(2026);
-    picturebench::loadGame();
+    loadWholeGame();
     hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
     engine->pressKey(pl[0].opt[OPT_KEYFIRE]);
     picturebench::startHeavyScene([engine] { engine->runFrame(0.01f); });

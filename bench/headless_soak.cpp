@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     hge = hgeCreate(HGE_VERSION);
     engine = headless();
     engine->Random_Seed(2026);
-    picturebench::loadGame();
+    loadWholeGame();
     hge->System_SetState(HGE_FRAMEFUNC, timedFrame);
     updateMs.reserve(static_cast<std::size_t>(framesWanted));
     frameMs.reserve(static_cast<std::size_t>(framesWanted));

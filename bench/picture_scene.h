@@ -24,15 +24,6 @@
 
 namespace picturebench {
 
-// Call after the engine is initiated: loads what the game loads at start-up.
-inline void loadGame() {
-    loadSharedResources();
-    loadData();
-    readOptions();
-    registerBattle();
-    registerScreens();
-}
-
 inline void enterFolder(const char* name) {
     enterPlayFolder(std::filesystem::temp_directory_path() / name, KVB_DATA_DIR, KVB_PACK_PATH);
 }

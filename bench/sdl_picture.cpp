@@ -22,7 +22,7 @@ int main() {
     SdlEngine* engine = sdlEngine();
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(SDL_GetRenderer(engine->window()), &info);
-    picturebench::loadGame();
+    loadWholeGame();
     picturebench::startHeavyScene([engine] { engine->runFrame(0.01f); });
 
     constexpr int FRAMES = 500;

@@ -30,6 +30,7 @@
 #include "shell/startup.h"
 #include "shell/world.h"
 #include "tools/battle_bot.h"
+#include "tools/play_folder.h"
 
 namespace {
 
@@ -150,11 +151,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     hge->Random_Seed(s.seed);
-    loadSharedResources();
-    readOptions();
-    loadData();
-    registerBattle();
-    registerScreens();
+    loadWholeGame();
     // The round-end screens are not part of this tool: their pictures show the battle
     // with the loser spinning from the moment the round ends.
     gameHooks.initGameOver = [] { endRound(MODE_GAMEOVER); };

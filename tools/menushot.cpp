@@ -32,6 +32,7 @@
 #include "shell/options.h"
 #include "shell/startup.h"
 #include "shell/world.h"
+#include "tools/play_folder.h"
 
 namespace {
 
@@ -110,11 +111,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kvb_menushot: %s\n", hge->System_GetErrorMessage());
         return 1;
     }
-    loadSharedResources();
-    readOptions();
-    loadData();
-    registerBattle();
-    registerScreens();
+    loadWholeGame();
     // Everything is loaded: the screens run in a scratch folder, so that the ending's save
     // never replaces a save of the play folder.
     const std::string out = std::filesystem::absolute(argv[3]).string();

@@ -1,5 +1,11 @@
 #include "tools/play_folder.h"
 
+#include "battle/battle_frame.h"
+#include "cards/datafiles.h"
+#include "screens/screens.h"
+#include "shell/options.h"
+#include "shell/startup.h"
+
 namespace fs = std::filesystem;
 
 void enterPlayFolder(const fs::path& work, const fs::path& dataDir, const fs::path& pack) {
@@ -11,4 +17,12 @@ void enterPlayFolder(const fs::path& work, const fs::path& dataDir, const fs::pa
         fs::create_symlink(pack, work / "kvb.paq");
     }
     fs::current_path(work);
+}
+
+void loadWholeGame() {
+    loadSharedResources();
+    readOptions();
+    loadData();
+    registerBattle();
+    registerScreens();
 }

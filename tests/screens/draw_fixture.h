@@ -38,13 +38,9 @@ protected:
         const std::filesystem::path data = sourceDataDir();
         ASSERT_FALSE(data.empty()) << "game data folder not found";
         enterPlayFolder(workDir, data, KVB_PACK_PATH);
-        loadSharedResources();
+        loadWholeGame();
         ASSERT_NE(font1, nullptr) << "the resource pack did not load";
-        loadData();
-        readOptions();
         hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
-        registerBattle();
-        registerScreens();
         texts().clear();
         hgeFont::SetTextObserver(noteText);
         engine->setRecording(true);

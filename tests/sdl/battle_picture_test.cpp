@@ -48,11 +48,7 @@ protected:
         SdlEngineTest::SetUp();
         oldDir_ = std::filesystem::current_path();
         enterPlayFolder(dir_.file("play"), sourceDataDir(), KVB_PACK_PATH);
-        loadSharedResources();
-        loadData();
-        readOptions();
-        registerBattle();
-        registerScreens();
+        loadWholeGame();
     }
     void TearDown() override {
         releaseSharedResources();

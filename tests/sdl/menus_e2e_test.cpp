@@ -13,6 +13,7 @@
 #include "shell/startup.h"
 #include "shell/world.h"
 #include "tests/cards/source_data.h"
+#include "tools/play_folder.h"
 
 namespace {
 
@@ -24,18 +25,12 @@ protected:
         oldDir_ = fs::current_path();
         const fs::path data = sourceDataDir();
         ASSERT_FALSE(data.empty()) << "game data folder not found";
-        for (const auto& entry : fs::directory_iterator(data)) fs::copy_file(entry.path(), dir_.file(entry.path().filename()));
-        fs::create_symlink(KVB_PACK_PATH, dir_.file("kvb.paq"));
-        fs::current_path(dir_.file(""));
+        enterPlayFolder(dir_.file(""), data, KVB_PACK_PATH);
         SdlEngineTest::SetUp();
         resetWorld();
         hge->System_SetState(HGE_INIFILE, "Options.ini");
         hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
-        loadSharedResources();
-        readOptions();
-        registerBattle();
-        registerScreens();
-        loadData();
+        loadWholeGame();
         initTitleScreen();
     }
     void TearDown() override {
