@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 #include "platform/core/atomic_file.h"
@@ -53,11 +52,15 @@ void IniFile::open(const std::string& path, const Logger& log) {
     path_ = path;
     lines_.clear();
     damaged_ = false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return;
-    std::stringstream ss;
-    ss << in.rdbuf();
-    const std::string bytes = ss.str();
+    std::string bytes, error;
+    switch (readFileWhole(path, bytes, &error)) {
+    case FileRead::MISSING: return;
+    case FileRead::UNREADABLE:
+        damaged_ = true;
+        log("Cannot read the options (" + error + "); the default options are used.");
+        return;
+    case FileRead::OK: break;
+    }
     if (!looksLikeText(bytes)) {
         damaged_ = true;
         log("'" + path + "' is damaged (not a text file); the default options are used.");
@@ -69,6 +72,38 @@ void IniFile::open(const std::string& path, const Logger& log) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         lines_.push_back(line);
     }
+    mergeRepeatedSections(log);
+}
+
+void IniFile::mergeRepeatedSections(const Logger& log) {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const std::string name = sectionName(lines_[i]);
+        if (name.empty()) continue;
+        const int first = findSection(name);
+        if (first == static_cast<int>(i)) continue;
+        std::size_t end = i + 1;
+        while (end < lines_.size() && sectionName(lines_[end]).empty()) ++end;
+        // The first section's values win, as they did when only the first was read.
+        std::vector<std::string> moved;
+        for (std::size_t k = i + 1; k < end; ++k) {
+            std::string key, value;
+            const bool isKey = !isComment(trim(lines_[k])) && splitKeyValue(lines_[k], key, value);
+            if (isKey ? findKey(first, key) < 0 : !trim(lines_[k]).empty()) moved.push_back(lines_[k]);
+        }
+        log("'" + path_ + "', line " + std::to_string(i + 1) + ": [" + name +
+            "] appears again; its lines join the first one.");
+        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i), lines_.begin() + static_cast<std::ptrdiff_t>(end));
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(sectionEnd(first)), moved.begin(), moved.end());
+        --i;
+    }
+}
+
+// After the section's last non-blank line, so blank separators stay between sections.
+std::size_t IniFile::sectionEnd(int sectionLine) const {
+    std::size_t at = static_cast<std::size_t>(sectionLine) + 1;
+    for (std::size_t i = at; i < lines_.size() && sectionName(lines_[i]).empty(); ++i)
+        if (!trim(lines_[i]).empty()) at = i + 1;
+    return at;
 }
 
 void IniFile::close() {
@@ -122,11 +157,7 @@ bool IniFile::setInt(const std::string& section, const std::string& key, int val
     } else if (const int k = findKey(s, key); k >= 0) {
         lines_[static_cast<std::size_t>(k)] = entry;
     } else {
-        // After the section's last non-blank line, so blank separators stay between sections.
-        std::size_t at = static_cast<std::size_t>(s) + 1;
-        for (std::size_t i = at; i < lines_.size() && sectionName(lines_[i]).empty(); ++i)
-            if (!trim(lines_[i]).empty()) at = i + 1;
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), entry);
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(sectionEnd(s)), entry);
     }
     return save(log);
 }

@@ -1,7 +1,8 @@
 // The options file: plain "[Section]" headers and "key=value" lines, read once when its
 // name is set and written back whole on every change (temporary file renamed over the
 // old one). Lines the engine does not understand are kept as they are; a file that is
-// not text at all is set aside and the defaults are used.
+// not text at all, or cannot be read, is set aside and the defaults are used. A section
+// that appears again is merged into the first (whose values win).
 #pragma once
 
 #include <functional>
@@ -26,6 +27,9 @@ public:
 private:
     int findSection(const std::string& section) const;
     int findKey(int sectionLine, const std::string& key) const;
+    std::size_t sectionEnd(int sectionLine) const;
+    // A section that appears twice is read as one: later lines join the first.
+    void mergeRepeatedSections(const Logger& log);
     bool save(const Logger& log);
 
     std::string path_;

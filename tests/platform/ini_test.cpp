@@ -26,15 +26,16 @@ TEST_F(IniTest, ValuesSurviveARoundTripAndKeepTheOtherLines) {
     hge->System_SetState(HGE_INIFILE, "Options.ini");
     EXPECT_EQ(hge->Ini_GetInt("Volume", "sound fx", 0), 12);
     EXPECT_EQ(hge->Ini_GetInt("Misc", "Fullscreen", 1), 0);
-    EXPECT_FALSE(std::filesystem::exists(workDir + "/Options.ini.tmp"));
+    EXPECT_FALSE(hasTempFiles());
 }
 
 TEST_F(IniTest, AFailedWriteLeavesTheOldFileWhole) {
     hge->System_SetState(HGE_INIFILE, "Options.ini");
     hge->Ini_SetInt("Volume", "music", 55);
-    // A folder in the temporary file's place makes the write fail, even for root.
-    std::filesystem::create_directory(workDir + "/Options.ini.tmp");
-    hge->Ini_SetInt("Volume", "music", 66);
+    {
+        FailingWrites diskFull;
+        hge->Ini_SetInt("Volume", "music", 66);
+    }
     EXPECT_NE(readFile("Options.ini").find("music=55"), std::string::npos);
     EXPECT_TRUE(logContains("Could not save options"));
 }
@@ -59,4 +60,26 @@ TEST_F(IniTest, ANonNumberGivesTheDefaultWithALogLine) {
     EXPECT_EQ(hge->Ini_GetInt("Volume", "music", 90), 90);
     EXPECT_EQ(hge->Ini_GetInt("Volume", "sound fx", 80), 80);
     EXPECT_TRUE(logContains("music = 'loud' is not a whole number"));
+}
+
+TEST_F(IniTest, ASectionThatAppearsTwiceIsReadAsOne) {
+    writeFile("Options.ini", "[Volume]\nmusic=40\n\n[Misc]\nFullscreen=0\n\n[volume]\nmusic=90\nsound fx=33\n");
+    hge->System_SetState(HGE_INIFILE, "Options.ini");
+    EXPECT_EQ(hge->Ini_GetInt("Volume", "music", 100), 40) << "the first section's value wins, as before";
+    EXPECT_EQ(hge->Ini_GetInt("Volume", "sound fx", 100), 33) << "a key only the second one has is read";
+    EXPECT_EQ(hge->Ini_GetInt("Misc", "Fullscreen", 1), 0);
+    EXPECT_TRUE(logContains("[volume] appears again"));
+
+    hge->Ini_SetInt("Volume", "sound fx", 12);
+    EXPECT_EQ(readFile("Options.ini"), "[Volume]\nmusic=40\nsound fx=12\n\n[Misc]\nFullscreen=0\n\n");
+}
+
+TEST_F(IniTest, AnOptionsFileThatCannotBeReadIsKeptAndTheDefaultsAreUsed) {
+    std::filesystem::create_directories(workDir + "/Options.ini/inside");
+    hge->System_SetState(HGE_INIFILE, "Options.ini");
+    EXPECT_EQ(hge->Ini_GetInt("Volume", "music", 100), 100);
+    EXPECT_TRUE(logContains("Cannot read the options"));
+    hge->Ini_SetInt("Volume", "music", 55);
+    EXPECT_TRUE(std::filesystem::exists(workDir + "/Options.ini.damaged/inside")) << "set aside, not lost";
+    EXPECT_NE(readFile("Options.ini").find("music=55"), std::string::npos);
 }

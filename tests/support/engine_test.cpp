@@ -1,6 +1,9 @@
 #include "tests/support/engine_test.h"
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cctype>
 #include <filesystem>
@@ -10,6 +13,24 @@
 #include "shell/world.h"
 
 namespace fs = std::filesystem;
+
+FailingWrites::FailingWrites() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    oldLimit_ = limit.rlim_cur;
+    // Past the limit a write fails with EFBIG instead of ending the process.
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = 0;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FailingWrites::~FailingWrites() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = oldLimit_;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler_);
+}
 
 void EngineTest::SetUp() {
     oldDir_ = fs::current_path().string();
@@ -50,6 +71,12 @@ std::string EngineTest::readFile(const std::string& name) const {
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+bool EngineTest::hasTempFiles() const {
+    for (const auto& entry : fs::directory_iterator(workDir))
+        if (entry.path().extension() == ".tmp") return true;
+    return false;
 }
 
 bool EngineTest::logContains(const std::string& text) const {
