@@ -6,6 +6,7 @@
 #include "battle/shots.h"
 #include "battle/walls.h"
 #include "cards/opponents.h"
+#include "shell/counters.h"
 #include "shell/geometry.h"
 #include "shell/sound.h"
 #include "shell/world.h"
@@ -143,12 +144,12 @@ void checkEnemyDeath(int side, int i) {
     // A dying enemy has been paid for already.
     if (!e.active || e.hp > 0 || e.deathTimer > 0) return;
     Player& p = pl[side];
-    int points = e.score;
-    if (p.comboCount > 1) points += (p.comboCount - 1) * e.score / 10;
+    const long long bonus = p.comboCount > 1 ? static_cast<long long>(p.comboCount - 1) * e.score / 10 : 0;
+    const int points = saturatedInt(e.score + bonus);
     p.lastHitEnemy = -1;
     e.hp = 0;
-    p.score += points;
-    if (side == 0) totalScore += points;
+    addSaturating(p.score, points);
+    if (side == 0) addSaturating(totalScore, points);
     e.killScore = points;
 
     if (p.comboCount > 1) setComboText(side, centerX(e.rect), e.rect.y1, p.comboCount);
@@ -158,7 +159,7 @@ void checkEnemyDeath(int side, int i) {
     e.deathTimer = DEATHTIME;
     if (e.deathAnim) e.deathAnim->Play();
     if (e.deathSound != -1) playSFX(e.deathSound, DEATHCHANNEL);
-    if (side == 0 && e.kind >= 0 && e.kind < KILLKINDS) pl[0].killsByKind[e.kind] += 1;
+    if (side == 0 && e.kind >= 0 && e.kind < KILLKINDS) addSaturating(pl[0].killsByKind[e.kind], 1);
 
     deathEffects(e);
     if (e.ghostly && selectedOpp == EXMISSION) showWinRound();

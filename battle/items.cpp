@@ -2,6 +2,7 @@
 #include "battle/collisions.h"
 #include "battle/combos.h"
 #include "battle/player.h"
+#include "shell/counters.h"
 #include "shell/sound.h"
 #include "shell/world.h"
 
@@ -50,7 +51,7 @@ void pickUp(int side, int kind) {
         p.heart += p.maxHeart * b.heartPart;
         p.fuel += p.maxFuel * b.fuelPart;
         if (b.selfix > 0) p.misc[M_SELFIX] = b.selfix;
-        p.score += b.points;
+        addSaturating(p.score, b.points);
         for (int& c : p.coin) c += b.coins;
         if (b.text) initytxt(side, b.text, b.textSlot);
         playSFX(b.sound, PICKUPCHANNEL);

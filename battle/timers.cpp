@@ -8,6 +8,7 @@
 #include "battle/player.h"
 #include "cards/conditions.h"
 #include "cards/opponents.h"
+#include "shell/counters.h"
 #include "shell/geometry.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
@@ -72,7 +73,7 @@ void timer0p1() {
 }
 
 void timer1() {
-    ++playTime;
+    addSaturating(playTime, 1);
     if (gameMode != MODE_GAME) return;
     ++pl[0].roundTime;
     raiseTempo();

@@ -8,6 +8,7 @@
 #include "cards/conditions.h"
 #include "cards/hand.h"
 #include "cards/opponents.h"
+#include "shell/counters.h"
 #include "shell/geometry.h"
 #include "shell/sound.h"
 #include "shell/world.h"
@@ -123,7 +124,7 @@ void applyStat(const StatRow& row, int user, int opponent) {
     p.speed += row.speed;
     p.heart += row.heart;
     p.fuel += row.fuel;
-    p.score += row.score;
+    addSaturating(p.score, row.score);
     for (const SoundOnChannel& s : row.sounds)
         if (s.sound > 0) playSFX(s.sound, s.channel);
     // A bigger gun shows at once, from the next volley on.

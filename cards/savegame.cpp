@@ -5,8 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -103,11 +101,20 @@ bool parseSave(const std::string& text, SaveData& d) {
     return r.atEnd();
 }
 
-bool readWhole(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+// The slot's file, or false when it is missing or cannot be read (logged, since such a
+// slot must show as damaged rather than empty).
+bool readSave(const std::string& path, std::string& text, FileRead& result) {
+    std::string error;
+    result = readFileWhole(path, text, &error);
+    if (result == FileRead::UNREADABLE) hge->System_Log("Save file %s cannot be read: %s", path.c_str(), error.c_str());
+    return result == FileRead::OK;
+}
+
+bool fileLoads(const std::string& path, SaveData& data) {
+    std::string text;
+    FileRead result;
+    data = SaveData{};
+    return readSave(path, text, result) && parseSave(text, data);
 }
 
 std::string formatSave() {
@@ -164,14 +171,25 @@ void reportFailure(const char* logFormat, int slot, const char* box) {
 
 std::string saveFileName(int slot) { return "save" + std::to_string(slot) + ".kvb"; }
 
+std::string backupFileName(int slot) { return saveFileName(slot) + ".bak"; }
+
 bool saveGame(int slot) {
     if (!validSlot(slot) || pl[0].deckSize < 0 || pl[0].deckSize > MAXDECKSIZE) return false;
     const std::string path = saveFileName(slot);
-    std::string error;
-    // The last good save is kept beside the new one.
-    std::string previous;
-    bool written = !readWhole(path, previous) || writeFileAtomically(path + ".bak", previous, &error);
-    written = written && writeFileAtomically(path, formatSave(), &error);
+    static SaveData check;
+    // A save that its own loader would refuse is never written: the slot keeps what it had.
+    const std::string text = formatSave();
+    if (!parseSave(text, check)) {
+        hge->System_Log("The game to be saved into slot %d holds values a save cannot hold; nothing was written.", slot);
+        showErrorBox("Could not create save file.");
+        return false;
+    }
+    std::string error, previous;
+    FileRead previousRead;
+    // Only a file that loads becomes the backup: a damaged one never replaces the last good save.
+    bool written = !readSave(path, previous, previousRead) || !parseSave(previous, check) ||
+                   writeFileAtomically(backupFileName(slot), previous, &error);
+    written = written && writeFileAtomically(path, text, &error);
     if (!written) {
         hge->System_Log("%s", error.c_str());
         reportFailure("Could not create save file %d.", slot, "Could not create save file.");
@@ -179,11 +197,29 @@ bool saveGame(int slot) {
     return written;
 }
 
+bool restoreBackup(int slot) {
+    static SaveData data;
+    std::string text, error;
+    FileRead result;
+    if (!validSlot(slot) || !readSave(backupFileName(slot), text, result) || !parseSave(text, data)) {
+        reportFailure("The backup of save file %d cannot be loaded.", slot, "Could not restore the backup.");
+        return false;
+    }
+    if (!writeFileAtomically(saveFileName(slot), text, &error)) {
+        hge->System_Log("%s", error.c_str());
+        reportFailure("Could not restore save file %d from its backup.", slot, "Could not restore the backup.");
+        return false;
+    }
+    hge->System_Log("Save file %d was restored from its backup.", slot);
+    return true;
+}
+
 bool loadGameData(int slot) {
     static SaveData data;  // large; kept out of the stack and reused
     data = SaveData{};
     std::string text;
-    if (!validSlot(slot) || !readWhole(saveFileName(slot), text) || !parseSave(text, data)) {
+    FileRead result;
+    if (!validSlot(slot) || !readSave(saveFileName(slot), text, result) || !parseSave(text, data)) {
         reportFailure("Could not load save file %d.", slot, "Could not load save file.");
         return false;
     }
@@ -206,12 +242,14 @@ void loadScreenData() {
         SaveSummary& s = sv[slot];
         s = SaveSummary{};
         std::string text;
-        if (!readWhole(saveFileName(slot), text)) continue;
+        FileRead result;
+        if (!readSave(saveFileName(slot), text, result) && result == FileRead::MISSING) continue;
         data = SaveData{};
         // The summary is only offered when the whole file would load.
-        if (!parseSave(text, data)) {
+        if (result != FileRead::OK || !parseSave(text, data)) {
             hge->System_Log("Save file %s cannot be read; its slot is shown as damaged.", saveFileName(slot).c_str());
             s.damaged = true;
+            s.backup = fileLoads(backupFileName(slot), data);
             continue;
         }
         s.exists = true;

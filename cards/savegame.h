@@ -5,9 +5,11 @@
 //   16-23 the vehicle's speed, shot speed, power, armor, rate of fire, excel, heart, fuel,
 //   24-52 kills of enemy kinds 1..29, then the deck's card ids, deck size of them.
 // Integers in decimal, statistics as decimal floats (the shortest text that reads back as
-// the same value; six significant digits read as well). A save is written to a temporary file renamed
-// over the old one, which is kept as "save<slot>.kvb.bak". A save is read and checked
-// whole before anything is applied, so a damaged file changes nothing.
+// the same value; six significant digits read as well). A save is checked with the loader's
+// own rules before it is written, then written to a temporary file renamed over the old one;
+// the old one is kept as "save<slot>.kvb.bak" when it loads, so the backup is always the last
+// good save. A save is read and checked whole before anything is applied, so a damaged file
+// changes nothing; a file that is there but cannot be read is a damaged slot, never an empty one.
 #pragma once
 
 #include <string>
@@ -15,9 +17,13 @@
 constexpr int MAXSAVESLOTS = 10;
 
 std::string saveFileName(int slot);
+std::string backupFileName(int slot);
 // Writes the campaign into the slot; -1 (no slot) writes nothing. A file that cannot be
-// written is reported in the log and an error box, and the game goes on.
+// written, or a campaign that would not load back, is reported in the log and an error box,
+// writes nothing, and the game goes on.
 bool saveGame(int slot);
+// Puts the slot's backup in place of its file when the backup loads; false (reported) otherwise.
+bool restoreBackup(int slot);
 // Reads the slot into the campaign. A missing or damaged file is reported in the log and an
 // error box and changes nothing.
 bool loadGameData(int slot);

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int BACKBUTTON = 20, OKBUTTON = 21;
+constexpr int BACKBUTTON = 20, OKBUTTON = 21, RESTOREBUTTON = 22;
 constexpr int ROWS = 5;
 constexpr int ERASESOUND = 38, ERASECHANNEL = 5;
 constexpr DWORD NAMECOLOR = 0xFFC7E5F3, DECKCOLOR = 0xFFF4E0BA, WHITE = 0xFFFFFFFF;
@@ -48,6 +48,20 @@ void slotSummary(int i) {
     }
     DrawTextA(fontSmall2, x + 240, y + 24, label("total score: %.8d", s.v[SV_SCORE]), 0, 1, 0xFFC7E518);
     DrawTextA(fontSmall2, x + 240, y + 40, label("highest combo: %d", s.v[SV_COMBO]), 0, 1, WHITE);
+}
+
+bool canRestore(int slot) { return slot >= 0 && slot < MAXSAVESLOTS && sv[slot].damaged && sv[slot].backup; }
+
+// The button lies inside the selected slot, under its "damaged" line.
+void placeRestoreButton() {
+    const hgeRect& slot = pos[selected];
+    pos[RESTOREBUTTON] = hgeRect(slot.x1 + 216, slot.y1 + 52, slot.x1 + 376, slot.y1 + 80);
+}
+
+void restoreSlot(int slot) {
+    if (!restoreBackup(slot)) return;
+    playConfirm();
+    loadScreenData();
 }
 
 void eraseSlot(int i) {
@@ -96,6 +110,8 @@ void initLoadScreen() {
 void updateLoadGame(float) {
     hoverTest(0, MAXSAVESLOTS - 1);
     hoverTest(BACKBUTTON, OKBUTTON);
+    placeRestoreButton();
+    hoverTest(RESTOREBUTTON, RESTOREBUTTON);
     const int key = hge->Input_GetKey();
     if (isLeftKey(key)) {
         if (selected >= ROWS) selected -= ROWS;
@@ -107,6 +123,10 @@ void updateLoadGame(float) {
         selected = selected % ROWS == ROWS - 1 ? selected - (ROWS - 1) : selected + 1;
     } else if (key == vk::LBUTTON) {
         const int slot = hovered(0, MAXSAVESLOTS - 1);
+        if (canRestore(selected) && mOver[RESTOREBUTTON] && !hge->Input_GetKeyState(vk::SHIFT)) {
+            restoreSlot(selected);
+            return;
+        }
         if (slot >= 0) {
             selected = slot;
             if (hge->Input_GetKeyState(vk::SHIFT) && newGame && (sv[slot].exists || sv[slot].damaged))
@@ -115,7 +135,8 @@ void updateLoadGame(float) {
         if (mOver[BACKBUTTON]) back2title();
         else if (mOver[OKBUTTON]) loadAction(selected);
     } else if (isConfirmKey(key)) {
-        loadAction(selected);
+        if (canRestore(selected)) restoreSlot(selected);
+        else loadAction(selected);
     } else if (key == vk::ESCAPE) {
         back2title();
     }
@@ -133,8 +154,10 @@ void drawLoadScreen() {
         stretchSprite(sv[i].exists ? usedSlot : emptySlot, pos[i]);
         if (sv[i].exists) slotSummary(i);
         else if (sv[i].damaged)
-            DrawTextA(fontArial, pos[i].x1 + 48, pos[i].y1 + 32, "damaged save file", 0, 1, 0xFFFF6464);
+            DrawTextA(fontArial, pos[i].x1 + 48, pos[i].y1 + 24,
+                      sv[i].backup ? "damaged save file (a backup is kept)" : "damaged save file", 0, 1, 0xFFFF6464);
     }
+    if (canRestore(selected)) drawTextButton(RESTOREBUTTON, "Restore backup", fontSmall2, 0xFF2E7D4F);
     drawFrame(frame, pos[selected], 0);
     for (int i = 0; i < MAXSAVESLOTS; ++i) {
         const float x = pos[i].x1, y = pos[i].y1;

@@ -203,5 +203,6 @@ public:
 struct SaveSummary {
     bool exists = false;
     bool damaged = false;
+    bool backup = false;  // a damaged slot whose ".bak" would load
     int v[8] = {};  // indexed by SV_*
 };

@@ -1,10 +1,14 @@
 // What a won match pays (upgrade points, bonus cards, reward lists, stat upgrades) and the
 // save slots that keep the campaign: written whole, read back whole or not at all.
+#include <climits>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
+#include "battle/battle_frame.h"
+#include "battle/collisions.h"
 #include "cards/datafiles.h"
 #include "cards/decks.h"
 #include "cards/rewards.h"
@@ -294,24 +298,30 @@ TEST_F(CampaignTest, EverySaveKeepsThePreviousOneAndAFailedWriteIsReported) {
     ASSERT_TRUE(saveGame(7));
     EXPECT_EQ(readFile("save7.kvb.bak"), first);
     EXPECT_NE(readFile("save7.kvb"), first);
-    EXPECT_FALSE(fs::exists("save7.kvb.tmp"));
+    EXPECT_FALSE(hasTempFiles());
 
     EXPECT_FALSE(saveGame(-1));
     EXPECT_FALSE(fs::exists("save-1.kvb"));
 
-    // A slot that cannot be written (its temporary name is taken by a folder).
-    fs::create_directory("save8.kvb.tmp");
+    // A slot that cannot be written (the disk is full).
     engine->clearMessageBoxes();
-    EXPECT_FALSE(saveGame(8));
+    {
+        FailingWrites diskFull;
+        EXPECT_FALSE(saveGame(8));
+    }
     EXPECT_FALSE(fs::exists("save8.kvb"));
     ASSERT_EQ(engine->messageBoxes().size(), 1u);
     EXPECT_EQ(engine->messageBoxes()[0].text, "Could not create save file.");
     EXPECT_TRUE(logContains("Could not create save file 8."));
-    // The slot's old save survives a failed write.
-    fs::create_directory("save7.kvb.tmp");
+    // The slot's old save and its backup survive a failed write.
     const std::string kept = readFile("save7.kvb");
-    EXPECT_FALSE(saveGame(7));
+    {
+        FailingWrites diskFull;
+        EXPECT_FALSE(saveGame(7));
+    }
     EXPECT_EQ(readFile("save7.kvb"), kept);
+    EXPECT_EQ(readFile("save7.kvb.bak"), first);
+    EXPECT_FALSE(hasTempFiles());
 }
 
 TEST_F(CampaignTest, TheLoadScreenSummarisesGoodSlotsAndMarksDamagedOnes) {
@@ -339,3 +349,109 @@ TEST_F(CampaignTest, TheLoadScreenSummarisesGoodSlotsAndMarksDamagedOnes) {
 }
 
 }  // namespace
+
+TEST_F(CampaignTest, ASlotThatCannotBeReadShowsAsDamagedAndNothingThrows) {
+    fs::create_directory("save3.kvb");  // a folder where the file should be
+    loadScreenData();
+    EXPECT_FALSE(sv[3].exists);
+    EXPECT_TRUE(sv[3].damaged) << "never shown as empty, so a new game does not take it";
+    EXPECT_TRUE(logContains("save3.kvb cannot be read"));
+    EXPECT_FALSE(loadGameData(3));
+    EXPECT_FALSE(saveGame(3));
+    ASSERT_EQ(engine->messageBoxes().size(), 2u);
+    EXPECT_EQ(engine->messageBoxes()[0].text, "Could not load save file.");
+    EXPECT_EQ(engine->messageBoxes()[1].text, "Could not create save file.");
+    EXPECT_TRUE(fs::is_directory("save3.kvb"));
+    EXPECT_FALSE(hasTempFiles());
+}
+
+TEST_F(CampaignTest, CampaignCountersStopAtTheirLimitAndTheSaveStillLoads) {
+    playTime = INT_MAX;
+    timer1();
+    EXPECT_EQ(playTime, INT_MAX);
+
+    totalScore = INT_MAX - 10;
+    pl[0].killsByKind[1] = INT_MAX;
+    pl[0].comboCount = INT_MAX / 2;  // a combo bonus far past the int range
+    Enemy& e = en[0];
+    e.active = true;
+    e.hp = 0;
+    e.kind = 1;
+    e.score = 1000;
+    e.rect = hgeRect(100, 100, 120, 120);
+    checkEnemyDeath(0, 0);
+    EXPECT_EQ(totalScore, INT_MAX);
+    EXPECT_EQ(pl[0].score, INT_MAX);
+    EXPECT_EQ(pl[0].killsByKind[1], INT_MAX);
+
+    ASSERT_TRUE(saveGame(1));
+    playTime = totalScore = 0;
+    ASSERT_TRUE(loadGameData(1));
+    EXPECT_EQ(playTime, INT_MAX);
+    EXPECT_EQ(totalScore, INT_MAX);
+}
+
+TEST_F(CampaignTest, ACampaignItsLoaderWouldRefuseIsNeverWritten) {
+    ASSERT_TRUE(saveGame(4));
+    const std::string good = readFile("save4.kvb");
+    struct Case {
+        const char* what;
+        void (*spoil)();
+    } cases[] = {
+        {"a deck place that is no card", [] { pl[0].deck[3] = 0; }},
+        {"a card id past the catalogue", [] { pl[0].deck[0] = LASTCARD + 1; }},
+        {"a gun with no time between shots", [] { VEH_rof[selectedVeh] = 0; }},
+        {"a statistic that is not a number", [] { VEH_power[selectedVeh] = std::nanf(""); }},
+    };
+    for (const Case& c : cases) {
+        const int card0 = pl[0].deck[0], card3 = pl[0].deck[3];
+        const float rof = VEH_rof[selectedVeh], power = VEH_power[selectedVeh];
+        engine->clearMessageBoxes();
+        c.spoil();
+        EXPECT_FALSE(saveGame(4)) << c.what;
+        EXPECT_EQ(readFile("save4.kvb"), good) << c.what;
+        EXPECT_FALSE(fs::exists("save4.kvb.bak")) << c.what;
+        ASSERT_EQ(engine->messageBoxes().size(), 1u) << c.what;
+        EXPECT_EQ(engine->messageBoxes()[0].text, "Could not create save file.");
+        pl[0].deck[0] = card0;
+        pl[0].deck[3] = card3;
+        VEH_rof[selectedVeh] = rof;
+        VEH_power[selectedVeh] = power;
+    }
+    EXPECT_TRUE(saveGame(4));
+}
+
+TEST_F(CampaignTest, TheBackupIsTheLastSaveThatLoadsAndCanBeRestored) {
+    ASSERT_TRUE(saveGame(5));
+    const std::string first = readFile("save5.kvb");
+    totalScore = 4321;
+    ASSERT_TRUE(saveGame(5));
+    ASSERT_EQ(readFile("save5.kvb.bak"), first);
+
+    // A damaged file never replaces the good backup.
+    writeFile("save5.kvb", "3\n5\nlots\n");
+    loadScreenData();
+    EXPECT_TRUE(sv[5].damaged);
+    EXPECT_TRUE(sv[5].backup);
+    totalScore = 5555;
+    ASSERT_TRUE(saveGame(5));
+    EXPECT_EQ(readFile("save5.kvb.bak"), first);
+
+    writeFile("save5.kvb", "garbage\n");
+    ASSERT_TRUE(restoreBackup(5));
+    EXPECT_EQ(readFile("save5.kvb"), first);
+    loadScreenData();
+    EXPECT_TRUE(sv[5].exists);
+    EXPECT_FALSE(sv[5].damaged);
+
+    // A backup that does not load is not offered and not put in place.
+    writeFile("save6.kvb", "garbage\n");
+    writeFile("save6.kvb.bak", "more garbage\n");
+    loadScreenData();
+    EXPECT_TRUE(sv[6].damaged);
+    EXPECT_FALSE(sv[6].backup);
+    engine->clearMessageBoxes();
+    EXPECT_FALSE(restoreBackup(6));
+    EXPECT_EQ(readFile("save6.kvb"), "garbage\n");
+    ASSERT_EQ(engine->messageBoxes().size(), 1u);
+}

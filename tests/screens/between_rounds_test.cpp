@@ -254,8 +254,10 @@ TEST_F(BetweenRoundsTest, RewardPicksTheHundredCardRuleAndTheWayOut) {
 
 TEST_F(BetweenRoundsTest, AnAutosaveThatFailsIsReportedAndTheGameGoesOn) {
     winMatch(0);
-    std::filesystem::create_directory(saveFileName(pl[0].saveSlot) + ".tmp");  // the slot cannot be written
-    back2SelectScreen(false);
+    {
+        FailingWrites diskFull;
+        back2SelectScreen(false);
+    }
     EXPECT_EQ(gameMode, MODE_SELECTOPP);
     ASSERT_EQ(engine->messageBoxes().size(), 1u);
     EXPECT_EQ(engine->messageBoxes()[0].text, "Could not create save file.");

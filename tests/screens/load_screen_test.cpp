@@ -172,4 +172,36 @@ TEST_F(LoadScreenTest, SlotTextsStayInsideTheirSlots) {
     EXPECT_NE(findText("New Game+"), nullptr);
 }
 
+TEST_F(LoadScreenTest, ADamagedSlotWithAGoodBackupOffersToRestoreIt) {
+    writeSave(2, 6, 10, 50, "1100000");
+    writeFile("save2.kvb.bak", readFile("save2.kvb"));
+    writeFile("save2.kvb", "damaged\n");
+    writeFile("save3.kvb", "damaged too, and no backup\n");
+    open(false);
+    EXPECT_TRUE(sv[2].damaged);
+    press(vk::DOWN);
+    press(vk::DOWN);
+    press(vk::DOWN);
+    look();
+    EXPECT_EQ(findText("Restore backup"), nullptr) << "slot 3 has no backup to offer";
+    press(vk::UP);
+    look();
+    EXPECT_NE(findText("Restore backup"), nullptr);
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_LOAD) << "restoring is not loading";
+    EXPECT_TRUE(sv[2].exists);
+    EXPECT_EQ(readFile("save2.kvb"), readFile("save2.kvb.bak"));
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_SELECTOPP);
+
+    // By mouse: click the slot, then its button.
+    writeFile("save2.kvb", "damaged again\n");
+    open(false);
+    clickOn(2);
+    EXPECT_EQ(selected, 2);
+    clickAt((pos[22].x1 + pos[22].x2) / 2, (pos[22].y1 + pos[22].y2) / 2);
+    EXPECT_TRUE(sv[2].exists);
+    EXPECT_EQ(gameMode, MODE_LOAD);
+}
+
 }  // namespace
