@@ -24,13 +24,12 @@
 #include "cards/datafiles.h"
 
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
 #include "cards/datareader.h"
 #include "cards/fixedtables.h"
+#include "platform/core/atomic_file.h"
 #include "shell/world.h"
 
 namespace {
@@ -43,12 +42,25 @@ constexpr std::size_t DECKDESCLEN = 249;
 constexpr std::size_t OPPNAMELEN = 29;
 constexpr std::size_t OPPDESCLEN = 249;
 
-// The whole file, or false when it cannot be opened.
+void noteProblem(const std::string& text) {
+    hge->System_Log("%s", text.c_str());
+    if (dataFault.empty()) dataFault = text;
+}
+
+// The whole file, or false (noted) when it is missing or cannot be read.
 bool readWholeFile(const char* name, std::string& text) {
-    std::ifstream file(name);
-    if (!file) return false;
-    text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    return true;
+    std::string error;
+    switch (readFileWhole(name, text, &error)) {
+    case FileRead::OK: return true;
+    case FileRead::MISSING: noteProblem(std::string(name) + " is missing."); break;
+    case FileRead::UNREADABLE: noteProblem(std::string(name) + " cannot be read (" + error + ")."); break;
+    }
+    return false;
+}
+
+// A file whose reading stopped early leaves every table after the fault unread.
+void noteStop(const DataReader& r) {
+    if (!r.ok()) noteProblem(r.failure() + ".");
 }
 
 void raise(float& maximum, float value) {
@@ -138,8 +150,15 @@ void readVehicles(DataReader& r) {
     for (int v = 0; v < MAXVEHICLES && r.ok(); ++v) {
         const int rowLine = r.lineNumber();
         const VehicleRow row = readVehicle(r);
-        if (r.ok()) storeVehicle(v, row);
-        else r.warn(rowLine, "vehicle " + std::to_string(v) + " is incomplete and is not loaded");
+        if (!r.ok()) {
+            r.warn(rowLine, "vehicle " + std::to_string(v) + " is incomplete and is not loaded");
+        } else if (row.rof <= 0) {
+            // A gun that needs no time between shots would fire every frame for ever.
+            noteProblem("data.paq line " + std::to_string(rowLine) + ": vehicle " + std::to_string(v) +
+                        " has a rate of fire of " + std::to_string(row.rof) + " and is not loaded.");
+        } else {
+            storeVehicle(v, row);
+        }
     }
 }
 
@@ -160,6 +179,10 @@ void readOpponents(DataReader& r) {
                    std::to_string(MAXROUNDS) + " are kept");
         }
         oppRounds[o] = rounds < 0 ? 0 : (rounds > MAXROUNDS ? MAXROUNDS : rounds);
+        // A match is won after the opponent's last round: with none it would never end.
+        if (oppRounds[o] == 0)
+            noteProblem("data.paq line " + std::to_string(countLine) + ": opponent " + std::to_string(o) +
+                        " has no rounds.");
 
         for (int round = 0; round < rounds && r.ok(); ++round) {
             // Rows past the table's capacity are read so the file stays in step, then dropped.
@@ -238,6 +261,7 @@ void readDataFile() {
     }
     readOpponents(r);
     readEnemies(r);
+    noteStop(r);
 }
 
 void readCardFile() {
@@ -266,21 +290,25 @@ void readCardFile() {
         card.sound = soundOrSilence(r, rowLine, card.sound);
         crd[id] = card;
     }
+    noteStop(r);
 }
 
 void readDeckFile() {
-    std::ifstream file("deck.paq");
-    if (file) loadDeckInfo(file);
+    std::string text;
+    if (!readWholeFile("deck.paq", text)) return;
+    std::istringstream file(text);
+    if (!loadDeckInfo(file)) noteProblem("deck.paq is damaged (kvb.log names the lines); some starting decks are incomplete.");
 }
 
 void readCredits() {
     creditLines = 0;
-    std::ifstream file("credits.txt");
-    if (!file) {
+    std::string text;
+    if (readFileWhole("credits.txt", text) != FileRead::OK) {
         hge->System_Log("Could not load credits file.");
         hge->System_MessageBox("Could not load credits file.", "Error", MB_ICONSTOP | MB_SYSTEMMODAL);
         return;
     }
+    std::istringstream file(text);
     std::string line;
     while (std::getline(file, line)) {
         if (creditLines == MAXCREDITLINES) {
@@ -306,8 +334,9 @@ int leadingNumber(const std::string& line) {
 
 }  // namespace
 
-void loadDeckInfo(std::istream& in) {
+bool loadDeckInfo(std::istream& in) {
     int lineNo = 0;
+    bool whole = true;
     std::string line;
     for (int row = 0; row < MAXDECKROWS; ++row) {
         const bool opponentRow = row >= MAXDECKS;
@@ -315,27 +344,61 @@ void loadDeckInfo(std::istream& in) {
             if (!std::getline(in, line)) {
                 hge->System_Log("deck.paq line %d: the file ends early; the remaining deck places stay as they were.",
                                 lineNo + 1);
-                return;
+                return false;
             }
             ++lineNo;
             if (i < 0) continue;  // the deck's header line
             int id = leadingNumber(line);
             // An id the card table cannot hold, or -1 where no vehicle stands behind it,
             // would index outside the card table during play: keep an empty place instead.
-            const bool valid = id >= 0 ? id < MAXCARDS : (id == -1 && !opponentRow);
+            const bool valid = id >= 1 ? id <= LASTCARD : (id == -1 && !opponentRow);
             if (!valid) {
                 hge->System_Log("deck.paq line %d: card id %d is not valid here and is left empty.", lineNo, id);
                 id = 0;
+                whole = false;
             }
             deckDB[row][i] = id;
         }
     }
+    return whole;
 }
 
+namespace {
+
+// Every vehicle and opponent is there, and every card a starting deck or a vehicle's gun
+// names is in the catalogue.
+void checkTables() {
+    for (int v = 0; v < MAXVEHICLES; ++v)
+        if (vehName[v].empty() || VEH_rof[v] <= 0) noteProblem("data.paq: vehicle " + std::to_string(v) + " is missing.");
+    for (int o = 0; o < MAXOPPONENTS; ++o)
+        if (oppName[o].empty() || oppRounds[o] == 0)
+            noteProblem("data.paq: opponent " + std::to_string(o) + " is missing.");
+    for (int row = 0; row < MAXDECKROWS; ++row)
+        for (int i = 0; i < STARTINGCARDSINDECK; ++i) {
+            const int id = deckDB[row][i];
+            if (id >= 1 && id <= LASTCARD && crd[id].name.empty())
+                noteProblem("card.paq: card " + std::to_string(id) + ", in starting deck " + std::to_string(row) +
+                            ", is missing.");
+        }
+}
+
+void reportProblem() {
+    static std::string shown;
+    if (dataFault.empty() || dataFault == shown) return;
+    shown = dataFault;
+    const std::string text = "The game data is damaged: " + dataFault + "\nNo battle can start until it is mended.";
+    hge->System_MessageBox(text.c_str(), "Error", MB_ICONSTOP | MB_SYSTEMMODAL);
+}
+
+}  // namespace
+
 void loadData() {
+    dataFault.clear();
     setFixedTables();
     readDataFile();
     readCardFile();
     readDeckFile();
     readCredits();
+    if (dataFault.empty()) checkTables();
+    reportProblem();
 }

@@ -29,8 +29,8 @@ int DataReader::lineNumber() {
 
 void DataReader::fail(const std::string& what) {
     if (!ok_) return;
-    hge->System_Log("%s line %d: %s; the rest of the file is not read.", fileName_.c_str(), lineNumber(),
-                    what.c_str());
+    failure_ = fileName_ + " line " + std::to_string(lineNumber()) + ": " + what;
+    hge->System_Log("%s; the rest of the file is not read.", failure_.c_str());
     ok_ = false;
 }
 

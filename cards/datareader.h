@@ -16,6 +16,8 @@ public:
 
     // False once a read has failed; every later read then does nothing.
     bool ok() const { return ok_; }
+    // "<file> line <n>: <what>" of the read that failed; empty while ok().
+    const std::string& failure() const { return failure_; }
 
     // A word that names the value behind it; read and thrown away.
     void label();
@@ -47,6 +49,7 @@ private:
     std::string text_;
     std::istringstream in_;
     bool ok_ = true;
+    std::string failure_;
     bool badSkipReported_ = false;
     // Line breaks before text_[countedTo_], kept by lineNumber.
     std::size_t countedTo_ = 0;

@@ -156,7 +156,7 @@ void setUnlockThresholds() {
 }
 
 bool canStartMatch(int opp) {
-    if (opp < 0 || opp > EXMISSION || pl[0].deckSize > MAXPLAYABLEDECK) return false;
+    if (opp < 0 || opp > EXMISSION || pl[0].deckSize > MAXPLAYABLEDECK || !dataFault.empty()) return false;
     if (opp == EXMISSION) return pl[0].questNum == 2;
     return totalBeat() >= unlockThreshold(opp);
 }

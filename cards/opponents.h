@@ -24,8 +24,9 @@ std::string questionMark(const std::string& text);
 int unlockThreshold(int opp);
 // Stores every threshold in pl[0].misc from M_UNLOCK on (the opponent selection screen).
 void setUnlockThresholds();
-// Whether a match against `opp` may start: at most MAXPLAYABLEDECK cards in the human's deck
-// and enough opponents beaten; the EX mission only in the second quest.
+// Whether a match against `opp` may start: the game data loaded whole, at most
+// MAXPLAYABLEDECK cards in the human's deck and enough opponents beaten; the EX mission
+// only in the second quest.
 bool canStartMatch(int opp);
 
 // Once a second, for opponents 0..6: everyday card play, then the special casts.

@@ -253,7 +253,10 @@ void drawSelectOppScreen() {
         if (selectedOpp == EXMISSION) drawFrame(frame, pos[EXBUTTON]);
     }
     drawButton(backButton, BACKBUTTON);
-    if (pl[0].deckSize > MAXPLAYABLEDECK)
+    if (!dataFault.empty())
+        DrawTextA(fontSmall2, 400, 470, "The game data is damaged: no battle can start (kvb.log says why).", 1, 1,
+                  cycleColor(0));
+    else if (pl[0].deckSize > MAXPLAYABLEDECK)
         DrawTextA(fontSmall2, 400, 470, "Too many cards in deck, please delete down to 200 cards.", 1, 1, cycleColor(0));
     else if (canStartMatch(selectedOpp))
         drawButton(okButton, OKBUTTON);

@@ -67,6 +67,7 @@ std::string condString[MAXCONDS + 1];
 std::string wpnDesc[MAXVEHICLES];
 std::string credits[MAXCREDITLINES];
 int creditLines = 0;
+std::string dataFault;
 DWORD colorCycle[MAXCOLORCYCLES][COLORSPERCYCLE];
 
 int gameMode = 0;
@@ -165,6 +166,7 @@ void resetWorld() {
     clearAll(condString);
     clearAll(credits);
     creditLines = 0;
+    dataFault.clear();
     std::fill(&colorCycle[0][0], &colorCycle[0][0] + MAXCOLORCYCLES * COLORSPERCYCLE, 0u);
 
     gameMode = 0;

@@ -92,6 +92,9 @@ extern std::string condString[MAXCONDS + 1];
 extern std::string wpnDesc[MAXVEHICLES];
 extern std::string credits[MAXCREDITLINES];
 extern int creditLines;
+// The first fault the data files showed at the last load ("data.paq is missing." and the
+// like); no battle starts while it is set.
+extern std::string dataFault;
 extern DWORD colorCycle[MAXCOLORCYCLES][COLORSPERCYCLE];
 // The current colour of cycle k (0 reds, 1 blues, 2 whites, 3 yellow to green).
 DWORD cycleColor(int k);

@@ -1,5 +1,6 @@
 // The data reader on small hand-made files: limits, bad values, missing files and the
 // rows that fall outside the tables.
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -39,6 +40,13 @@ std::string cardRow(int id, const std::string& name) {
     return std::to_string(id) + " 3 1 2 3 55 0.5 3\n" + name + "\nRules of " + name + ".\n";
 }
 
+// Every card the decks of deckFile name: 1 "One", 2 "Two", then "Card N".
+std::string cardFile() {
+    std::string out = cardRow(1, "One") + cardRow(2, "Two");
+    for (int id = 3; id <= MAXDECKROWS + STARTINGCARDSINDECK; ++id) out += cardRow(id, "Card " + std::to_string(id));
+    return out;
+}
+
 std::string deckFile() {
     std::string out;
     for (int row = 0; row < MAXDECKROWS; ++row) {
@@ -52,7 +60,7 @@ class DataLoader : public EngineTest {
 protected:
     void writeAllBut(const std::string& skipped) {
         if (skipped != "data.paq") writeFile("data.paq", dataFile());
-        if (skipped != "card.paq") writeFile("card.paq", cardRow(1, "One") + cardRow(2, "Two"));
+        if (skipped != "card.paq") writeFile("card.paq", cardFile());
         if (skipped != "deck.paq") writeFile("deck.paq", deckFile());
         if (skipped != "credits.txt") writeFile("credits.txt", "Korvania 2: Battle\n\nKorvania 2 team\n");
     }
@@ -151,30 +159,76 @@ TEST_F(DataLoader, AMissingCreditsFileIsReportedOnceAndKeepsTheRest) {
     EXPECT_EQ(deckDB[0][0], 1);
 }
 
-TEST_F(DataLoader, MissingDataFilesLeaveTheirTablesAlone) {
+TEST_F(DataLoader, MissingDataFilesLeaveTheirTablesAloneAndStopBattles) {
     writeFile("credits.txt", "Korvania 2: Battle\n");
     crd[5].name = "Kept";
     loadData();
     EXPECT_EQ(crd[5].name, "Kept");
     EXPECT_TRUE(vehName[0].empty());
-    EXPECT_TRUE(engine->logLines().empty());
-    EXPECT_TRUE(engine->messageBoxes().empty());
+    EXPECT_EQ(dataFault, "data.paq is missing.");
+    EXPECT_TRUE(logContains("card.paq is missing."));
+    EXPECT_TRUE(logContains("deck.paq is missing."));
+    ASSERT_EQ(engine->messageBoxes().size(), 1u) << "one box for the first fault";
+    EXPECT_NE(engine->messageBoxes()[0].text.find("data.paq is missing."), std::string::npos);
+    loadData();
+    EXPECT_EQ(engine->messageBoxes().size(), 1u) << "the same fault is not shown again on the next return to the title";
+
+    // A folder in a file's place is a file that cannot be read, not a crash.
+    writeAllBut("deck.paq");
+    std::filesystem::create_directory("deck.paq");
+    loadData();
+    EXPECT_NE(dataFault.find("deck.paq cannot be read"), std::string::npos) << dataFault;
+    writeAllBut("");
+    std::filesystem::remove("deck.paq");
+    writeFile("deck.paq", deckFile());
+    loadData();
+    EXPECT_EQ(dataFault, "") << "a mended file lets battles start again";
+}
+
+TEST_F(DataLoader, TablesTheGameNeedsMustBeWhole) {
+    struct Case {
+        const char* what;
+        std::string data, cards, decks;
+        const char* fault;
+    };
+    std::string slowGun = dataFile();
+    slowGun.replace(slowGun.find("rof 0.3"), 7, "rof 0.0");
+    std::string badDeck = deckFile();
+    badDeck.replace(badDeck.find("\n1\n"), 3, "\n0\n");
+    std::string cut = dataFile();
+    cut.resize(cut.find("Opponent 3"));
+    const Case cases[] = {
+        {"a gun with no time between shots", slowGun, cardFile(), deckFile(), "vehicle 0 has a rate of fire of 0"},
+        {"an opponent without rounds", dataFile("Vehicle Zero", 0), cardFile(), deckFile(), "opponent 1 has no rounds"},
+        {"a data file cut short", cut, cardFile(), deckFile(), "data.paq line 123: the file ends early"},
+        {"a deck place that is no card", dataFile(), cardFile(), badDeck, "deck.paq is damaged"},
+        {"a deck card missing from the catalogue", dataFile(), cardRow(1, "One"), deckFile(), "card 2, in starting deck 0"},
+    };
+    for (const Case& c : cases) {
+        resetWorld();
+        writeFile("data.paq", c.data);
+        writeFile("card.paq", c.cards);
+        writeFile("deck.paq", c.decks);
+        writeFile("credits.txt", "credits\n");
+        loadData();
+        EXPECT_NE(dataFault.find(c.fault), std::string::npos) << c.what << ": " << dataFault;
+    }
 }
 
 TEST_F(DataLoader, TheLastRowLoadsWithOrWithoutAFinalLineBreak) {
     writeAllBut("card.paq");
-    writeFile("card.paq", cardRow(1, "One") + "\n\n");
+    writeFile("card.paq", cardFile() + "\n\n");
     loadData();
     EXPECT_EQ(crd[1].name, "One");
     EXPECT_TRUE(crd[0].name.empty());
     EXPECT_TRUE(engine->logLines().empty());
 
-    std::string noBreak = cardRow(1, "One") + cardRow(2, "Two");
+    std::string noBreak = cardFile();
     noBreak.pop_back();
     writeFile("card.paq", noBreak);
     writeFile("credits.txt", "one\ntwo");
     loadData();
-    EXPECT_EQ(crd[2].text, "Rules of Two.");
+    EXPECT_EQ(crd[68].text, "Rules of Card 68.");
     EXPECT_EQ(creditLines, 2);
     EXPECT_TRUE(engine->logLines().empty());
 }
@@ -224,7 +278,7 @@ TEST_F(DataLoader, DeckLinesReadLikeAtoiAndBadIdsBecomeEmptyPlaces) {
         }
     }
     std::istringstream in(text);
-    loadDeckInfo(in);
+    EXPECT_FALSE(loadDeckInfo(in)) << "places that are no card make the file damaged";
     EXPECT_EQ(deckDB[0][0], 12);
     EXPECT_EQ(deckDB[0][1], -1) << "the vehicle's own weapon in a player deck";
     EXPECT_EQ(deckDB[0][2], 0);
@@ -236,7 +290,7 @@ TEST_F(DataLoader, DeckLinesReadLikeAtoiAndBadIdsBecomeEmptyPlaces) {
 
     engine->clearLogLines();
     std::istringstream shortFile("header\n5\n");
-    loadDeckInfo(shortFile);
+    EXPECT_FALSE(loadDeckInfo(shortFile));
     EXPECT_EQ(deckDB[0][0], 5);
     EXPECT_EQ(deckDB[0][1], -1) << "places past the end keep their value";
     EXPECT_TRUE(logContains("deck.paq line 3: the file ends early"));
