@@ -1,5 +1,7 @@
 #include "shell/frame.h"
 
+#include <exception>
+
 #include "shell/hooks.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -28,7 +30,8 @@ void renderAll() {
     if (h.drawOver) h.drawOver();
 }
 
-bool FrameFunc() {
+namespace {
+bool runFrame() {
     updateVars(hge->Timer_GetDelta());
     hge->Gfx_BeginScene();
     hge->Gfx_Clear(0);
@@ -38,4 +41,25 @@ bool FrameFunc() {
     if (pl[0].showFps && font1) font1->printf(355, 5, "FPS: %d", hge->Timer_GetFPS());
     hge->Gfx_EndScene();
     return done;
+}
+
+// The frame was left half done and the world may be half changed: say what happened and
+// end the game rather than play on from a state nobody designed. Saves are written whole,
+// so none is lost.
+bool stopOnError(const char* what) {
+    hge->System_Log("The game stopped on an unexpected error: %s", what);
+    hge->System_MessageBox("The game stopped on an unexpected error; kvb.log has the details.", "Error",
+                           MB_ICONSTOP | MB_SYSTEMMODAL);
+    return true;
+}
+}  // namespace
+
+bool FrameFunc() {
+    try {
+        return runFrame();
+    } catch (const std::exception& e) {
+        return stopOnError(e.what());
+    } catch (...) {
+        return stopOnError("unknown");
+    }
 }

@@ -1,5 +1,8 @@
 #include "shell/startup.h"
 
+#include "platform/core/atomic_file.h"
+#include "platform/core/instance_lock.h"
+
 #include "shell/frame.h"
 #include "shell/hooks.h"
 #include "shell/options.h"
@@ -18,6 +21,25 @@ constexpr int WINDOW_ICON = 201;
 constexpr int NUMENEMYANIMS = 24;
 constexpr int NUMSFXLOADED = 112;
 constexpr int NUMPARTICLESLOADED = 74;
+const char* const LOCKFILE = "kvb.lock";
+const char* const PACKFILE = "kvb.paq";
+
+// Taken before any file is touched: a second copy in the same folder would truncate the
+// log and overwrite the first copy's saves and options.
+bool takeInstanceLock(InstanceLock& lock) {
+    std::string error;
+    switch (lock.take(LOCKFILE, &error)) {
+    case InstanceLock::TAKEN: return true;
+    case InstanceLock::HELD_ELSEWHERE:
+        hge->System_MessageBox("Korvania 2: Battle is already running from this folder.", "Korvania 2: Battle",
+                               MB_ICONSTOP | MB_SYSTEMMODAL);
+        return false;
+    case InstanceLock::FAILED: break;
+    }
+    // A folder that cannot hold the lock cannot hold saves either; the game still runs.
+    hge->System_Log("No lock on the game folder (%s); a second copy would not be noticed.", error.c_str());
+    return true;
+}
 }  // namespace
 
 void showErrorBox(const char* text) { hge->System_MessageBox(text, "Error", MB_ICONSTOP | MB_SYSTEMMODAL); }
@@ -36,8 +58,11 @@ void configureEngine() {
     hge->System_SetState(HGE_ICON, WINDOW_ICON);
 }
 
-void loadSharedResources() {
-    if (!hge->Resource_AttachPack("kvb.paq")) showErrorBox(hge->System_GetErrorMessage());
+bool loadSharedResources() {
+    if (!hge->Resource_AttachPack(PACKFILE)) {
+        showErrorBox(hge->System_GetErrorMessage());
+        return false;
+    }
     myRes = new hgeResourceManager("resource.res");
     psmgr = new hgeParticleManager();
     psmgrX = new hgeParticleManager();
@@ -57,6 +82,7 @@ void loadSharedResources() {
     accumulatedTime[ONE_TENTH_SEC] = accumulatedTime[ONE_SEC] = 0;
     blankSpr = new hgeSprite(0, 0, 0, 32, 32);
     instSprite = myRes->GetSprite("inst");
+    return true;
 }
 
 void releaseSharedResources() {
@@ -74,11 +100,24 @@ void releaseSharedResources() {
 
 int WinMain() {
     hge = hgeCreate(HGE_VERSION);
+    InstanceLock lock;
+    if (!takeInstanceLock(lock)) {
+        hge->Release();
+        hge = nullptr;
+        return 1;
+    }
+    removeStrayTempFiles(".");
     configureEngine();
-    if (hge->System_Initiate()) {
+    int status = 0;
+    if (!hge->System_Initiate()) {
+        showErrorBox(hge->System_GetErrorMessage());
+        status = 1;
+    } else if (!loadSharedResources()) {
+        // Without its pictures and sounds the game would run black and silent.
+        status = 1;
+    } else {
         done = false;
         hge->Random_Seed(0);
-        loadSharedResources();
         readOptions();
         hge->Channel_SetVolume(chan[0], pl[0].opt[OPT_VOLBGM]);
         hge->System_SetState(HGE_FXVOLUME, pl[0].opt[OPT_VOLSFX]);
@@ -89,13 +128,11 @@ int WinMain() {
         callHook(gameHooks.loadData);
         playBGM("titleMusicSTR");
         hge->System_Start();
-    } else {
-        showErrorBox(hge->System_GetErrorMessage());
     }
     releaseSharedResources();
     hge->Resource_RemoveAllPacks();
     hge->System_Shutdown();
     hge->Release();
     hge = nullptr;
-    return 0;
+    return status;
 }

@@ -67,8 +67,9 @@ std::uintptr_t hgeResourceManager::getFile(int type, const char* name) {
     auto desc = std::make_unique<T>();
     desc->name = name;
     desc->filename = name;
-    std::uintptr_t handle = desc->Get(this);
-    if (handle) addRes(type, desc.release());
+    // Kept even when the file fails to load, so the failure is met (and logged) only once.
+    const std::uintptr_t handle = desc->Get(this);
+    addRes(type, desc.release());
     return handle;
 }
 

@@ -90,7 +90,10 @@ bool RFileDesc::readProperty(RScriptParser& p, int key) {
 }
 
 std::uintptr_t RResource::Get(hgeResourceManager*) {
-    if (!handle) handle = keep(hge->Resource_Load(filename.c_str(), &size));
+    if (!handle && !failed) {
+        handle = keep(hge->Resource_Load(filename.c_str(), &size));
+        failed = !handle;
+    }
     return handle;
 }
 

@@ -61,6 +61,9 @@ struct RScript : ResDesc {
 // Types whose object is loaded from one file.
 struct RFileDesc : ResDesc {
     std::string filename;
+    // A file that failed to load (and was logged by the engine) is not asked for again: the
+    // pack does not change while the game runs.
+    bool failed = false;
     bool readProperty(RScriptParser& parser, int key) override;
 };
 
@@ -77,7 +80,10 @@ struct RResource : RFileDesc {
 template <std::uintptr_t (hgeEngine::*Load)(const char*), void (hgeEngine::*Unload)(std::uintptr_t)>
 struct REngineFile : RFileDesc {
     std::uintptr_t Get(hgeResourceManager*) override {
-        if (!handle) handle = (hge->*Load)(filename.c_str());
+        if (!handle && !failed) {
+            handle = (hge->*Load)(filename.c_str());
+            failed = !handle;
+        }
         return handle;
     }
     void Free() override {

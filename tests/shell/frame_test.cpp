@@ -1,5 +1,7 @@
 #include "tests/support/engine_test.h"
 
+#include <stdexcept>
+
 #include "shell/frame.h"
 #include "shell/hooks.h"
 #include "shell/modes.h"
@@ -92,4 +94,13 @@ TEST_F(FrameTest, TheMousePositionIsReadBeforeTheScreenUpdates) {
     updateVars(0.01f);
     EXPECT_EQ(seen.x, 123);
     EXPECT_EQ(seen.y, 456);
+}
+
+TEST_F(FrameTest, AnExceptionInAScreenEndsTheGameWithAMessageInsteadOfAnAbort) {
+    gameMode = MODE_TITLE;
+    setModeHandlers(MODE_TITLE, {[](float) { throw std::runtime_error("the title broke"); }, nullptr, nullptr});
+    EXPECT_TRUE(FrameFunc());
+    EXPECT_TRUE(logContains("unexpected error: the title broke"));
+    ASSERT_EQ(engine->messageBoxes().size(), 1u);
+    EXPECT_EQ(engine->messageBoxes()[0].caption, "Error");
 }

@@ -1,5 +1,6 @@
 #include "tests/support/engine_test.h"
 
+#include "platform/core/instance_lock.h"
 #include "shell/exits.h"
 #include "shell/hooks.h"
 #include "shell/modes.h"
@@ -93,16 +94,37 @@ TEST_F(ProgramTest, SoundEffectsKeepTheirChannelAndIgnoreBadNumbers) {
     EXPECT_EQ(chan[1], 0u);
 }
 
-TEST_F(ProgramTest, StartUpToleratesAMissingPackAndMissingResources) {
-    loadSharedResources();
+TEST_F(ProgramTest, WithoutItsPackTheGameSaysSoAndDoesNotRunBlack) {
+    EXPECT_FALSE(loadSharedResources());
     ASSERT_EQ(engine->messageBoxes().size(), 1u);
     EXPECT_EQ(engine->messageBoxes()[0].caption, "Error");
-    EXPECT_NE(myRes, nullptr);
-    EXPECT_NE(psmgr, nullptr);
-    EXPECT_NE(blankSpr, nullptr);
-    EXPECT_EQ(enemyAnimDB[1], nullptr);
-    EXPECT_EQ(font1, nullptr);
-    EXPECT_EQ(sfx[0], 0u);
+    EXPECT_NE(engine->messageBoxes()[0].text.find("kvb.paq"), std::string::npos);
+
+    engine->clearMessageBoxes();
+    const int framesBefore = engine->framesRun();
+    EXPECT_EQ(WinMain(), 1);
+    hge = engine;  // WinMain let go of the engine the fixture still holds
+    EXPECT_EQ(engine->framesRun(), framesBefore) << "no frame loop without the pack";
+    ASSERT_EQ(engine->messageBoxes().size(), 1u);
+    EXPECT_NE(engine->messageBoxes()[0].text.find("kvb.paq"), std::string::npos);
+}
+
+TEST_F(ProgramTest, ASecondCopyInTheSameFolderStopsBeforeTouchingAFile) {
+    InstanceLock first;
+    ASSERT_EQ(first.take("kvb.lock"), InstanceLock::TAKEN);
+    writeFile("kvb.log", "the first copy's log\n");
+    writeFile("save3.kvb.123-0.tmp", "half a save of a killed run");
+    EXPECT_EQ(WinMain(), 1);
+    hge = engine;
+    ASSERT_EQ(engine->messageBoxes().size(), 1u);
+    EXPECT_NE(engine->messageBoxes()[0].text.find("already running"), std::string::npos);
+    EXPECT_EQ(readFile("kvb.log"), "the first copy's log\n");
+    EXPECT_TRUE(hasTempFiles()) << "the first copy's files are its own";
+
+    first.release();
+    EXPECT_EQ(WinMain(), 1);  // starts, clears what a killed run left, then stops for want of a pack
+    hge = engine;
+    EXPECT_FALSE(hasTempFiles());
 }
 
 TEST_F(ProgramTest, TitleMenuEntriesLeadToTheirScreens) {

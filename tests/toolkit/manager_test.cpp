@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 
 #include "tests/toolkit/toolkit_test.h"
@@ -111,8 +112,13 @@ TEST_F(ResourceManagerTest, UndescribedNamesAreNullExceptForFiles) {
     EXPECT_EQ(std::string(static_cast<const char*>(raw), size), "ships.png 8 -65 10 12");
     EXPECT_EQ(rm.GetResource("ui.fnt"), raw);
 
+    // A file that fails to load is asked for once: the log names it once however often it is wanted.
+    engine->clearLogLines();
     EXPECT_EQ(rm.GetTexture("absent.png"), 0u);
-    EXPECT_EQ(rm.findRes(RES_TEXTURE, "absent.png"), nullptr);
+    EXPECT_EQ(rm.GetTexture("absent.png"), 0u);
+    EXPECT_EQ(std::count_if(engine->logLines().begin(), engine->logLines().end(),
+                            [](const std::string& line) { return line.find("absent.png") != std::string::npos; }),
+              1);
 }
 
 TEST_F(ResourceManagerTest, PurgeFreesAGroupAndTheNextRequestCreatesAfresh) {
