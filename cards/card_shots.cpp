@@ -457,15 +457,21 @@ void chaosShot(const CardPlay& play) {
 }
 
 // Eight shots: five slow drops, one that falls and may swerve, a leaking circler and a blaze.
+// The drops fall one in each fifth of the rival's field, all shifted alike within their
+// fifth, so that none starts outside the field or on top of another.
 void barrage(const CardPlay& play) {
     const Player& f = pl[fieldSide(play, RIVAL)];
     const int dir = direction(play, RIVAL);
     const float mid = (f.fieldLeft + f.fieldRight) / 2;
-    const float offset = hge->Random_Float(-100, 100);
+    constexpr int DROPS = 5;
+    constexpr float DROPSIZE = 20;
+    const float lane = (f.fieldRight - f.fieldLeft) / DROPS;
+    const float shift = hge->Random_Float(-1, 1) * (lane - DROPSIZE) / 2;
     const float y = hge->Random_Float(0, 150);
-    for (int i = 0; i < 5; ++i)
-        makeShot(centredBox(mid + offset + 50.0f * (i - 2), y, 20, 20), dir, 20, 0, 50, 0, 10, 14, NOCOND, A_EGG, false,
-                 P_LINEAR, 6);
+    for (int i = 0; i < DROPS; ++i) {
+        const float x = f.fieldLeft + lane * (i + 0.5f) + shift - DROPSIZE / 2;
+        makeShot(box(x, y, DROPSIZE, DROPSIZE), dir, 20, 0, 50, 0, 10, 14, NOCOND, A_EGG, false, P_LINEAR, 6);
+    }
     const int pattern = hge->Random_Int(0, 1) == 0 ? P_WAVE : P_LINEAR;
     const float ay = hge->Random_Float(5, 25);
     const float dy = hge->Random_Float(80, 250);
