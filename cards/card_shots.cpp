@@ -484,9 +484,11 @@ void barrage(const CardPlay& play) {
     makeShot(box(x, 0, 32, 32), dir, 40, 0, 300, 0, 100, UNTILOFF, NOCOND, PS_SPARKS, true, P_LINEAR, 6);
 }
 
-// After the ice orb is made, its three bursts are armed on its target.
-void armIce(const CardPlay& play) {
-    for (int m = M_ICE1; m <= M_ICE3; ++m) pl[play.opponent].misc[m] = 1;
+// The ice orb's three bursts are armed on the player the orb in slot s reads them from:
+// its target, which in the EX mission (where the orb became a weapon) is the user.
+void armIce(int s) {
+    if (s == -1 || !sh[s].active || sh[s].pattern != P_ICE) return;
+    for (int m = M_ICE1; m <= M_ICE3; ++m) pl[shotTarget(sh[s].dir)].misc[m] = 1;
 }
 
 bool customShots(const CardPlay& play) {
@@ -514,12 +516,13 @@ const char* specialWpnName() {
 
 bool playShotCard(const CardPlay& play) {
     if (customShots(play)) return true;
+    const int firstShot = roomForMoreShots();
     bool found = false;
     for (const ShotRow& row : SHOTROWS) {
         if (row.card != play.card) continue;
         playRow(play, row);
         found = true;
     }
-    if (play.card == 276) armIce(play);
+    if (play.card == 276) armIce(firstShot);
     return found;
 }

@@ -204,6 +204,31 @@ TEST_F(ShotCardTest, BarrageDropsStartApartInsideTheFieldTheyFallIn) {
     }
 }
 
+TEST_F(ShotCardTest, TheIceOrbBurstsOnWhoeverItIsAimedAt) {
+    // Played by the opponent it is armed on the human; in the EX mission the human's own
+    // orb acts in the human's field and is armed there.
+    struct Case {
+        int user, target;
+        bool exMission;
+    };
+    for (const Case c : {Case{1, 0, false}, Case{0, 0, true}}) {
+        clearShots();
+        for (Player& p : pl)
+            for (int m = M_ICE1; m <= M_ICE3; ++m) p.misc[m] = 0;
+        selectedOpp = c.exMission ? EXMISSION : 0;
+        pl[0].fieldRight = c.exMission ? 800.f : 400.f;
+        const auto orb = shotsOf(c.user, 276);
+        ASSERT_EQ(orb.size(), 1u);
+        EXPECT_EQ(pl[c.target].misc[M_ICE1] + pl[c.target].misc[M_ICE2] + pl[c.target].misc[M_ICE3], 3)
+            << "EX " << c.exMission;
+        for (int f = 0; f < 400; ++f) shotMovement(0.01f);
+        int shards = 0;
+        for (const Shot& s : sh) shards += s.active && s.cond == C_FREZ && s.pattern == P_BOUNCY;
+        for (const Shot& s : sh) EXPECT_TRUE(!s.active || shotTarget(s.dir) == c.target);
+        EXPECT_GE(shards, 3) << "EX " << c.exMission;
+    }
+}
+
 TEST_F(ShotCardTest, SpecialWeaponNamesFollowTheVehicle) {
     selectedVeh = 6;
     EXPECT_STREQ(specialWpnName(), "Casino Games");
