@@ -100,7 +100,7 @@ void mineExplodes(const Wall& mine) {
 }
 
 // One contact of enemy i with wall w. Returns false when the wall lets the enemy pass
-// untouched (and is not worn by it).
+// untouched (and is neither worn by it nor flashes).
 bool wallActs(int w, int i) {
     Wall& wl = wall[w];
     Enemy& e = en[i];
@@ -173,6 +173,7 @@ void collEnemy2Wall() {
             if (!en[i].active || !(en[i].hp > 0) || !(wall[w].hp > 0) || !touches(wall[w], en[i])) continue;
             if (!wallActs(w, i)) continue;
             wall[w].hp -= 1;
+            wall[w].flash = WALLFLASH;
             checkWallDeath(w);
         }
     }

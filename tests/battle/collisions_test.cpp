@@ -353,6 +353,23 @@ TEST_F(CollisionTest, OtherWallsByType) {
     EXPECT_FLOAT_EQ(wall[4].hp + wall[5].hp, 138);
 }
 
+TEST_F(CollisionTest, EveryWallAnEnemyWearsFlashesButTreesAndOpenZappersDoNot) {
+    for (int type = W_PAPER; type <= W_PROXYMINE; ++type) {
+        for (Wall& w : wall) w.active = false;
+        clearEnemies();
+        initWall(1, type, hgeRect(500, 300, 564, 364), 50);
+        makeEnemy(type == W_ZOMZAP ? 2 : 1, 1, hgeRect(510, 310, 530, 330));
+        collEnemy2Wall();
+        const bool passes = type == W_TREE || type == W_ZOMZAP;
+        EXPECT_FLOAT_EQ(wall[0].flash, passes ? 0 : 0.1f) << "type " << type;
+        EXPECT_EQ(wall[0].hp < 50, !passes) << "type " << type;
+    }
+    initWall(1, W_ZOMZAP, hgeRect(600, 300, 630, 364), 10);
+    makeEnemy(1, 1, hgeRect(605, 310, 625, 330));  // a zombie does touch the zapper
+    collEnemy2Wall();
+    EXPECT_FLOAT_EQ(wall[1].flash, 0.1f);
+}
+
 TEST_F(CollisionTest, AProximityMineGoesOffOnceForANearbyEnemy) {
     initWall(1, W_PROXYMINE, hgeRect(544, 368, 576, 400), 1);
     const int e = makeEnemy(2, 1, hgeRect(530, 340, 550, 360));  // 8 px from the mine, not on it
