@@ -46,9 +46,6 @@ hgeRect squareAround(float cx, float cy, float size) {
     return hgeRect(cx - size / 2, cy - size / 2, cx + size / 2, cy + size / 2);
 }
 
-// The player credited with what happens in the field the rectangle starts in.
-int fieldOf(hgeRect r) { return r.x1 > pl[0].fieldRight ? 1 : 0; }
-
 void restartAnim(int a) {
     if (anim[a]) anim[a]->Play();
 }
@@ -136,6 +133,10 @@ bool wallActs(int w, int i) {
 }
 
 }  // namespace
+
+// The human's field ends where the opponent's begins, so a rectangle starting at that line
+// (an enemy held against the opponent's left edge) is the opponent's.
+int fieldOf(hgeRect r) { return r.x1 >= pl[0].fieldRight ? 1 : 0; }
 
 void checkEnemyDeath(int side, int i) {
     if (side < 0 || side > 1 || i < 0 || i >= MAXENEMIES) return;

@@ -327,6 +327,12 @@ TEST_F(CollisionTest, ZapperWallsKillZombiesOnlyAndOnlyZombiesWearThem) {
     EXPECT_FLOAT_EQ(en[zombie].deathTimer, 2);
     EXPECT_EQ(pl[1].score, 100);  // credited to the field the enemy is in
     EXPECT_FLOAT_EQ(wall[0].hp, 9);
+    initWall(1, W_ZOMZAP, hgeRect(400, 300, 430, 364), 10);
+    const int edge = makeEnemy(1, 1, hgeRect(400, 310, 420, 330));  // held at the opponent's left edge
+    collEnemy2Wall();
+    EXPECT_FLOAT_EQ(en[edge].deathTimer, 2);
+    EXPECT_GT(pl[1].score, 100) << "an enemy starting at the centre line is in the opponent's field";
+    EXPECT_EQ(pl[0].score, 0);
 }
 
 TEST_F(CollisionTest, OtherWallsByType) {
