@@ -3,6 +3,8 @@
 // takes and the death of an enemy with its score, combo and explosions.
 #pragma once
 
+#include "toolkit/hgerect.h"
+
 // Enemies touching a vehicle hurt it; a vehicle's ram box hurts the enemies it overlaps.
 void collPlayer2Enemy(float dt);
 // A vehicle collects every coin and bonus item it overlaps.
@@ -14,6 +16,11 @@ void collShot2Enemy(float dt);
 void collShot2Player();
 // Once a second: the walls act on the enemies touching them and wear down.
 void collEnemy2Wall();
+
+// The side whose field a rectangle starting at r.x1 lies in: it is paid for a kill there,
+// gets the coin dropped there and is hurt by what blows up there. The EX mission's one
+// field spans the screen, so there it is always the human's.
+int fieldOf(hgeRect r);
 
 // Enemy i at 0 hit points or below starts dying and pays `side`: score, combo, effects.
 // Nothing happens while it lives or once it is already dying.

@@ -47,9 +47,6 @@ hgeRect squareAround(float cx, float cy, float size) {
     return hgeRect(cx - size / 2, cy - size / 2, cx + size / 2, cy + size / 2);
 }
 
-// The player credited with what happens in the field the rectangle starts in.
-int fieldOf(hgeRect r) { return r.x1 > pl[0].fieldRight ? 1 : 0; }
-
 void restartAnim(int a) {
     if (anim[a]) anim[a]->Play();
 }
@@ -101,7 +98,7 @@ void mineExplodes(const Wall& mine) {
 }
 
 // One contact of enemy i with wall w. Returns false when the wall lets the enemy pass
-// untouched (and is not worn by it).
+// untouched (and is neither worn by it nor flashes).
 bool wallActs(int w, int i) {
     Wall& wl = wall[w];
     Enemy& e = en[i];
@@ -137,6 +134,10 @@ bool wallActs(int w, int i) {
 }
 
 }  // namespace
+
+// The human's field ends where the opponent's begins, so a rectangle starting at that line
+// (an enemy held against the opponent's left edge) is the opponent's.
+int fieldOf(hgeRect r) { return r.x1 >= pl[0].fieldRight ? 1 : 0; }
 
 void checkEnemyDeath(int side, int i) {
     if (side < 0 || side > 1 || i < 0 || i >= MAXENEMIES) return;
@@ -174,6 +175,7 @@ void collEnemy2Wall() {
             if (!en[i].active || !(en[i].hp > 0) || !(wall[w].hp > 0) || !touches(wall[w], en[i])) continue;
             if (!wallActs(w, i)) continue;
             wall[w].hp -= 1;
+            wall[w].flash = WALLFLASH;
             checkWallDeath(w);
         }
     }

@@ -1,5 +1,6 @@
 // Per-frame enemy update: the death animation and the coin it may leave, and the motion
 // of living enemies within their field.
+#include "battle/collisions.h"
 #include "battle/enemies.h"
 #include "battle/shots.h"
 #include "cards/conditions.h"
@@ -12,10 +13,10 @@ namespace {
 constexpr float COINSIZE = 16;
 constexpr float FREQFACTOR = 1.5f;  // coin chance on a side holding P_FREQ
 
-// The coin's colour and chance come from the side whose half of the screen the enemy died
-// in, whatever side it belonged to.
+// The coin's colour and chance come from the side whose field the enemy died in, whatever
+// side it belonged to.
 void dropCoin(const Enemy& e) {
-    const int side = e.rect.x1 >= CENTERLINE ? 1 : 0;
+    const int side = fieldOf(e.rect);
     const Player& p = pl[side];
     float chance = static_cast<float>(e.itemPercent);
     if (passiveExists(side, P_FREQ)) chance *= FREQFACTOR;

@@ -1,5 +1,7 @@
 #include "battle/walls.h"
 
+#include <algorithm>
+
 #include "shell/geometry.h"
 #include "shell/world.h"
 
@@ -31,9 +33,13 @@ void initWall(int side, int type, hgeRect rect, float hp) {
     wl.alpha = 255;
     wl.stretch = drawnStretched(type);
 
+    // A wall never reaches into the other field, where it would hold the other side's
+    // enemies: one larger than its field (or the screen) is cut to fit, then moved in.
     const Player& owner = pl[side];
-    const float width = r_width(rect);
-    const float height = r_height(rect);
+    const float width = std::min(r_width(rect), owner.fieldRight - owner.fieldLeft);
+    const float height = std::min(r_height(rect), static_cast<float>(SCREEN_HEIGHT));
+    rect.x2 = rect.x1 + width;
+    rect.y2 = rect.y1 + height;
     if (rect.x1 < owner.fieldLeft) rect = addToRect(rect, owner.fieldLeft - rect.x1, 0);
     if (rect.x1 > owner.fieldRight - width) rect = addToRect(rect, owner.fieldRight - rect.x2, 0);
     if (rect.y1 < 0) rect = addToRect(rect, 0, -rect.y1);

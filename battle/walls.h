@@ -4,8 +4,9 @@
 
 #include "toolkit/hgerect.h"
 
-// Makes a wall in `side`'s field, moved inside the field and the screen height without
-// changing its size. Nothing happens when the table is full.
+// Makes a wall in `side`'s field, moved inside the field and the screen height; a wall
+// wider than the field or taller than the screen is cut to their size first. Nothing
+// happens when the table is full.
 void initWall(int side, int type, hgeRect rect, float hp);
 // A wall at 0 hit points or below is destroyed: hp becomes exactly 0 and it starts fading.
 void checkWallDeath(int w);

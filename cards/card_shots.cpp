@@ -457,15 +457,21 @@ void chaosShot(const CardPlay& play) {
 }
 
 // Eight shots: five slow drops, one that falls and may swerve, a leaking circler and a blaze.
+// The drops fall one in each fifth of the rival's field, all shifted alike within their
+// fifth, so that none starts outside the field or on top of another.
 void barrage(const CardPlay& play) {
     const Player& f = pl[fieldSide(play, RIVAL)];
     const int dir = direction(play, RIVAL);
     const float mid = (f.fieldLeft + f.fieldRight) / 2;
-    const float offset = hge->Random_Float(-100, 100);
+    constexpr int DROPS = 5;
+    constexpr float DROPSIZE = 20;
+    const float lane = (f.fieldRight - f.fieldLeft) / DROPS;
+    const float shift = hge->Random_Float(-1, 1) * (lane - DROPSIZE) / 2;
     const float y = hge->Random_Float(0, 150);
-    for (int i = 0; i < 5; ++i)
-        makeShot(centredBox(mid + offset + 50.0f * (i - 2), y, 20, 20), dir, 20, 0, 50, 0, 10, 14, NOCOND, A_EGG, false,
-                 P_LINEAR, 6);
+    for (int i = 0; i < DROPS; ++i) {
+        const float x = f.fieldLeft + lane * (i + 0.5f) + shift - DROPSIZE / 2;
+        makeShot(box(x, y, DROPSIZE, DROPSIZE), dir, 20, 0, 50, 0, 10, 14, NOCOND, A_EGG, false, P_LINEAR, 6);
+    }
     const int pattern = hge->Random_Int(0, 1) == 0 ? P_WAVE : P_LINEAR;
     const float ay = hge->Random_Float(5, 25);
     const float dy = hge->Random_Float(80, 250);
@@ -478,9 +484,11 @@ void barrage(const CardPlay& play) {
     makeShot(box(x, 0, 32, 32), dir, 40, 0, 300, 0, 100, UNTILOFF, NOCOND, PS_SPARKS, true, P_LINEAR, 6);
 }
 
-// After the ice orb is made, its three bursts are armed on its target.
-void armIce(const CardPlay& play) {
-    for (int m = M_ICE1; m <= M_ICE3; ++m) pl[play.opponent].misc[m] = 1;
+// The ice orb's three bursts are armed on the player the orb in slot s reads them from:
+// its target, which in the EX mission (where the orb became a weapon) is the user.
+void armIce(int s) {
+    if (s == -1 || !sh[s].active || sh[s].pattern != P_ICE) return;
+    for (int m = M_ICE1; m <= M_ICE3; ++m) pl[shotTarget(sh[s].dir)].misc[m] = 1;
 }
 
 bool customShots(const CardPlay& play) {
@@ -508,12 +516,13 @@ const char* specialWpnName() {
 
 bool playShotCard(const CardPlay& play) {
     if (customShots(play)) return true;
+    const int firstShot = roomForMoreShots();
     bool found = false;
     for (const ShotRow& row : SHOTROWS) {
         if (row.card != play.card) continue;
         playRow(play, row);
         found = true;
     }
-    if (play.card == 276) armIce(play);
+    if (play.card == 276) armIce(firstShot);
     return found;
 }

@@ -54,7 +54,11 @@ void updateTitleScreen(float dt) {
     if (isUpKey(key)) selected = selected == 0 ? MAXTITLEOPTIONS - 1 : selected - 1;
     else if (isDownKey(key)) selected = (selected + 1) % MAXTITLEOPTIONS;
     else if (key == vk::LBUTTON) {
-        if (over >= 0) exitTitleScreen();
+        // A click acts on the item under the pointer, whatever the keys selected since.
+        if (over >= 0) {
+            selected = over;
+            exitTitleScreen();
+        }
     } else if (isConfirmKey(key)) exitTitleScreen();
     else if (key == vk::ESCAPE) done = true;
 }

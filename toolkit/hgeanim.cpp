@@ -1,12 +1,10 @@
 #include "toolkit/hgeanim.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
-
-// Frames one Update may advance.
-constexpr int MAX_FRAME_STEPS = 1000;
 
 enum class EndAction { WRAP, STOP, TURN };
 
@@ -78,26 +76,21 @@ void hgeAnimation::SetFrame(int n) {
 }
 
 void hgeAnimation::Update(float dt) {
-    if (!playing_) return;
-    if (timer_ == -1) {
-        timer_ = 0;
-    } else {
-        timer_ += dt;
+    // Without a speed the frame holds.
+    if (!playing_ || !std::isfinite(secondsPerFrame_)) return;
+    // Time never runs backwards, and a broken clock (NaN) adds nothing.
+    if (timer_ == -1) timer_ = 0;
+    else if (dt > 0) timer_ += dt;
+    if (timer_ < secondsPerFrame_) return;
+    // One frame per update; of the time left over at most one more frame is kept, so a
+    // long pause or an animation faster than the frame rate never builds up a burst of
+    // frames to catch up on later.
+    timer_ = std::min(timer_ - secondsPerFrame_, secondsPerFrame_);
+    int next = frame_ + step_;
+    if (next == frames_ || next < 0) {
+        EndAction action = endAction(mode_, next < 0);
+        if (action == EndAction::STOP) playing_ = false;
+        if (action == EndAction::TURN) step_ = -step_;
     }
-    for (int steps = 0; playing_ && timer_ >= secondsPerFrame_; ++steps) {
-        // A huge time step (or speed) would spin here for ages, or for ever once the
-        // subtraction below stops changing the timer: keep only the phase of the rest.
-        if (steps == MAX_FRAME_STEPS) {
-            timer_ = std::fmod(timer_, secondsPerFrame_);
-            break;
-        }
-        timer_ -= secondsPerFrame_;
-        int next = frame_ + step_;
-        if (next == frames_ || next < 0) {
-            EndAction action = endAction(mode_, next < 0);
-            if (action == EndAction::STOP) playing_ = false;
-            if (action == EndAction::TURN) step_ = -step_;
-        }
-        if (playing_) SetFrame(frame_ + step_);
-    }
+    if (playing_) SetFrame(frame_ + step_);
 }

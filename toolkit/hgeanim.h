@@ -21,6 +21,7 @@ public:
     void Play();
     void Stop() { playing_ = false; }
     void Resume() { playing_ = true; }
+    // Advances at most one frame (by the step) a call, carrying the time left over.
     void Update(float dt);
     bool IsPlaying() const { return playing_; }
 

@@ -327,6 +327,12 @@ TEST_F(CollisionTest, ZapperWallsKillZombiesOnlyAndOnlyZombiesWearThem) {
     EXPECT_FLOAT_EQ(en[zombie].deathTimer, 2);
     EXPECT_EQ(pl[1].score, 100);  // credited to the field the enemy is in
     EXPECT_FLOAT_EQ(wall[0].hp, 9);
+    initWall(1, W_ZOMZAP, hgeRect(400, 300, 430, 364), 10);
+    const int edge = makeEnemy(1, 1, hgeRect(400, 310, 420, 330));  // held at the opponent's left edge
+    collEnemy2Wall();
+    EXPECT_FLOAT_EQ(en[edge].deathTimer, 2);
+    EXPECT_GT(pl[1].score, 100) << "an enemy starting at the centre line is in the opponent's field";
+    EXPECT_EQ(pl[0].score, 0);
 }
 
 TEST_F(CollisionTest, OtherWallsByType) {
@@ -351,6 +357,23 @@ TEST_F(CollisionTest, OtherWallsByType) {
     EXPECT_FLOAT_EQ(en[stairs].rect.y2, 153);
     EXPECT_EQ(en[both].wallType, W_ESCALATOR);  // the later slot wins
     EXPECT_FLOAT_EQ(wall[4].hp + wall[5].hp, 138);
+}
+
+TEST_F(CollisionTest, EveryWallAnEnemyWearsFlashesButTreesAndOpenZappersDoNot) {
+    for (int type = W_PAPER; type <= W_PROXYMINE; ++type) {
+        for (Wall& w : wall) w.active = false;
+        clearEnemies();
+        initWall(1, type, hgeRect(500, 300, 564, 364), 50);
+        makeEnemy(type == W_ZOMZAP ? 2 : 1, 1, hgeRect(510, 310, 530, 330));
+        collEnemy2Wall();
+        const bool passes = type == W_TREE || type == W_ZOMZAP;
+        EXPECT_FLOAT_EQ(wall[0].flash, passes ? 0 : 0.1f) << "type " << type;
+        EXPECT_EQ(wall[0].hp < 50, !passes) << "type " << type;
+    }
+    initWall(1, W_ZOMZAP, hgeRect(600, 300, 630, 364), 10);
+    makeEnemy(1, 1, hgeRect(605, 310, 625, 330));  // a zombie does touch the zapper
+    collEnemy2Wall();
+    EXPECT_FLOAT_EQ(wall[1].flash, 0.1f);
 }
 
 TEST_F(CollisionTest, AProximityMineGoesOffOnceForANearbyEnemy) {

@@ -188,6 +188,25 @@ TEST_F(EnemiesTest, TheCoinComesFromTheHalfTheEnemyDiedIn) {
     EXPECT_LE(itm[1].dy, 60);
 }
 
+TEST_F(EnemiesTest, InTheExMissionEveryCoinFollowsTheHumansMixAndChance) {
+    selectedOpp = 7;
+    pl[0].fieldRight = RIGHTBOUND + 100;  // the one field spans the screen
+    pl[0].redP = 100;
+    pl[1].greenP = 100;  // a mix left over from an earlier match
+    pl[0].passive[0] = P_FREQ;
+    itemPercentDB[1] = 70;  // 105 with the human's passive: a coin every time
+    for (int k = 0; k < MAXENEMIES; ++k) {
+        const float x = 110 + 6.5f * k;
+        const int e = makeEnemy(1, 0, hgeRect(x, 100, x + 40, 140));
+        en[e].hp = 0;
+        en[e].deathTimer = 0.005f;
+    }
+    enemyMovement(0.01f);
+    int red = 0;
+    for (const Item& coin : itm) red += coin.active && coin.kind == C_R;
+    EXPECT_EQ(red, MAXENEMIES);
+}
+
 // Mixed groups of every kind, some without graphics, move, attack and die for half a
 // minute: boxes stay finite and inside their field, and no freed slot keeps animation copies.
 TEST_F(EnemiesTest, MixedWavesKeepTheTablesConsistent) {

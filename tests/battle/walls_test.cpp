@@ -31,6 +31,15 @@ TEST_F(WallsTest, AWallIsMovedIntoItsFieldKeepingItsSize) {
     expectRect(wall[3].rect, 100, 100, 160, 160);
 }
 
+TEST_F(WallsTest, AWallLargerThanItsFieldIsCutToFitInsideIt) {
+    initWall(1, W_WOOD, hgeRect(400, 272, 704, 348), 178);  // 4 px too wide for the opponent's field
+    initWall(0, W_STONE, hgeRect(50, -50, 450, 650), 68);   // wider and taller than everything
+    initWall(1, W_STEEL, hgeRect(380, 100, 780, 160), 94);
+    expectRect(wall[0].rect, 400, 272, 700, 348);
+    expectRect(wall[1].rect, 100, 0, 400, 600);
+    expectRect(wall[2].rect, 400, 100, 700, 160);
+}
+
 TEST_F(WallsTest, ANewWallStandsWithFullOpacityAndItsDrawingStyle) {
     for (int type = W_PAPER; type <= W_PROXYMINE; ++type) initWall(1, type, hgeRect(450, 100, 482, 132), 5);
     for (int type = W_PAPER; type <= W_PROXYMINE; ++type) {

@@ -1,6 +1,9 @@
 // Weapon and hazard cards: the shots each row makes, for either side, and the cards whose
 // shots are placed or sized by the rules of their own.
+#include <set>
+
 #include "battle/collisions.h"
+#include "cards/opponents.h"
 #include "tests/cards/card_play_support.h"
 
 namespace {
@@ -169,6 +172,61 @@ TEST_F(ShotCardTest, PlacementRulesOfSingleCards) {
     ASSERT_EQ(cross.size(), 4u);
     EXPECT_FLOAT_EQ(cross[0]->rect.y2, pl[0].rect.y1) << "the upward fireball starts above the vehicle";
     EXPECT_FLOAT_EQ(cross[3]->rect.x1, pl[0].rect.x2) << "the rightward one beside it";
+}
+
+TEST_F(ShotCardTest, BarrageDropsStartApartInsideTheFieldTheyFallIn) {
+    struct Case {
+        int user, field;
+        bool exMission;
+    };
+    for (const Case c : {Case{0, 1, false}, Case{1, 0, false}, Case{0, 0, true}}) {
+        selectedOpp = c.exMission ? EXMISSION : 0;
+        pl[0].fieldRight = c.exMission ? 800.f : 400.f;
+        const Player& f = pl[c.field];
+        std::set<float> starts;
+        for (int seed = 1; seed <= 40; ++seed) {
+            clearShots();
+            engine->Random_Seed(seed);
+            const auto shots = shotsOf(c.user, 341);
+            ASSERT_EQ(shots.size(), 8u);
+            for (int i = 0; i < 5; ++i) {
+                const hgeRect& r = shots[i]->rect;
+                SCOPED_TRACE(testing::Message() << "user " << c.user << " EX " << c.exMission << " seed " << seed
+                                                << " drop " << i);
+                EXPECT_GE(r.x1, f.fieldLeft);
+                EXPECT_LE(r.x2, f.fieldRight);
+                EXPECT_GE(r.y1, 0);
+                for (int j = 0; j < i; ++j) EXPECT_FALSE(r.Intersect(shots[j]->rect)) << "on drop " << j;
+            }
+            starts.insert(shots[0]->rect.x1);
+        }
+        EXPECT_GT(starts.size(), 30u) << "the drops still fall where chance puts them";
+    }
+}
+
+TEST_F(ShotCardTest, TheIceOrbBurstsOnWhoeverItIsAimedAt) {
+    // Played by the opponent it is armed on the human; in the EX mission the human's own
+    // orb acts in the human's field and is armed there.
+    struct Case {
+        int user, target;
+        bool exMission;
+    };
+    for (const Case c : {Case{1, 0, false}, Case{0, 0, true}}) {
+        clearShots();
+        for (Player& p : pl)
+            for (int m = M_ICE1; m <= M_ICE3; ++m) p.misc[m] = 0;
+        selectedOpp = c.exMission ? EXMISSION : 0;
+        pl[0].fieldRight = c.exMission ? 800.f : 400.f;
+        const auto orb = shotsOf(c.user, 276);
+        ASSERT_EQ(orb.size(), 1u);
+        EXPECT_EQ(pl[c.target].misc[M_ICE1] + pl[c.target].misc[M_ICE2] + pl[c.target].misc[M_ICE3], 3)
+            << "EX " << c.exMission;
+        for (int f = 0; f < 400; ++f) shotMovement(0.01f);
+        int shards = 0;
+        for (const Shot& s : sh) shards += s.active && s.cond == C_FREZ && s.pattern == P_BOUNCY;
+        for (const Shot& s : sh) EXPECT_TRUE(!s.active || shotTarget(s.dir) == c.target);
+        EXPECT_GE(shards, 3) << "EX " << c.exMission;
+    }
 }
 
 TEST_F(ShotCardTest, SpecialWeaponNamesFollowTheVehicle) {

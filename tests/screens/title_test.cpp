@@ -64,6 +64,16 @@ TEST_F(TitleTest, APointerRestingOnAnItemLeavesTheKeysFree) {
     EXPECT_EQ(selected, 4) << "moving onto an item selects it";
 }
 
+TEST_F(TitleTest, AClickOpensTheItemUnderThePointerEvenAfterTheKeysMovedOn) {
+    finishFade();
+    engine->moveMouse(296, 416);  // on "Options"
+    frame();
+    press(vk::DOWN);
+    EXPECT_EQ(selected, 4);
+    press(vk::LBUTTON);
+    EXPECT_EQ(gameMode, MODE_OPTIONS);
+}
+
 TEST_F(TitleTest, AClickOutsideTheItemsDoesNothingButEnterActsOnTheKeyboardChoice) {
     finishFade();
     press(vk::DOWN);

@@ -1,3 +1,4 @@
+#include <limits>
 #include <vector>
 
 #include "tests/toolkit/toolkit_test.h"
@@ -69,15 +70,54 @@ TEST_F(AnimationTest, EveryPlayModeStepsAsItShould) {
     }
 }
 
-TEST_F(AnimationTest, ALongUpdateAdvancesSeveralFramesAndStoppedOnesStayPut) {
-    hgeAnimation anim(makeTexture(64, 16), 4, 10, 0, 0, 16, 16);
+// Eight frames a second: every time below is exact in binary.
+TEST_F(AnimationTest, AnUpdateStepsOneFrameAtMostAndCarriesTheRest) {
+    hgeAnimation anim(makeTexture(64, 16), 4, 8, 0, 0, 16, 16);
     anim.Play();
     anim.Update(0);
-    anim.Update(0.25f);
+    anim.Update(0.3125f);  // two and a half frames' time
+    EXPECT_EQ(anim.GetFrame(), 1) << "one frame per update";
+    anim.Update(0);
+    EXPECT_EQ(anim.GetFrame(), 2) << "the frame carried over is due next";
+    anim.Update(0.0625f);
     EXPECT_EQ(anim.GetFrame(), 2);
+    anim.Update(0.0625f);
+    EXPECT_EQ(anim.GetFrame(), 3);
     anim.Stop();
     anim.Update(1);
-    EXPECT_EQ(anim.GetFrame(), 2);
+    EXPECT_EQ(anim.GetFrame(), 3);
+}
+
+TEST_F(AnimationTest, BrokenOrHugeTimeStepsLeaveTheAnimationAtItsPace) {
+    const float bad[] = {std::numeric_limits<float>::quiet_NaN(), -100, 1e30f, std::numeric_limits<float>::max(),
+                         std::numeric_limits<float>::infinity()};
+    for (float dt : bad) {
+        hgeAnimation anim(makeTexture(64, 16), 5000, 8, 0, 0, 16, 16);
+        anim.Play();
+        anim.Update(0);
+        anim.Update(dt);
+        anim.Update(0);
+        const int shown = anim.GetFrame();
+        EXPECT_LE(shown, 2) << dt << ": one frame for the update and at most one carried";
+        for (int half = 1; half <= 4; ++half) {
+            anim.Update(0.0625f);
+            EXPECT_EQ(anim.GetFrame(), shown + half / 2) << dt << " after " << half << " half frames";
+        }
+    }
+
+    // An animation faster than the updates steps once each; slowed down later, it does not
+    // race through the frames it could not show.
+    hgeAnimation fast(makeTexture(64, 16), 4, 1000, 0, 0, 16, 16);
+    fast.Play();
+    fast.Update(0);
+    for (int i = 0; i < 101; ++i) fast.Update(0.01f);
+    EXPECT_EQ(fast.GetFrame(), 1);
+    fast.SetSpeed(8);
+    fast.Update(0.0625f);
+    fast.Update(0.0625f);
+    EXPECT_EQ(fast.GetFrame(), 2);
+    fast.Update(0.0625f);
+    EXPECT_EQ(fast.GetFrame(), 2);
 }
 
 TEST_F(AnimationTest, DegenerateSizesDoNotCrash) {
