@@ -1,8 +1,6 @@
 // The small drawing functions every screen uses: filled and bordered rectangles, the
-// framed box, aligned text and the two word wraps, and the layout of a card.
+// framed box, aligned text, word-wrapped text that fits its box, and the layout of a card.
 #pragma once
-
-#include <string>
 
 #include "platform/hge.h"
 #include "toolkit/hgerect.h"
@@ -34,14 +32,21 @@ void UIbox(hgeRect r, DWORD color);
 void DrawTextA(hgeFont* font, float x, float y, const char* text, int align, float scale, DWORD color);
 // Sets a font's colour and scale, each only when it differs from the current one.
 void setFontStyle(hgeFont* font, float scale, DWORD color);
-// Draws `text` word-wrapped into the rectangle's width, from its top-left corner down.
-// A word wider than the rectangle gets a line of its own, cut at the right edge; lines
-// that would pass the bottom edge are left out.
+// The scale a word-wrapped text is drawn at in a box, and whether all of it fits there.
+struct TextFit {
+    float scale;
+    bool fits;
+};
+// The largest scale, from the font's current one down in steps of 0.05 to 0.6 of it, at
+// which `text` word-wrapped into the rectangle fits it: every line within its width and
+// every line above its bottom. When not even the smallest fits, that one and false. The
+// font's scale is left as it was.
+TextFit fitTextInRect(hgeRect r, const char* text, hgeFont* font);
+// Draws `text` word-wrapped into the rectangle from its top-left corner, at the scale
+// fitTextInRect gives; the font's scale is set back afterwards. Only a text too long even
+// at the smallest scale is cut (a word at the right edge, lines at the bottom), and each
+// such text is logged once.
 void drawTextInRect(hgeRect r, const char* text, hgeFont* font);
-// Wraps `text` in place for the rectangle's width: the space before each word that
-// would pass the right edge becomes a newline. A word wider than the rectangle stands on
-// a line of its own. The length never changes.
-void EnterfyParagraph(hgeRect r, std::string& text, hgeFont* font);
 
 // A sprite of the resource manager by name, null without one. For the few interface
 // pieces screens draw without binding them first.

@@ -11,6 +11,7 @@
 #include "platform/core/input_state.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
+#include "screens/text_places.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
@@ -137,7 +138,8 @@ void drawRoll() {
     }
     for (int j = 0; j < creditLines; ++j) {
         const float y = pos[CREDITROLL + j].y1;
-        if (y < SCREEN_HEIGHT) drawTextCut(font1, 400, y, credits[j].c_str(), 1, 0.75f, 0xFFF5AFAE, SCREEN_WIDTH - 8);
+        if (y < SCREEN_HEIGHT)
+            drawTextCut(font1, 400, y, credits[j].c_str(), 1, ENDCREDITSCALE, 0xFFF5AFAE, ENDCREDITWIDTH);
     }
     setFontStyle(font1, 1, WHITE);
 }

@@ -13,6 +13,7 @@
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/stat_rows.h"
+#include "screens/text_places.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
@@ -25,7 +26,6 @@
 namespace {
 
 constexpr DWORD WHITE = 0xFFFFFFFF, BLACK = 0xFF000000, PANEL = 0xFF3A3F5A, DESCCOLOR = 0xFFFF8080;
-constexpr float DESCSCALE = 0.75f;  // the longest stat description fits the box at this size
 
 hgeSprite* background = nullptr;
 hgeSprite* okButton = nullptr;
@@ -157,7 +157,7 @@ void initSelectUpgrade() {
         pos[STATVALUE + stat] = hgeRect(432, y1, 504, y2);
         pos[UPGRADEBUTTON + stat] = hgeRect(504, y1, 584, y2);
     }
-    pos[DESCBOX] = hgeRect(168, 360, 624, 472);
+    pos[DESCBOX] = UPGRADEDESCPANEL;
     pos[UPGRADEOK] = hgeRect(720, 520, 784, 584);
     lifeBar = menuSprite("lifeBar");
     fuelBar = menuSprite("fuelBar");
@@ -217,8 +217,8 @@ void drawSelectUpgrade() {
     const hgeRect text = textPanel(pos[DESCBOX]);
     const int over = hoveredRow();
     const int described = over >= 0 ? over : rowChosenByKeys ? selected : -1;
-    setFontStyle(font1, DESCSCALE, DESCCOLOR);
-    drawTextInRect(text, described >= 0 ? statDesc[described].c_str() : "mouse over a stat to see its description", font1);
+    setFontStyle(font1, STATDESCSCALE, DESCCOLOR);
+    drawTextInRect(text, described >= 0 ? statDesc[described].c_str() : STATDESCHINT, font1);
     setFontStyle(font1, 1, WHITE);
     if (points <= 0) {
         DrawTextA(fontArial, 400, 500, "Click OK/press Enter to proceed", 1, 1, cycleColor(2));

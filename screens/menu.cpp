@@ -80,8 +80,10 @@ void drawButton(hgeSprite* s, int i) {
 
 hgeRect textPanel(const hgeRect& r) {
     UIbox(r, 0xFF3A3F5A);
-    return hgeRect(r.x1 + 20, r.y1 + 10, r.x2 - 20, r.y2 - 8);
+    return textPanelInside(r);
 }
+
+hgeRect textPanelInside(const hgeRect& r) { return hgeRect(r.x1 + 20, r.y1 + 10, r.x2 - 20, r.y2 - 8); }
 
 void drawTextButton(int i, const char* text, hgeFont* font, DWORD inner, bool enabled) {
     const hgeRect& r = pos[i];

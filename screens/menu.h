@@ -49,6 +49,8 @@ void drawButton(hgeSprite* s, int i);
 // A dark panel ("box" tinted) for text, and the part of it that text may fill: the
 // panel's rounded edges are kept clear.
 hgeRect textPanel(const hgeRect& r);
+// That part of a panel, without drawing it.
+hgeRect textPanelInside(const hgeRect& r);
 // A framed box with one or more lines of text centred in it, pulsing while pos[i] is
 // hovered; a disabled one is grey and never pulses.
 void drawTextButton(int i, const char* text, hgeFont* font, DWORD inner, bool enabled = true);

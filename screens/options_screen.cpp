@@ -8,6 +8,7 @@
 #include "screens/card_drawing.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
+#include "screens/text_places.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -170,7 +171,7 @@ void initOptionsScreen() {
     pos[KEYPANEL] = hgeRect(8, 64, 776, 296);
     pos[VOLUMEPANEL] = hgeRect(40, 328, 368, 416);
     pos[COMBOPANEL] = hgeRect(40, 448, 368, 536);
-    pos[MISCPANEL] = hgeRect(416, 376, 744, 464);
+    pos[MISCPANEL] = OPTMISCPANEL;
     for (int i = 0; i < 4; ++i) {
         pos[KEYBUTTONS + i] = hgeRect(256, 104 + 40 * i, 288, 136 + 40 * i);
         pos[KEYBUTTONS + 6 + i] = hgeRect(696, 104 + 40 * i, 728, 136 + 40 * i);
@@ -182,7 +183,7 @@ void initOptionsScreen() {
     pos[SFXSLIDER] = hgeRect(112, 376, 304, 408);
     pos[COMBOBOX] = hgeRect(56, 456, 88, 488);
     pos[FULLSCREENBOX] = hgeRect(432, 384, 464, 416);
-    pos[SCOREBOX] = hgeRect(432, 424, 464, 456);
+    pos[SCOREBOX] = OPTSCOREBOX;
     pos[DEFAULTBUTTON] = hgeRect(324, 560, 468, 584);
     pos[OKBUTTON] = hgeRect(704, 512, 768, 576);
     pos[KEYDIALOG] = hgeRect(200, 56, 592, 272);
@@ -234,9 +235,7 @@ void drawOptionsScreen() {
               "If unchecked, combo count will always be\n displayed at the top of screen instead.", 0, 1, 0xFFAFAFAF);
     DrawTextA(fontSmall2, pos[FULLSCREENBOX].x2 + 8, pos[FULLSCREENBOX].y1 + 9, "Fullscreen", 0, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
-    const hgeRect& score = pos[SCOREBOX];
-    drawTextInRect(hgeRect(score.x2 + 8, score.y1 + 2, pos[MISCPANEL].x2 - 6, score.y2 + 8),
-                   "display score value of enemies when they are defeated", fontSmall2);
+    drawTextInRect(OPTSCORELABEL, OPTSCORETEXT, fontSmall2);
 
     putSprite(defaultButton, pos[DEFAULTBUTTON].x1, pos[DEFAULTBUTTON].y1);
     if (mOver[DEFAULTBUTTON]) drawPulse(pos[DEFAULTBUTTON]);

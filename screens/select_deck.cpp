@@ -7,6 +7,7 @@
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/selection.h"
+#include "screens/text_places.h"
 #include "shell/modes.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
@@ -97,7 +98,7 @@ void initSelectDeckScreen() {
     pos[ROWBOX] = hgeRect(216, 48, 576, 184);
     pos[ROWBOX + 1] = hgeRect(56, 208, 720, 344);
     pos[ROWBOX + 2] = hgeRect(216, 372, 576, 508);
-    pos[DESCBOX] = hgeRect(72, 516, 640, 588);
+    pos[DESCBOX] = DECKDESCPANEL;
     for (const DeckRow& r : ROWS)
         for (int k = 0; k < r.count; ++k)
             pos[r.first + k] = hgeRect(r.sample->x1 + 112 * k, r.sample->y1, r.sample->x2 + 112 * k, r.sample->y2);
@@ -142,8 +143,7 @@ void drawSelectDeckScreen() {
     setFontStyle(fontSmall2, 1, WHITE);
     for (int d = 0; d < MAXDECKS; ++d) {
         putSprite(pictures[d], pos[d].x1, pos[d].y1);
-        const hgeRect& p = pos[d];
-        drawTextInRect(hgeRect(p.x1 + 6, p.y1 + 48, p.x2 - 4, p.y2 - 18), deckName[d].c_str(), fontSmall2);
+        drawTextInRect(placeIn(DECKNAMEPOS, pos[d]), deckName[d].c_str(), fontSmall2);
     }
     drawFrame(frame, pos[selectedDeck]);
     setFontStyle(fontArial, 1, WHITE);

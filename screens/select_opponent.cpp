@@ -10,6 +10,7 @@
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/selection.h"
+#include "screens/text_places.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
@@ -122,13 +123,12 @@ void drawDifficulty(float x, float y, int stars) {
 void drawInfoPanel() {
     const hgeRect& p = pos[INFOPANEL];
     textPanel(p);
-    const hgeRect desc(p.x1 + 38, p.y1 + 36, p.x1 + 392, p.y2 - 4);
+    const hgeRect desc = placeIn(OPPDESCPOS, p);
     const float col = p.x1 + 404;
     setFontStyle(fontSmall2, 1, WHITE);
     if (selectedOpp == EXMISSION) {
         DrawTextA(font1, p.x1 + 38, p.y1 + 13, "EX Mission", 0, 1, cycleColor(3));
-        drawTextInRect(desc, "In this secret mission, defeat a ghost-like version of the enemy to advance to the next round.",
-                       fontSmall2);
+        drawTextInRect(desc, EXMISSIONDESC, fontSmall2);
         DrawTextA(fontSmall2, col, p.y1 + 16, "Rounds: Endless", 0, 1, PANELTEXT);
         DrawTextA(fontSmall2, col, p.y1 + 36, label("highest round reached: %d", pl[0].highestRound), 0, 1, PANELTEXT);
         DrawTextA(fontSmall2, col, p.y1 + 56, label("location: %s", locationName()), 0, 1, PANELTEXT);
@@ -187,7 +187,7 @@ void initSelectOppScreen() {
             pos[tier.first + k] = hgeRect(x, y, x + 90, y + 120);
         }
     }
-    pos[INFOPANEL] = hgeRect(112, 488, 680, 584);
+    pos[INFOPANEL] = OPPINFOPANEL;
     pos[HINTBOX] = hgeRect(600, 272, 632, 304);
     pos[PLAYERPANEL] = hgeRect(568, 1, 792, 73);
     pos[BACKBUTTON] = hgeRect(8, 520, 72, 584);

@@ -9,6 +9,7 @@
 #include "screens/menu.h"
 #include "screens/selection.h"
 #include "screens/stat_rows.h"
+#include "screens/text_places.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
@@ -24,7 +25,6 @@ constexpr int COINS = 40;  // red, green, blue
 constexpr int WEAPONBOX = 43, BACKBUTTON = 44, OKBUTTON = 45;
 constexpr int COINDESC = 7;  // statDesc of the red coins; green and blue follow
 constexpr DWORD WHITE = 0xFFFFFFFF;
-constexpr float DESCSCALE = 0.75f;  // the longest description fits the box at this size
 
 const char* const COINFORMATS[3] = {"red:  %d", "green:  %d", "blue:  %d"};
 const DWORD COINCOLORS[3] = {0xFFFF8080, 0xFF80FF80, 0xFF8080FF};
@@ -77,8 +77,8 @@ void initSelectVehScreen() {
         pos[v] = hgeRect(x, 92 - h / 2, x + w, 92 + h / 2);
         x += w + 32;
     }
-    pos[DESCBOX] = hgeRect(16, 184, 776, 296);
-    pos[STATDESCBOX] = hgeRect(272, 312, 728, 424);
+    pos[DESCBOX] = VEHDESCPANEL;
+    pos[STATDESCBOX] = VEHSTATDESCPANEL;
     for (int k = 0; k < NUMSTATS; ++k) {
         pos[STATLABEL + k] = hgeRect(16, 312 + 32 * k, 120, 336 + 32 * k);
         pos[STATBAR + k] = hgeRect(128, 312 + 32 * k, 232, 336 + 32 * k);
@@ -152,8 +152,8 @@ void drawSelectVehScreen() {
 
     const hgeRect text = textPanel(pos[STATDESCBOX]);
     const char* desc = hoveredDescription();
-    setFontStyle(font1, DESCSCALE, 0xFFFF8080);
-    drawTextInRect(text, desc ? desc : "mouse over a stat to see its description", font1);
+    setFontStyle(font1, STATDESCSCALE, 0xFFFF8080);
+    drawTextInRect(text, desc ? desc : STATDESCHINT, font1);
     setFontStyle(font1, 1, WHITE);
     drawButton(backButton, BACKBUTTON);
     drawButton(okButton, OKBUTTON);

@@ -7,6 +7,7 @@
 #include "platform/core/input_state.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
+#include "screens/text_places.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/world.h"
@@ -81,8 +82,10 @@ void initCredits() {
 void drawCredits() {
     putSprite(creditsBackground, 0, 0);
     DrawTextA(font1, 400, 24, "Credits", 1, 1, 0xFFFFFFFF);
+    const float middle = (CREDITSBOX.x1 + CREDITSBOX.x2) / 2, width = CREDITSBOX.x2 - CREDITSBOX.x1;
     for (int i = 0; i < creditLines; ++i)
-        drawTextCut(fontSmall2, 400, 48 + 12 * i, credits[i].c_str(), 1, 1, 0xFFFFFFFF, SCREEN_WIDTH - 16);
+        drawTextCut(fontSmall2, middle, CREDITSBOX.y1 + CREDITSLINESTEP * static_cast<float>(i), credits[i].c_str(), 1, 1,
+                    0xFFFFFFFF, width);
     DrawTextA(fontSmall2, 400, 566, "press Enter/click to continue", 1, 1, 0xFFFFD219);
     setFontStyle(fontSmall2, 1, 0xFFFFFFFF);
 }

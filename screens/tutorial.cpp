@@ -144,8 +144,14 @@ void expand(const char* text, std::string& out) {
 constexpr DWORD BOXCOLOR = 0xC8FFFFFF;
 constexpr DWORD TEXTCOLOR = 0xFF000000;
 constexpr float MARGIN = 10;
+constexpr int HINTBOX = 51;  // pos[51], set with the battle's HUD boxes
 
 }  // namespace
+
+hgeRect tutorialTextBox() {
+    const hgeRect& r = pos[HINTBOX];
+    return hgeRect(r.x1 + MARGIN, r.y1 + MARGIN, r.x2 - MARGIN, r.y2 - MARGIN);
+}
 
 bool tutorialHint(int opp, int round, float clock, std::string& text) {
     for (const Hint& h : HINTS) {
@@ -160,13 +166,12 @@ void drawTutorial() {
     // Kept between frames, so a hint costs no allocation once the buffer has grown.
     static std::string text;
     if (!tutorialHint(selectedOpp, curRound, progress, text)) return;
-    const hgeRect& r = pos[51];
+    const hgeRect& r = pos[HINTBOX];
     if (hgeSprite* box = uiSprite("tutorialBox")) {
         box->SetColor(BOXCOLOR);
         box->RenderStretch(r.x1, r.y1, r.x2, r.y2);
     }
     setFontStyle(fontSmall2, 1, TEXTCOLOR);
-    EnterfyParagraph(hgeRect(r.x1 + MARGIN, r.y1 + MARGIN, r.x2 - MARGIN, r.y2 - MARGIN), text, fontSmall2);
-    DrawTextA(fontSmall2, r.x1 + MARGIN, r.y1 + MARGIN, text.c_str(), 0, 1, TEXTCOLOR);
+    drawTextInRect(tutorialTextBox(), text.c_str(), fontSmall2);
     setFontStyle(fontSmall2, 1, 0xFFFFFFFF);
 }

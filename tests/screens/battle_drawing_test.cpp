@@ -8,6 +8,7 @@
 #include "cards/opponents.h"
 #include "draw_fixture.h"
 #include "screens/battle_drawing.h"
+#include "screens/tutorial.h"
 #include "shell/modes.h"
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgeparticle.h"
@@ -94,7 +95,7 @@ TEST_F(BattleDrawingTest, EveryLayerIsDrawnInItsPlaceFromTheBackgroundUp) {
     const DrawnText* floating = findText("Floating");
     const DrawnText* hint = nullptr;
     for (const DrawnText& t : texts())
-        if (t.text.rfind("Welcome", 0) == 0) hint = &t;
+        if (t.text.rfind("Welcome", 0) == 0) hint = &t;  // the hint's first line
     ASSERT_TRUE(score && combo && floating && hint);
     int roxy = -1;
     for (std::size_t i = vehicle + 1; i < quads().size() && roxy < 0; ++i)
@@ -108,7 +109,9 @@ TEST_F(BattleDrawingTest, EveryLayerIsDrawnInItsPlaceFromTheBackgroundUp) {
         EXPECT_GE(order[i], 0) << names[i] << " not drawn";
         EXPECT_GT(order[i], order[i - 1]) << names[i] << " drawn before " << names[i - 1];
     }
-    EXPECT_EQ(&texts().back(), hint) << "nothing is written over the hint";
+    const hgeRect hintBox = tutorialTextBox();
+    for (const DrawnText* t = hint; t <= &texts().back(); ++t)
+        EXPECT_TRUE(hintBox.TestPoint(t->x, t->y)) << "written over the hint: " << t->text;
 }
 
 TEST_F(BattleDrawingTest, TheRoundIntroComesLastAndNamesTheRoundAndTheQuest) {

@@ -1,7 +1,5 @@
-// The drawing helpers every screen uses: aligned text, the two word wraps (an over-long
-// word included) and the card face.
-#include <sstream>
-
+// The drawing helpers every screen uses: aligned text, the word wrap (an over-long word
+// included) that shrinks a text to fit its box, and the card face.
 #include "cards/hand.h"
 #include "draw_fixture.h"
 #include "screens/card_drawing.h"
@@ -23,13 +21,6 @@ std::string joinWords(const std::vector<std::string>& lines) {
     std::string all;
     for (const std::string& line : lines) all += (all.empty() ? "" : " ") + line;
     return all;
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::stringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
 }
 
 TEST_F(DrawingTest, DrawTextAlignsLeftOrCentreOnWholePixelsAndOtherwiseDrawsNothing) {
@@ -77,16 +68,51 @@ TEST_F(DrawingTest, TextInARectangleWrapsAtWordsAndNewlines) {
     EXPECT_EQ(texts()[1].text, "two three");
 }
 
-TEST_F(DrawingTest, AWordWiderThanTheRectangleStandsAloneCutToFit) {
+TEST_F(DrawingTest, ATextTooTallForItsBoxIsDrawnSmallerWithEveryWord) {
+    const std::string text = "the quick brown fox jumps over the lazy dog and runs far away into the hills";
+    const hgeRect box(20, 40, 100, 40 + 4 * fontSmall2->GetHeight());
+    setFontStyle(fontSmall2, 1, 0xFFFFFFFF);
+    drawTextInRect(box, text.c_str(), fontSmall2);
+    ASSERT_FALSE(texts().empty());
+    const float scale = texts()[0].scale;
+    EXPECT_LT(scale, 1);
+    EXPECT_GE(scale, 0.6f);
+    std::vector<std::string> lines;
+    for (const DrawnText& t : texts()) {
+        lines.push_back(t.text);
+        EXPECT_EQ(t.scale, scale);
+        EXPECT_LE(width(t.text) * scale, 80.01f) << t.text;
+        EXPECT_LE(t.y + fontSmall2->GetHeight() * scale, box.y2 + 0.5f) << t.text;
+    }
+    EXPECT_EQ(joinWords(lines), text);
+    EXPECT_EQ(fontSmall2->GetScale(), 1) << "the shared font is back at its own scale";
+
+    // The floor is 0.6 of the scale the font had: a font set to 0.75 goes no lower than 0.45.
+    fontSmall2->SetScale(0.75f);
+    const TextFit fit = fitTextInRect(hgeRect(0, 0, 80, 1), text.c_str(), fontSmall2);
+    EXPECT_FALSE(fit.fits);
+    EXPECT_NEAR(fit.scale, 0.45f, 1e-4f);
+    EXPECT_EQ(fontSmall2->GetScale(), 0.75f);
+    fontSmall2->SetScale(1);
+}
+
+TEST_F(DrawingTest, AWordTooWideEvenAtTheSmallestScaleStandsAloneCutAndIsLoggedOnce) {
     const hgeRect narrow(0, 0, 40, 200);
-    drawTextInRect(narrow, "a Supercalifragilistic word", fontSmall2);
-    ASSERT_EQ(texts().size(), 3u);
+    const char* text = "a Supercalifragilisticexpialidocious word";
+    drawTextInRect(narrow, text, fontSmall2);
+    drawTextInRect(narrow, text, fontSmall2);
+    ASSERT_EQ(texts().size(), 6u);
     EXPECT_EQ(texts()[0].text, "a");
+    EXPECT_NEAR(texts()[0].scale, 0.6f, 1e-4f) << "the smallest scale";
     const std::string cut = texts()[1].text;
     EXPECT_FALSE(cut.empty());
-    EXPECT_EQ(std::string("Supercalifragilistic").rfind(cut, 0), 0u) << cut;
-    EXPECT_LE(width(cut), 40);
+    EXPECT_EQ(std::string("Supercalifragilisticexpialidocious").rfind(cut, 0), 0u) << cut;
+    EXPECT_LE(width(cut) * texts()[1].scale, 40);
     EXPECT_EQ(texts()[2].text, "word");
+    int reports = 0;
+    for (const std::string& line : engine->logLines())
+        reports += line.find("Supercalifragilisticexpialidocious") != std::string::npos;
+    EXPECT_EQ(reports, 1) << "a text drawn every frame is logged once";
 
     // Nothing fits: the walk still ends, one character a line at worst.
     texts().clear();
@@ -95,27 +121,7 @@ TEST_F(DrawingTest, AWordWiderThanTheRectangleStandsAloneCutToFit) {
     texts().clear();
     drawTextInRect(hgeRect(0, 0, 40, 200), "", fontSmall2);
     drawTextInRect(hgeRect(0, 0, 40, 200), "     ", fontSmall2);
-}
-
-TEST_F(DrawingTest, EnterfyTurnsTheRightSpacesIntoNewlinesInPlace) {
-    std::string text = "Collect coins by killing enemies.  When you have enough coins, you may use any card.";
-    const std::string original = text;
-    EnterfyParagraph(hgeRect(0, 0, 120, 100), text, fontSmall2);
-    ASSERT_EQ(text.size(), original.size());
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] != original[i]) {
-            EXPECT_TRUE(original[i] == ' ' && text[i] == '\n') << i;
-        }
-    const std::vector<std::string> lines = linesOf(text);
-    ASSERT_GE(lines.size(), 3u);
-    for (const std::string& line : lines) EXPECT_LE(width(line), 120) << line;
-
-    std::string longWord = "go Supercalifragilistic now";
-    EnterfyParagraph(hgeRect(0, 0, 40, 100), longWord, fontSmall2);
-    EXPECT_EQ(longWord, "go\nSupercalifragilistic\nnow");
-    std::string existing = "one\ntwo";
-    EnterfyParagraph(hgeRect(0, 0, 400, 100), existing, fontSmall2);
-    EXPECT_EQ(existing, "one\ntwo");
+    EXPECT_EQ(fontSmall2->GetScale(), 1);
 }
 
 TEST_F(DrawingTest, ALongCardNameShrinksInStepsAndTheFontGoesBackToFullSize) {

@@ -1,7 +1,9 @@
 // The selection screens driven by keys and clicks: vehicle and deck choice, the opponent
 // locks and the deck-size rule, the hint switch, and the deck viewer's moves and deletes.
 #include "cards/opponents.h"
+#include "screens/menu.h"
 #include "screens/selection.h"
+#include "screens/text_places.h"
 #include "shell/modes.h"
 #include "tests/screens/menu_fixture.h"
 
@@ -65,6 +67,23 @@ TEST_F(SelectionTest, ANewGameGoesFromVehicleToDeckToOpponentAndBack) {
     EXPECT_EQ(selectedDeck, 1);
     press(vk::ESCAPE);
     EXPECT_EQ(gameMode, MODE_SELECTDECK) << "a new game goes back to the decks";
+}
+
+TEST_F(SelectionTest, TheDeckScreenWritesEveryWordOfEachDecksDescriptionInsideItsPanel) {
+    initSelectDeckScreen();
+    const hgeRect panel = textPanelInside(DECKDESCPANEL);
+    for (int d = 0; d < MAXDECKS; ++d) {
+        selectedDeck = d;
+        look();
+        std::string shown;
+        for (const DrawnText& t : texts()) {
+            if (t.font != fontArial || !panel.TestPoint(t.x, t.y)) continue;
+            EXPECT_LE(t.y + fontArial->GetHeight() * t.scale, panel.y2 + 0.5f) << t.text;
+            shown += (shown.empty() ? "" : " ") + t.text;
+        }
+        EXPECT_EQ(shown, deckDesc[d]) << "deck " << d;
+    }
+    EXPECT_EQ(fontArial->GetScale(), 1);
 }
 
 TEST_F(SelectionTest, LockedOpponentsCannotBeStartedUntilEnoughAreBeaten) {
