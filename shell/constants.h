@@ -38,7 +38,7 @@ constexpr int MAXDECKROWS = MAXDECKS + MAXOPPONENTS;
 constexpr int MAXSTATDESC = 10;
 constexpr int MAXCREDITLINES = 39;
 constexpr int MAXRUNNINGPS = 104;      // running particle systems in `pr`
-constexpr int NUMOPTIONS = 17;
+constexpr int NUMOPTIONS = 18;
 constexpr int NUMMISC = 50;
 constexpr int MAXDECKSIZE = 210;
 
@@ -151,5 +151,5 @@ enum Option {
     OPT_KEYUP = 0, OPT_KEYLEFT = 1, OPT_KEYDOWN = 2, OPT_KEYRIGHT = 3, OPT_KEYFIRE = 4, OPT_KEYBOOST = 5,
     OPT_KEYUSE1 = 6, OPT_KEYUSE2 = 7, OPT_KEYUSE3 = 8, OPT_KEYCHANGE = 9, OPT_VOLBGM = 10,
     OPT_VOLSFX = 11, OPT_COMBO = 12, OPT_FULLSCREEN = 13, OPT_SCORE = 14, OPT_KEYDISCARD = 15,
-    OPT_TUTORIAL = 16
+    OPT_TUTORIAL = 16, OPT_REDUCEFLASH = 17
 };

@@ -22,6 +22,8 @@ const OptionEntry optionEntries[NUMOPTIONENTRIES] = {
     {OPT_FULLSCREEN, "Misc", "Fullscreen", 1, false, false},
     {OPT_SCORE, "Misc", "display score value of enemies", 0, false, false},
     {OPT_TUTORIAL, "Misc", "display tutorial info while playing", 1, false, false},
+    // Hit flashes and screen flashes softened, for players who need it.
+    {OPT_REDUCEFLASH, "Misc", "reduce flashing", 0, false, false},
 };
 
 void readOptions() {

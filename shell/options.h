@@ -10,7 +10,7 @@ struct OptionEntry {
     bool isVolume;  // 0..100
 };
 
-constexpr int NUMOPTIONENTRIES = 17;
+constexpr int NUMOPTIONENTRIES = 18;
 extern const OptionEntry optionEntries[NUMOPTIONENTRIES];
 
 // Reads every option into pl[0].opt. A key code outside 0..255 would index past the
