@@ -15,6 +15,7 @@ namespace {
 constexpr int FIRST = 32;
 constexpr int LAST = 126;
 constexpr int SHEET_WIDTH = 256;
+constexpr int BIGSHEET_WIDTH = 1024;  // the big texts' glyphs would make a 256-wide sheet very tall
 
 struct FontStyle {
     Face face;
@@ -37,6 +38,9 @@ bool styleFor(const std::string& name, FontStyle& s) {
         s = {Face::CONDENSED, 10, 12, 0.0, 9.5, false, false, true};
     else if (name == "fontArial")
         s = {Face::SANS, 15, 19, 0.0, 14.5, false, false, true};
+    else if (name == "fontBig")
+        // Made at the size the round, game-over and match texts are shown at.
+        s = {Face::SANS_BOLD, 46, 58, 2.0, 45, false, false, false};
     else if (name == "fontCoin")
         s = {Face::MONO_BOLD, 13, 16, 1.0, 12.5, false, false, false};
     else if (name.rfind("fontScore", 0) == 0 && name.size() == 10 && name[9] >= '0' && name[9] <= '7') {
@@ -59,7 +63,7 @@ bool makeFont(const std::string& name, const std::string& fontPath, AssetFiles& 
     cairo_t* pc = cairo_create(probe);
     int widths[LAST + 1] = {};
     // The rim needs a pixel beside each glyph; the glyphs' own side bearings give the rest.
-    const int pad = st.outline > 0 ? 1 : 0;
+    const int pad = st.outline > 1.5 ? 2 : st.outline > 0 ? 1 : 0;
     if (st.digitsOnly) {
         // Score digits must stay within 12 px so eight of them fit the HUD column.
         useFace(pc, st.face, st.px);
@@ -76,20 +80,21 @@ bool makeFont(const std::string& name, const std::string& fontPath, AssetFiles& 
     cairo_surface_destroy(probe);
 
     // Rows as the game cuts them: a glyph that would pass the right edge starts a new row.
+    const int sheetWidth = st.height > 32 ? BIGSHEET_WIDTH : SHEET_WIDTH;
     int x = 0, rows = 1;
     for (int c = FIRST; c <= LAST; ++c) {
-        if (x + widths[c] > SHEET_WIDTH) {
+        if (x + widths[c] > sheetWidth) {
             x = 0;
             ++rows;
         }
         x += widths[c];
     }
-    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, SHEET_WIDTH, rows * st.height);
+    cairo_surface_t* sheet = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, sheetWidth, rows * st.height);
     cairo_t* cr = cairo_create(sheet);
     x = 0;
     int y = 0;
     for (int c = FIRST; c <= LAST; ++c) {
-        if (x + widths[c] > SHEET_WIDTH) {
+        if (x + widths[c] > sheetWidth) {
             x = 0;
             y += st.height;
         }

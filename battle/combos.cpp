@@ -1,6 +1,8 @@
 #include "battle/combos.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "battle/enemies.h"
 #include "cards/opponents.h"
@@ -13,6 +15,8 @@ namespace {
 constexpr float TEXTTIME = 1.5f;
 constexpr float TEXTSCALE = 1.2f;
 constexpr float TEXTRISE = 75;  // px/s of slot 0; slot k rises at TEXTRISE / (k + 1)
+constexpr float TEXTMARGIN = 4;  // kept clear between a floating text and its field's edges
+constexpr int MAXTEXTLINE = 256;
 
 constexpr float COMBOMAXX = 500, COMBOMAXY = 570;
 
@@ -83,15 +87,17 @@ constexpr ComboRow COMBOROWS[] = {
 
 int asInt(float v) { return static_cast<int>(v); }
 
-// The colour of a floating text slot this frame.
+// The colour of a floating text slot this frame; with reduced flashing it holds still.
+// Slot 0 draws from the generator either way, so that a battle replays alike.
 DWORD textColor(int slot) {
+    const bool steady = pl[0].opt[OPT_REDUCEFLASH] == 1;
     if (slot == 0) {
         const int r = hge->Random_Int(0, 255);
         const int g = hge->Random_Int(0, 255);
         const int b = hge->Random_Int(0, 255);
-        return ARGB(255, r, g, b);
+        return steady ? colorCycle[2][0] : ARGB(255, r, g, b);
     }
-    return cycleColor(slot - 1);
+    return steady ? colorCycle[(slot - 1) & (MAXCOLORCYCLES - 1)][0] : cycleColor(slot - 1);
 }
 
 }  // namespace
@@ -123,17 +129,51 @@ void updateytxt(float dt) {
     }
 }
 
-void drawytxt() {
-    if (!fontSmall1) return;
-    for (const Player& p : pl) {
-        for (int slot = 0; slot < 4; ++slot) {
-            if (p.textTimer[slot] <= 0) continue;
-            fontSmall1->SetColor(textColor(slot));
-            fontSmall1->SetScale(TEXTSCALE);
-            fontSmall1->Render(p.textRect[slot].x1, p.textRect[slot].y1, p.text[slot].c_str(), HGETEXT_LEFT);
-            fontSmall1->SetScale(1);
+namespace {
+
+// A text keeps inside its side's field: one too wide for it breaks at the space nearest
+// its middle, and shrinks only if a half is still too wide.
+void drawFittedText(const Player& p, int slot) {
+    const char* text = p.text[slot].c_str();
+    fontSmall1->SetScale(TEXTSCALE);
+    const float full = fontSmall1->GetStringWidth(text);
+    const float room = p.fieldRight - p.fieldLeft - 2 * TEXTMARGIN;
+    const std::size_t length = p.text[slot].size();
+    std::size_t cut = length;  // where the second line starts; length = one line
+    if (full > room) {
+        for (std::size_t i = 0; i < length; ++i) {
+            if (text[i] != ' ') continue;
+            const float left = fontSmall1->GetStringWidth(text, i);
+            const float best = fontSmall1->GetStringWidth(text, cut == length ? 0 : cut - 1);
+            if (cut == length || std::abs(left - full / 2) < std::abs(best - full / 2)) cut = i + 1;
         }
     }
+    const float first = fontSmall1->GetStringWidth(text, cut == length ? length : cut - 1);
+    const float widest = std::max(first, fontSmall1->GetStringWidth(text + cut));
+    const float scale = widest > room ? TEXTSCALE * room / widest : TEXTSCALE;
+    fontSmall1->SetScale(scale);
+    const float width = widest * scale / TEXTSCALE;
+    const float middle = p.textRect[slot].x1 + full / 2;
+    const float x = std::clamp(middle - width / 2, p.fieldLeft + TEXTMARGIN, p.fieldRight - TEXTMARGIN - width);
+    fontSmall1->SetColor(textColor(slot));
+    if (cut == length) {
+        fontSmall1->Render(x, p.textRect[slot].y1, text, HGETEXT_LEFT);
+    } else {
+        char line[MAXTEXTLINE];
+        std::snprintf(line, sizeof line, "%.*s", static_cast<int>(cut - 1), text);
+        fontSmall1->Render(x, p.textRect[slot].y1, line, HGETEXT_LEFT);
+        fontSmall1->Render(x, p.textRect[slot].y1 + fontSmall1->GetHeight() * scale, text + cut, HGETEXT_LEFT);
+    }
+    fontSmall1->SetScale(1);
+}
+
+}  // namespace
+
+void drawytxt() {
+    if (!fontSmall1) return;
+    for (const Player& p : pl)
+        for (int slot = 0; slot < 4; ++slot)
+            if (p.textTimer[slot] > 0) drawFittedText(p, slot);
 }
 
 void setComboText(int side, float x, float y, int n) {

@@ -25,6 +25,7 @@
 
 hgeFont* fontScore = nullptr;
 RoundStartScores roundStart;
+int roundsLost = 0;
 
 namespace {
 
@@ -366,6 +367,7 @@ void initGame() {
 
     newGame = false;
     curRound = 0;
+    roundsLost = 0;
     if (againstOpponent()) pl[1].getCurParticle(1);
     getCoinCapacity();
     pl[1].deckSize = NEWDECKSIZE;

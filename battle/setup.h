@@ -30,6 +30,9 @@ struct RoundStartScores {
     int total = 0;
 };
 extern RoundStartScores roundStart;
+// Rounds the opponent has won this match (each a game over the human retried); the HUD's
+// tally shows it beside the rounds the human has won (curRound).
+extern int roundsLost;
 
 // Starts a match against selectedOpp with selectedVeh (a new game when newGame is set)
 // and sets up its first round.

@@ -9,6 +9,7 @@
 #include "battle/setup.h"
 #include "cards/conditions.h"
 #include "cards/opponents.h"
+#include "screens/card_drawing.h"
 #include "screens/drawing.h"
 #include "screens/tutorial.h"
 #include "shell/geometry.h"
@@ -24,8 +25,13 @@ namespace {
 constexpr DWORD WHITE = 0xFFFFFFFF;
 constexpr DWORD HITFLASH = 0xFFF25626;
 constexpr DWORD GHOST = 0x64FFFFFF, GHOSTFLASH = 0x64F25626;
+// With reduced flashing a hit only tints towards the flash colour.
+constexpr DWORD SOFTHITFLASH = 0xFFF8B8A8, SOFTGHOSTFLASH = 0x64F8B8A8;
+constexpr DWORD WALLFLASH = 0xFF0000, SOFTWALLFLASH = 0xFFB4B4;
+constexpr DWORD DEATHIZERALPHA = 0xB9, SOFTDEATHIZERALPHA = 0x50;
 constexpr float SPINTIME = 30;   // tenths of a second the loser spins
 constexpr float INTROTIME = 30;  // tenths of a second the round intro shows
+constexpr float INTROSCALE = 0.8f;  // the big font brought down to the intro lines' 48 px
 
 bool exMission() { return selectedOpp == EXMISSION; }
 // The hint box and the round intro belong to the running battle: under the pause, the exit
@@ -78,7 +84,7 @@ void drawWalls() {
     const bool cog = passiveExists(0, P_COG);
     for (const Wall& w : wall) {
         if (!w.active) continue;
-        const DWORD rgb = w.flash > 0 ? 0xFF0000 : 0xFFFFFF;
+        const DWORD rgb = w.flash > 0 ? (reduceFlashing() ? SOFTWALLFLASH : WALLFLASH) : 0xFFFFFF;
         stretch(wallPicture(w.type), w.rect, SETA(rgb, static_cast<DWORD>(std::clamp(w.alpha, 0.0f, 255.0f))));
     }
     if (!cog) return;
@@ -146,7 +152,7 @@ int itemAnimation(int kind) {
 // the boxes and the items each go to the screen in one draw call instead of two per item.
 void drawItems() {
     for (const Item& it : itm)
-        if (it.active && it.kind >= I_VICTUAL) drawRectB(it.rect, 0xFF000000, cycleColor(3), 1);
+        if (it.active && it.kind >= I_VICTUAL) drawRectB(it.rect, 0xFF000000, flashColor(3), 1);
     for (const Item& it : itm) {
         if (!it.active) continue;
         const int a = itemAnimation(it.kind);
@@ -157,9 +163,9 @@ void drawItems() {
 DWORD shotColor(int pattern) {
     switch (pattern) {
     case P_SONICZOMBIE: return 0xFFEAC35A;
-    case P_CRASH: return cycleColor(0);
+    case P_CRASH: return flashColor(0);
     case P_TOXIEXPLOSION: return 0xFF00E100;
-    case P_ICE: return cycleColor(1);
+    case P_ICE: return flashColor(1);
     case P_1000: return 0xC8FFFFFF;
     default: return WHITE;
     }
@@ -193,7 +199,7 @@ void drawShots() {
         if (s.pattern == P_ROULETTE || s.pattern == P_ROULETTERESULT) {
             char text[16];
             std::snprintf(text, sizeof text, "%.2d", static_cast<int>(pl[s.dir & 1].misc[M_ROULETTEVALUE]));
-            DrawTextA(font1, centerX(s.rect), centerY(s.rect), text, 1, 1, cycleColor(2));
+            DrawTextA(font1, centerX(s.rect), centerY(s.rect), text, 1, 1, flashColor(2));
         }
     }
 }
@@ -205,7 +211,9 @@ void drawEnemies() {
                                    : e.deathAnim;
         if (!a) continue;
         const bool flash = e.hp > 0 && e.flash > 0;
-        a->SetColor(e.ghostly ? (flash ? GHOSTFLASH : GHOST) : (flash ? HITFLASH : WHITE));
+        const bool soft = reduceFlashing();
+        const DWORD ghostFlash = soft ? SOFTGHOSTFLASH : GHOSTFLASH, hitFlash = soft ? SOFTHITFLASH : HITFLASH;
+        a->SetColor(e.ghostly ? (flash ? ghostFlash : GHOST) : (flash ? hitFlash : WHITE));
         a->SetHotSpot(0, 0);
         a->Render(e.rect.x1, e.rect.y1);
     }
@@ -257,7 +265,8 @@ void drawConditionOverlays() {
         drawPositiveOverlay(p);
         drawNegativeOverlay(p);
         const hgeRect field(100.0f + 300 * side, 140, 400.0f + 300 * side, 460);
-        const DWORD tint = SETA(cycleColor(0), 0xB9);
+        // Over the whole field: with reduced flashing it stays one faint colour.
+        const DWORD tint = SETA(flashColor(0), reduceFlashing() ? SOFTDEATHIZERALPHA : DEATHIZERALPHA);
         if (p.misc[M_HALFDEATH] > 0) stretch(spr[SPR_HALFDEATHIZER], field, tint);
         if (p.misc[M_DEATH] > 0) stretch(spr[SPR_DEATHIZER], field, tint);
     }
@@ -266,17 +275,19 @@ void drawConditionOverlays() {
 void comboStyle(int count, float& scale, DWORD& color) {
     if (count <= 20) {
         scale = 1;
-        color = cycleColor(2);
+        color = flashColor(2);
     } else if (count <= 50) {
         scale = 1.25f;
-        color = cycleColor(1);
+        color = flashColor(1);
     } else if (count <= 100) {
         scale = 1.5f;
-        color = cycleColor(3);
+        color = flashColor(3);
     } else {
         scale = 2;
+        // Drawn whether or not flashing is reduced: the draws from the generator must stay
+        // the same so that a battle replays alike either way.
         const int r = hge->Random_Int(0, 255), g = hge->Random_Int(0, 255), b = hge->Random_Int(0, 255);
-        color = ARGB(255, r, g, b);
+        color = reduceFlashing() ? flashColor(3) : ARGB(255, r, g, b);
     }
 }
 
@@ -306,7 +317,7 @@ void drawScorePopups() {
         char text[16];
         std::snprintf(text, sizeof text, "%d", e.killScore);
         const float y = centerY(e.rect) - (2 - e.deathTimer) * r_height(e.rect);
-        DrawTextA(fontSmall1, centerX(e.rect) - fontSmall1->GetStringWidth(text) / 2, y, text, 0, 1, cycleColor(1));
+        DrawTextA(fontSmall1, centerX(e.rect) - fontSmall1->GetStringWidth(text) / 2, y, text, 0, 1, flashColor(1));
     }
     setFontStyle(fontSmall1, 1, WHITE);
 }
@@ -316,22 +327,26 @@ void drawRoundIntro() {
     if (!exMission()) {
         char text[32];
         std::snprintf(text, sizeof text, "Round %d", curRound + 1);
-        DrawTextA(fontArial, 250, 150, text, 0, 3, WHITE);
-        setFontStyle(fontArial, 1, WHITE);
+        DrawTextA(fontBig, 250, 150, text, 0, 1, WHITE);
     }
-    DrawTextA(font1, 400, 275, curOppName.c_str(), 1, 2, cycleColor(1));
-    if (pl[0].questNum == 2 && !exMission()) DrawTextA(font1, 400, 475, "2econd quest!", 1, 2, cycleColor(3));
-    setFontStyle(font1, 1, WHITE);
+    const char* name = curOppName.c_str();
+    const float scale = INTROSCALE * shrinkToFit(fontBig, name, (SCREEN_WIDTH - 20) / INTROSCALE);
+    DrawTextA(fontBig, 400, 275, name, 1, scale, flashColor(1));
+    if (pl[0].questNum == 2 && !exMission()) DrawTextA(fontBig, 400, 475, "2econd quest!", 1, INTROSCALE, flashColor(3));
+    setFontStyle(fontBig, 1, WHITE);
 }
 
 }  // namespace
+
+bool reduceFlashing() { return pl[0].opt[OPT_REDUCEFLASH] == 1; }
+
+DWORD flashColor(int k) { return reduceFlashing() ? colorCycle[k & (MAXCOLORCYCLES - 1)][0] : cycleColor(k); }
 
 void drawGame() {
     resetFonts();
     drawBackground();
     drawDivider();
     drawWalls();
-    drawHUD();
     drawVehicles();
     drawItems();
     if (psmgr) psmgr->Render();
@@ -341,6 +356,8 @@ void drawGame() {
     drawConditionOverlays();
     drawCombos();
     drawScorePopups();
+    // The columns and the names over the fields come after everything that moves in them.
+    drawHUD();
     drawytxt();
     if (pl[0].opt[OPT_TUTORIAL] && !overlaid()) drawTutorial();
     drawRoundIntro();

@@ -3,6 +3,8 @@
 // the round intro.
 #pragma once
 
+#include "platform/hge.h"
+
 // The whole battle picture, in layer order. The battle, the pause and the three
 // round-end screens draw it under their own overlay.
 void drawGame();
@@ -13,3 +15,9 @@ void drawHUD();
 void drawCond();
 // Held passive `passive` of `side` in its passive place `slot` (0..2).
 void drawPassiveIcon(int side, int slot, int passive);
+
+// The option to reduce flashing is on: hits only tint, field-wide flashes are faint and
+// texts that cycle colour hold still.
+bool reduceFlashing();
+// Colour cycle k (see cycleColor), or its first colour held still when flashing is reduced.
+DWORD flashColor(int k);

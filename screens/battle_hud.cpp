@@ -21,14 +21,16 @@ namespace {
 constexpr DWORD WHITE = 0xFFFFFFFF;
 constexpr DWORD GREY = 0xFFAAAAAA;
 constexpr float RIGHTEDGE = 790;  // the opponent's texts end here
+constexpr float TALLYHALFWIDTH = 44;  // the tally "9 - 9" and a gap on each side
 constexpr float LOWFUEL = 150;
 constexpr int SEALICON = 5;
 constexpr float CONDICONSIZE = 12;
+constexpr int MAXSHOWNLEVELS = 3;  // conditions stack to level 3
 
 // The side's HUD boxes.
 enum HudBox {
     HUD_HAND = 0, HUD_SCORE = 3, HUD_ENEMYLABEL = 4, HUD_ENEMYBAR = 5, HUD_COINS = 6, HUD_HEART = 9,
-    HUD_POWER = 10, HUD_PASSIVEMARK = 11, HUD_PASSIVES = 12, HUD_NAME = 15
+    HUD_PASSIVEMARK = 11, HUD_PASSIVES = 12, HUD_NAME = 15
 };
 const hgeRect& box(int side, int which) { return pos[20 * side + which]; }
 
@@ -57,6 +59,9 @@ void sideText(hgeFont* font, int side, float x, float y, const char* text, DWORD
     setFontStyle(font, 1, color);
     DrawTextA(font, side == 0 ? x : RIGHTEDGE - font->GetStringWidth(text), y, text, 0, 1, color);
 }
+
+// Below 150, or below three eighths of a small tank, so that a full small tank never warns.
+float lowFuelLevel(float maxFuel) { return std::min(LOWFUEL, maxFuel * 3 / 8); }
 
 bool holdsAnyPassive(const Player& p) { return p.passive[0] || p.passive[1] || p.passive[2]; }
 
@@ -135,8 +140,10 @@ void drawCoins(int side) {
     const Player& p = pl[side];
     for (int k = 0; k < 3; ++k) {
         const hgeRect& r = box(side, HUD_COINS + k);
-        const DWORD alpha = static_cast<DWORD>(std::clamp(p.coinFlash[k] + 50, 0.0f, 255.0f));
-        const DWORD outer = p.coin[k] >= p.coinCap[k] ? cycleColor(3) : 0xC8AFAFAF;
+        // A pickup brightens the box; with reduced flashing only a little.
+        const float flash = reduceFlashing() ? p.coinFlash[k] / 4 : p.coinFlash[k];
+        const DWORD alpha = static_cast<DWORD>(std::clamp(flash + 50, 0.0f, 255.0f));
+        const DWORD outer = p.coin[k] >= p.coinCap[k] ? flashColor(3) : 0xC8AFAFAF;
         drawRectB(r, outer, SETA(COINRGB[k], alpha), 1);
     }
     for (int k = 0; k < 3; ++k) {
@@ -147,30 +154,53 @@ void drawCoins(int side) {
     }
 }
 
+// The lower column, from the coins down to the passives, one row per thing so that none
+// is written over another: heart bar, fuel bar, the fuel warning (with the heart figure of
+// P_COG on its right), the two condition lines, and POWER under the passive icons.
+struct LowerColumn {
+    hgeRect heartIcon, heartBar, fuelBar, frame, warning, cond[2], power;
+};
+
+LowerColumn lowerColumn(int side) {
+    const hgeRect& r = box(side, HUD_HEART);
+    const float barLeft = r.x1 + 12;
+    LowerColumn c;
+    c.heartIcon = hgeRect(r.x1, r.y1 - 9, r.x1 + 10, r.y1 + 3);
+    c.heartBar = hgeRect(barLeft, r.y1 - 8, r.x2, r.y1 + 2);
+    c.fuelBar = hgeRect(barLeft, r.y1 + 4, r.x2, r.y1 + 10);
+    c.frame = hgeRect(barLeft - 1, r.y1 - 9, r.x2 + 1, r.y1 + 11);
+    c.warning = hgeRect(r.x1, r.y1 + 13, r.x2, r.y1 + 26);
+    c.cond[0] = hgeRect(r.x1, r.y1 + 28, r.x2, r.y1 + 40);
+    c.cond[1] = hgeRect(r.x1, r.y1 + 42, r.x2, r.y1 + 54);
+    // Below the passive icons; the opponent's stops short of its passive marker.
+    const float powerX = side == 0 ? r.x1 + 18 : r.x1 + 4;
+    c.power = hgeRect(powerX, SCREEN_HEIGHT - 12, powerX + 60, SCREEN_HEIGHT);
+    return c;
+}
+
 void drawHeartAndFuel(int side) {
     const Player& p = pl[side];
-    const hgeRect& r = box(side, HUD_HEART);
-    stretch(spr[SPR_LIFEBAR], r.x1, r.y1, filled(r, p.heart, p.maxHeart), r.y2);
-    stretch(spr[SPR_FUELBAR], r.x1, r.y1 + 20, filled(r, p.fuel, p.maxFuel), r.y2);
-    stretch(spr[SPR_LIFEBARFRAME], r.x1 - 2, r.y1, r.x2 + 2, r.y2);
-    put(spr[SPR_HEART], r.x1 + 5 + 70 * side, r.y1 + 2);
-    if (passiveExists(0, P_COG) && p.heart > 0) {
+    const LowerColumn c = lowerColumn(side);
+    stretch(spr[SPR_LIFEBAR], c.heartBar.x1, c.heartBar.y1, filled(c.heartBar, p.heart, p.maxHeart), c.heartBar.y2);
+    stretch(spr[SPR_FUELBAR], c.fuelBar.x1, c.fuelBar.y1, filled(c.fuelBar, p.fuel, p.maxFuel), c.fuelBar.y2);
+    stretch(spr[SPR_LIFEBARFRAME], c.frame.x1, c.frame.y1, c.frame.x2, c.frame.y2);
+    stretch(spr[SPR_HEART], c.heartIcon.x1, c.heartIcon.y1, c.heartIcon.x2, c.heartIcon.y2);
+    if (passiveExists(0, P_COG) && p.heart > 0 && fontSmall2) {
         char text[16];
-        std::snprintf(text, sizeof text, "%3.0f", p.heart);
-        DrawTextA(fontScore, r.x1 + 20, r.y1, text, 0, 1, 0xFFFF0000);
+        std::snprintf(text, sizeof text, "%.0f", p.heart);
+        DrawTextA(fontSmall2, c.warning.x2 - fontSmall2->GetStringWidth(text), c.warning.y1, text, 0, 1, 0xFFFF0000);
+        setFontStyle(fontSmall2, 1, WHITE);
     }
-    if (p.fuel < LOWFUEL && fontSmall1) {
+    if (p.fuel < lowFuelLevel(p.maxFuel) && fontSmall1) {
         const char* warning = p.fuel <= 0 ? "Out of fuel!" : "Low on fuel!";
-        // The opponent's bar ends near the screen's edge: the warning moves left to stay on it.
-        const float x = std::min(r.x1 + 20, SCREEN_WIDTH - 2 - fontSmall1->GetStringWidth(warning));
-        DrawTextA(fontSmall1, x, r.y2 - 12, warning, 0, 1, cycleColor(0));
+        DrawTextA(fontSmall1, c.warning.x1, c.warning.y1, warning, 0, 1, flashColor(0));
         setFontStyle(fontSmall1, 1, WHITE);
     }
 }
 
 void drawPower(int side) {
-    const hgeRect& r = box(side, HUD_POWER);
-    put(spr[SPR_POWERTEXT], r.x1, r.y1 + 3);
+    const hgeRect r = lowerColumn(side).power;
+    put(spr[SPR_POWERTEXT], r.x1, r.y1);
     char text[16];
     std::snprintf(text, sizeof text, "%d", pl[side].powerEx);
     DrawTextA(fontSmall2, r.x1 + 36, r.y1, text, 0, 1, WHITE);
@@ -192,13 +222,29 @@ void drawSide(int side) {
     drawPower(side);
 }
 
+// Each name keeps to its own half of the top line; the rounds tally sits between them.
 void drawNames() {
-    if (selectedVeh >= 0 && selectedVeh < MAXVEHICLES)
-        DrawTextA(font1, box(0, HUD_NAME).x1, box(0, HUD_NAME).y1, vehName[selectedVeh].c_str(), 0, 1, WHITE);
-    if (font1) {
-        const float width = font1->GetStringWidth(curOppName.c_str());
-        DrawTextA(font1, SCREEN_WIDTH - width, box(1, HUD_NAME).y1, curOppName.c_str(), 0, 1, WHITE);
+    if (!font1) return;
+    const float half = CENTERLINE - TALLYHALFWIDTH;
+    if (selectedVeh >= 0 && selectedVeh < MAXVEHICLES) {
+        const char* mine = vehName[selectedVeh].c_str();
+        const hgeRect& r = box(0, HUD_NAME);
+        DrawTextA(font1, r.x1, r.y1, mine, 0, shrinkToFit(font1, mine, half - r.x1), WHITE);
     }
+    const char* theirs = curOppName.c_str();
+    const float scale = shrinkToFit(font1, theirs, SCREEN_WIDTH - CENTERLINE - TALLYHALFWIDTH);
+    setFontStyle(font1, 1, WHITE);
+    const float width = font1->GetStringWidth(theirs) * scale;
+    DrawTextA(font1, SCREEN_WIDTH - width, box(1, HUD_NAME).y1, theirs, 0, scale, WHITE);
+    setFontStyle(font1, 1, WHITE);
+}
+
+// Rounds won by each side this match, the human's on the left, as "1 - 0".
+void drawTally() {
+    if (selectedOpp == EXMISSION || !font1) return;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d - %d", curRound, roundsLost);
+    DrawTextA(font1, CENTERLINE, box(0, HUD_NAME).y1 + 12, text, 1, 1, WHITE);
 }
 
 // C_MYST hides the human's whole column under a spinning question block.
@@ -259,23 +305,22 @@ void drawCond() {
     if (!fontSmall2) return;
     for (int side = 0; side < simulatedSides(); ++side) {
         const Player& p = pl[side];
-        const hgeRect& bar = box(side, HUD_HEART);
+        const LowerColumn column = lowerColumn(side);
         const bool xray = passiveExists(side, P_XRAY);
         for (int slot = 0; slot < 2; ++slot) {
             const int c = p.cond[slot];
             if (c <= 0 || c > MAXCONDS) continue;
-            const float y = bar.y1 + 14 * slot;
+            // One 12 px icon per level, then the name and, with X-ray, the time left.
+            const hgeRect& line = column.cond[slot];
+            float x = line.x1;
+            for (int i = 0; i < std::clamp(p.condLevel[slot], 0, MAXSHOWNLEVELS); ++i, x += CONDICONSIZE)
+                stretch(spr[SPR_CONDICON + c - 1], x, line.y1, x + CONDICONSIZE, line.y1 + CONDICONSIZE);
             const char* name = condString[c].c_str();
-            DrawTextA(fontSmall2, bar.x2 - 4 - fontSmall2->GetStringWidth(name), y, name, 0, 1, WHITE);
+            DrawTextA(fontSmall2, x + 2, line.y1, name, 0, 1, WHITE);
             if (xray) {
                 char text[16];
                 std::snprintf(text, sizeof text, ":%04.1f", p.condTime[slot]);
-                DrawTextA(fontSmall2, bar.x2 + 2, y, text, 0, 1, WHITE);
-            }
-            // One 12 px icon per level, whatever size the icon is drawn at.
-            for (int i = 0; i < p.condLevel[slot]; ++i) {
-                const float x = bar.x2 - 48 - CONDICONSIZE * i;
-                stretch(spr[SPR_CONDICON + c - 1], x, y, x + CONDICONSIZE, y + CONDICONSIZE);
+                DrawTextA(fontSmall2, x + 3 + fontSmall2->GetStringWidth(name), line.y1, text, 0, 1, WHITE);
             }
         }
     }
@@ -284,6 +329,7 @@ void drawCond() {
 void drawHUD() {
     for (int side = 0; side < simulatedSides(); ++side) drawSide(side);
     drawNames();
+    drawTally();
     drawCond();
     drawMystery();
 }

@@ -11,6 +11,7 @@
 #include "cards/opponents.h"
 #include "cards/rewards.h"
 #include "platform/core/input_state.h"
+#include "screens/battle_drawing.h"
 #include "screens/card_drawing.h"
 #include "screens/drawing.h"
 #include "screens/match_rewards.h"
@@ -37,6 +38,7 @@ constexpr float RETRYAFTER = 25, GAMEOVERTITLE = 15;
 constexpr float NEXTROUNDAFTER = 30, EXNEXTROUNDAFTER = 15, PREPAREFROM = 15;
 constexpr float POINTSFROM = 15, CARDSFROM = 25, PROCEEDFROM = 30;
 constexpr float BATTLESCROLL = 25;
+constexpr float PREPARESCALE = 0.8f;  // the big font brought down to the line's old 48 px
 constexpr int SFX_LOST = 96, SFX_ROUNDWON = 52, SFX_BLAST = 97, SFX_BLASTODD = 95;
 constexpr int LOSTCHANNEL = 2, ROUNDWONCHANNEL = 5, BLASTCHANNEL = 1;
 constexpr DWORD WHITE = 0xFFFFFFFF, BLACK = 0xFF000000, PANEL = 0xFF3A3F5A;
@@ -83,6 +85,7 @@ void retryRound() {
 
 void initGameOver() {
     gameMode = MODE_GAMEOVER;
+    ++roundsLost;
     selected = 0;
     explodeOn(pl[0], PS_EXPLOSION);
     playSFX(SFX_LOST, LOSTCHANNEL);
@@ -98,8 +101,10 @@ void updateGameOver(float dt) {
 }
 
 void drawGameOver() {
-    drawShade(SETA(0xFF0000, static_cast<DWORD>(std::min(static_cast<int>(progress) * 5, 170))));
-    if (progress > GAMEOVERTITLE) DrawTextA(font1, 400, 150, "Game Over", 1, 4, cycleColor(0));
+    // A red screen with reduced flashing is a dark one instead.
+    const DWORD shade = reduceFlashing() ? 0x200808 : 0xFF0000;
+    drawShade(SETA(shade, static_cast<DWORD>(std::min(static_cast<int>(progress) * 5, 170))));
+    if (progress > GAMEOVERTITLE) DrawTextA(fontBig, 400, 150, "Game Over", 1, 1, flashColor(0));
     if (progress > RETRYAFTER) {
         if (exMission()) {
             DrawTextA(fontArial, 400, 320, "Press Esc to go back to select screen", 1, 2, BLACK);
@@ -141,7 +146,7 @@ void drawWinRound() {
     stretchSprite(anim[ANIM_YOUWIN], pos[BANNER]);
     // Centred, so that the line stays clear of the opponent's hand.
     if (progress > PREPAREFROM)
-        DrawTextA(font1, 400, 312, label("Prepare for round %d ...", curRound + 2), 1, 2, cycleColor(2));
+        DrawTextA(fontBig, 400, 312, label("Prepare for round %d ...", curRound + 2), 1, PREPARESCALE, flashColor(2));
     setFontStyle(font1, 1, WHITE);
 }
 
@@ -174,8 +179,8 @@ void drawWinMatch() {
     drawShade(0xC84B4B4B);
     const char* name = selectedOpp >= 0 && selectedOpp < MAXOPPONENTS ? oppName[selectedOpp].c_str() : "";
     DrawTextA(font1, 400, 48, "You have beaten", 1, 2, WHITE);
-    DrawTextA(font1, 400, 104, name, 1, 3 * shrinkToFit(font1, name, (SCREEN_WIDTH - 32) / 3.0f), cycleColor(1));
-    DrawTextA(fontArial, 400, 164, "Congratulations!", 1, 3, cycleColor(2));
+    DrawTextA(font1, 400, 104, name, 1, 3 * shrinkToFit(font1, name, (SCREEN_WIDTH - 32) / 3.0f), flashColor(1));
+    DrawTextA(fontBig, 400, 164, "Congratulations!", 1, 1, flashColor(2));
     if (progress > POINTSFROM) {
         const hgeRect& box = pos[POINTSBOX];
         putSprite(tab, box.x1 + 8, box.y1 - 28);
@@ -183,7 +188,7 @@ void drawWinMatch() {
         textPanel(box);
         DrawTextA(fontArial, 254, 236, "gained", 0, 1, WHITE);
         putSprite(pointsIcon, 330, 236);
-        DrawTextA(font1, 362, 234, label("%d", pl[0].upgradePoints), 0, 1, cycleColor(3));
+        DrawTextA(font1, 362, 234, label("%d", pl[0].upgradePoints), 0, 1, flashColor(3));
         DrawTextA(fontArial, 392, 236, pl[0].upgradePoints == 1 ? "upgrade point" : "upgrade points", 0, 1, WHITE);
     }
     if (progress > CARDSFROM && firstWin) {
@@ -196,10 +201,11 @@ void drawWinMatch() {
         }
     }
     if (progress > PROCEEDFROM) {
-        DrawTextA(fontArial, 400, 488, "Click OK/press Enter to proceed", 1, 1, cycleColor(2));
+        DrawTextA(fontArial, 400, 488, "Click OK/press Enter to proceed", 1, 1, flashColor(2));
         drawButton(okButton, OKBUTTON);
     }
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
+    setFontStyle(fontBig, 1, WHITE);
 }

@@ -79,6 +79,7 @@ bool loadSharedResources() {
     fontSmall2 = myRes->GetFont("fontSmall2");
     fontArial = myRes->GetFont("fontArial");
     fontCoin = myRes->GetFont("fontCoin");
+    fontBig = myRes->GetFont("fontBig");
     accumulatedTime[ONE_TENTH_SEC] = accumulatedTime[ONE_SEC] = 0;
     blankSpr = new hgeSprite(0, 0, 0, 32, 32);
     instSprite = myRes->GetSprite("inst");
@@ -94,7 +95,7 @@ void releaseSharedResources() {
     psmgrX = psmgr = nullptr;
     myRes = nullptr;
     // Every handle below belonged to the resource manager.
-    font1 = fontSmall1 = fontSmall2 = fontArial = fontCoin = nullptr;
+    font1 = fontSmall1 = fontSmall2 = fontArial = fontCoin = fontBig = nullptr;
     instSprite = nullptr;
 }
 

@@ -26,6 +26,7 @@ hgeFont* fontSmall1 = nullptr;
 hgeFont* fontSmall2 = nullptr;
 hgeFont* fontArial = nullptr;
 hgeFont* fontCoin = nullptr;
+hgeFont* fontBig = nullptr;
 hgeSprite* blankSpr = nullptr;
 hgeSprite* instSprite = nullptr;
 
@@ -127,7 +128,7 @@ void resetWorld() {
     std::fill(std::begin(sfx), std::end(sfx), 0);
     std::fill(std::begin(chan), std::end(chan), 0);
     mus = 0;
-    font1 = fontSmall1 = fontSmall2 = fontArial = fontCoin = nullptr;
+    font1 = fontSmall1 = fontSmall2 = fontArial = fontCoin = fontBig = nullptr;
     blankSpr = instSprite = nullptr;
 
     clearAll(pos);

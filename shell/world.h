@@ -46,6 +46,7 @@ extern hgeFont* fontSmall1;
 extern hgeFont* fontSmall2;
 extern hgeFont* fontArial;
 extern hgeFont* fontCoin;
+extern hgeFont* fontBig;  // the round, game-over and match titles, made at their size
 extern hgeSprite* blankSpr;
 extern hgeSprite* instSprite;
 

@@ -55,7 +55,7 @@ inline std::vector<std::pair<std::string, std::string>> gameInventory() {
           "points1000"})
         add("Animation", a);
 
-    for (const char* f : {"font1", "fontSmall1", "fontSmall2", "fontArial", "fontCoin"}) add("Font", f);
+    for (const char* f : {"font1", "fontSmall1", "fontSmall2", "fontArial", "fontCoin", "fontBig"}) add("Font", f);
     numbered("Font", "fontScore", 0, 7);
     for (const char* m :
          {"selectOppMUS", "musix2MUS", "musix3MUS", "musix3aMUS", "musix4MUS", "musix5MUS", "musix6aMUS", "creditsMUS"})

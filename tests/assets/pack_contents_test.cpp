@@ -130,7 +130,7 @@ TEST_F(PackContents, FontsParseCoverAsciiAndHaveAQuestionMark) {
             EXPECT_EQ(font.height, 24);
         }
     }
-    EXPECT_EQ(fonts, 13);
+    EXPECT_EQ(fonts, 14);
 }
 
 TEST_F(PackContents, VehicleSpritesMatchTheVehicleData) {
@@ -179,7 +179,7 @@ TEST_F(PackContents, ResourcesThatOutliveAPurgeAreNeverPurged) {
                              (e.type == "Particle" && e.name.rfind("oppPar", 0) != 0) ||
                              e.name.rfind("enemy", 0) == 0 || e.name == "menuItem2" || e.name == "inst" ||
                              e.name == "font1" || e.name.rfind("fontSmall", 0) == 0 || e.name == "fontArial" ||
-                             e.name == "fontCoin";
+                             e.name == "fontCoin" || e.name == "fontBig";
         if (startUp) {
             EXPECT_EQ(e.resgroup, 0) << e.type << " " << e.name;
         }
