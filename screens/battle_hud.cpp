@@ -165,13 +165,14 @@ LowerColumn lowerColumn(int side) {
     const hgeRect& r = box(side, HUD_HEART);
     const float barLeft = r.x1 + 12;
     LowerColumn c;
-    c.heartIcon = hgeRect(r.x1, r.y1 - 9, r.x1 + 10, r.y1 + 3);
-    c.heartBar = hgeRect(barLeft, r.y1 - 8, r.x2, r.y1 + 2);
-    c.fuelBar = hgeRect(barLeft, r.y1 + 4, r.x2, r.y1 + 10);
-    c.frame = hgeRect(barLeft - 1, r.y1 - 9, r.x2 + 1, r.y1 + 11);
-    c.warning = hgeRect(r.x1, r.y1 + 13, r.x2, r.y1 + 26);
-    c.cond[0] = hgeRect(r.x1, r.y1 + 28, r.x2, r.y1 + 40);
-    c.cond[1] = hgeRect(r.x1, r.y1 + 42, r.x2, r.y1 + 54);
+    c.heartIcon = hgeRect(r.x1, r.y1 - 11, r.x1 + 10, r.y1 + 1);
+    c.heartBar = hgeRect(barLeft, r.y1 - 10, r.x2, r.y1 - 1);
+    c.fuelBar = hgeRect(barLeft, r.y1 + 1, r.x2, r.y1 + 7);
+    c.frame = hgeRect(barLeft - 1, r.y1 - 11, r.x2 + 1, r.y1 + 8);
+    c.warning = hgeRect(r.x1, r.y1 + 10, r.x2, r.y1 + 22);
+    // Both lines end above the passive marker.
+    c.cond[0] = hgeRect(r.x1, r.y1 + 24, r.x2, r.y1 + 36);
+    c.cond[1] = hgeRect(r.x1, r.y1 + 37, r.x2, r.y1 + 49);
     // Below the passive icons; the opponent's stops short of its passive marker.
     const float powerX = side == 0 ? r.x1 + 18 : r.x1 + 4;
     c.power = hgeRect(powerX, SCREEN_HEIGHT - 12, powerX + 60, SCREEN_HEIGHT);
@@ -191,10 +192,11 @@ void drawHeartAndFuel(int side) {
         DrawTextA(fontSmall2, c.warning.x2 - fontSmall2->GetStringWidth(text), c.warning.y1, text, 0, 1, 0xFFFF0000);
         setFontStyle(fontSmall2, 1, WHITE);
     }
-    if (p.fuel < lowFuelLevel(p.maxFuel) && fontSmall1) {
+    // The narrow face leaves room for the heart figure on the same line.
+    if (p.fuel < lowFuelLevel(p.maxFuel) && fontSmall2) {
         const char* warning = p.fuel <= 0 ? "Out of fuel!" : "Low on fuel!";
-        DrawTextA(fontSmall1, c.warning.x1, c.warning.y1, warning, 0, 1, flashColor(0));
-        setFontStyle(fontSmall1, 1, WHITE);
+        DrawTextA(fontSmall2, c.warning.x1, c.warning.y1, warning, 0, 1, flashColor(0));
+        setFontStyle(fontSmall2, 1, WHITE);
     }
 }
 

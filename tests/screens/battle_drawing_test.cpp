@@ -1,6 +1,7 @@
 // The battle picture: its layers in order, the loser's spin, the round intro, the
 // divider and the score pop-ups.
 #include <cmath>
+#include <set>
 
 #include "battle/combos.h"
 #include "battle/setup.h"
@@ -101,10 +102,11 @@ TEST_F(BattleDrawingTest, EveryLayerIsDrawnInItsPlaceFromTheBackgroundUp) {
     for (std::size_t i = vehicle + 1; i < quads().size() && roxy < 0; ++i)
         if (quads()[i].tex == spr[SPR_ROXY]->GetTexture() && quads()[i].v[0].x == pl[0].rect.x1) roxy = int(i);
 
-    const int order[] = {0,        divider, brick,           int(score->quadsBefore), vehicle, item, shots, shot, enemy,
-                         blasts,   roxy,    int(combo->quadsBefore), int(floating->quadsBefore), int(hint->quadsBefore)};
-    const char* names[] = {"background", "divider", "wall", "HUD", "vehicle", "item", "shot particles", "shot",
-                           "enemy", "blast particles", "condition overlay", "combo", "floating text", "tutorial"};
+    // The HUD comes after everything that moves, so no vehicle or enemy covers a name.
+    const int order[] = {0,     divider, brick, vehicle, item,    shots, shot, enemy, blasts, roxy, int(combo->quadsBefore),
+                         int(score->quadsBefore), int(floating->quadsBefore), int(hint->quadsBefore)};
+    const char* names[] = {"background", "divider", "wall", "vehicle", "item", "shot particles", "shot", "enemy",
+                           "blast particles", "condition overlay", "combo", "HUD", "floating text", "tutorial"};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         EXPECT_GE(order[i], 0) << names[i] << " not drawn";
         EXPECT_GT(order[i], order[i - 1]) << names[i] << " drawn before " << names[i - 1];
@@ -122,12 +124,13 @@ TEST_F(BattleDrawingTest, TheRoundIntroComesLastAndNamesTheRoundAndTheQuest) {
     ASSERT_TRUE(round && name);
     EXPECT_EQ(round->x, 250);
     EXPECT_EQ(round->y, 150);
-    EXPECT_EQ(round->scale, 3);
-    EXPECT_EQ(name->scale, 2);
-    EXPECT_EQ(name->x, float(int(400 - font1->GetStringWidth(curOppName.c_str()) * 2 / 2)));
+    EXPECT_EQ(round->font, fontBig) << "big texts come from the font made at their size";
+    EXPECT_EQ(round->scale, 1);
+    EXPECT_EQ(name->font, fontBig);
+    EXPECT_LE(name->scale, 1) << "never an enlarged bitmap";
     EXPECT_EQ(texts().back().text, curOppName) << "the intro is written last";
     EXPECT_EQ(findText("2econd quest!"), nullptr);
-    EXPECT_EQ(fontArial->GetScale(), 1);
+    EXPECT_EQ(fontBig->GetScale(), 1);
     EXPECT_EQ(font1->GetScale(), 1);
 
     pl[0].questNum = 2;
@@ -207,3 +210,78 @@ TEST_F(BattleDrawingTest, ADeadEnemysScoreRisesFromItWhenTheOptionIsOn) {
 }
 
 }  // namespace
+
+class ReducedFlashingTest : public BattleDrawingTest {
+protected:
+    // One scene drawn with the option off, then on; returns the value picked from each.
+    template <typename Pick>
+    std::pair<DWORD, DWORD> offAndOn(Pick pick) {
+        pl[0].opt[OPT_REDUCEFLASH] = 0;
+        drawScene();
+        const DWORD off = pick();
+        pl[0].opt[OPT_REDUCEFLASH] = 1;
+        drawScene();
+        return {off, pick()};
+    }
+};
+
+TEST_F(ReducedFlashingTest, HitsOnlyTintFieldFlashesFadeAndTitlesHoldStill) {
+    en[0].spawn(1, 0, hgeRect(250, 200, 282, 232), P_STATIONARY, 0, 0, 0, 0, 0, 1, 0, 0, false);
+    en[0].flash = 1;
+    wall[0] = Wall{};
+    wall[0].active = true;
+    wall[0].type = W_BRICK;
+    wall[0].alpha = 255;
+    wall[0].flash = 1;
+    wall[0].rect = hgeRect(120, 60, 180, 72);
+    pl[0].misc[M_DEATH] = 1;
+    auto colourAt = [this](float x, float y) {
+        const int q = quadAt(x, y);
+        return q < 0 ? 0u : quads()[q].v[0].col;
+    };
+    const auto enemy = offAndOn([&] { return colourAt(250, 200); });
+    EXPECT_EQ(enemy.first, 0xFFF25626u);
+    EXPECT_GT(GETG(enemy.second), GETG(enemy.first)) << "paler than the full flash";
+    const auto brick = offAndOn([&] { return colourAt(120, 60); });
+    EXPECT_EQ(brick.first & 0xFFFFFF, 0xFF0000u);
+    EXPECT_GT(GETG(brick.second), 0u);
+    const auto field = offAndOn([&] { return colourAt(100, 140); });
+    EXPECT_LT(GETA(field.second), GETA(field.first)) << "the deathizer over the field is fainter";
+
+    // A colour-cycling title keeps one colour from tick to tick.
+    progress = 10;
+    pl[0].opt[OPT_REDUCEFLASH] = 1;
+    std::set<DWORD> seen;
+    for (cycleNum = 0; cycleNum < 4; ++cycleNum) {
+        drawScene();
+        seen.insert(findLastText(curOppName)->color);
+    }
+    EXPECT_EQ(seen.size(), 1u);
+
+    gameMode = MODE_GAMEOVER;
+    progress = 40;
+    auto redScreen = [this] {
+        for (const hgeQuad& q : quads())
+            if (q.v[0].x == 0 && q.v[0].y == 0 && q.v[2].x == 800 && q.v[2].y == 600 && GETR(q.v[0].col) > 0x80 &&
+                GETG(q.v[0].col) < 0x40)
+                return true;
+        return false;
+    };
+    const auto red = offAndOn([&] { return DWORD(redScreen()); });
+    EXPECT_TRUE(red.first);
+    EXPECT_FALSE(red.second) << "no full-screen red";
+    EXPECT_EQ(findText("Game Over")->font, fontBig);
+    EXPECT_EQ(findText("Game Over")->scale, 1);
+}
+
+TEST_F(ReducedFlashingTest, TheBattleDrawsTheSameRandomNumbersEitherWay) {
+    setComboText(0, 200, 200, 150);  // a long combo picks a random colour every frame
+    initytxt(0, "Floating", 0);      // and so does a slot-0 text
+    auto nextAfterDrawing = [this](int reduce) {
+        pl[0].opt[OPT_REDUCEFLASH] = reduce;
+        hge->Random_Seed(7);
+        drawScene();
+        return hge->Random_Int(0, 1 << 30);
+    };
+    EXPECT_EQ(nextAfterDrawing(0), nextAfterDrawing(1));
+}

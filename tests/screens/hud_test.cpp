@@ -1,11 +1,15 @@
 // Both heads-up displays: score, coins, the last enemy hit, heart and fuel, the hands,
 // passives and conditions.
+#include <algorithm>
 #include <cmath>
 
+#include "battle/combos.h"
 #include "battle/setup.h"
 #include "cards/conditions.h"
+#include "cards/opponents.h"
 #include "draw_fixture.h"
 #include "screens/battle_drawing.h"
+#include "screens/round_end.h"
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgesprite.h"
 
@@ -74,32 +78,29 @@ TEST_F(HudTest, ScoresCoinsAndTheLastEnemyHitAreWrittenInTheirBoxes) {
     EXPECT_EQ(known->x, float(int(790 - fontSmall2->GetStringWidth(kind.c_str()))));
 }
 
-TEST_F(HudTest, TheFuelWarningStartsBelow150AndSaysWhenTheTankIsEmpty) {
-    pl[1].fuel = 1000;
-    pl[1].maxFuel = 1000;
-    const struct {
-        float fuel;
-        const char* warning;
-    } cases[] = {{150, nullptr}, {149.9f, "Low on fuel!"}, {0, "Out of fuel!"}};
-    for (const auto& c : cases) {
-        pl[0].fuel = c.fuel;
-        drawScene();
-        const bool low = findText("Low on fuel!"), out = findText("Out of fuel!");
-        if (!c.warning) {
-            EXPECT_FALSE(low || out) << c.fuel;
-            continue;
+TEST_F(HudTest, TheFuelWarningMeansALowTankForEveryVehicle) {
+    for (int veh = 0; veh < MAXVEHICLES; ++veh) {
+        startMatch(2, veh);
+        quietField();
+        const float tank = pl[0].maxFuel;
+        const float low = std::min(150.0f, tank * 3 / 8);
+        const struct {
+            float fuel;
+            const char* warning;
+        } cases[] = {{tank, nullptr}, {low, nullptr}, {low - 0.1f, "Low on fuel!"}, {0, "Out of fuel!"}};
+        for (const auto& c : cases) {
+            pl[0].fuel = c.fuel;
+            pl[1].fuel = pl[1].maxFuel;
+            drawScene();
+            const bool low = findText("Low on fuel!"), out = findText("Out of fuel!");
+            if (!c.warning) {
+                EXPECT_FALSE(low || out) << vehName[veh] << " tank " << tank << " at " << c.fuel;
+                continue;
+            }
+            EXPECT_NE(findText(c.warning), nullptr) << vehName[veh] << " at " << c.fuel;
+            EXPECT_EQ(fontSmall2->GetColor(), 0xFFFFFFFFu) << "the font is white again afterwards";
         }
-        const DrawnText* w = findText(c.warning);
-        ASSERT_NE(w, nullptr) << c.fuel;
-        EXPECT_EQ(w->x, pos[9].x1 + 20);
-        EXPECT_EQ(w->y, pos[9].y2 - 12);
-        EXPECT_EQ(fontSmall1->GetColor(), 0xFFFFFFFFu) << "the font is white again afterwards";
     }
-    pl[1].fuel = 0;
-    drawScene();
-    const DrawnText* theirs = findLastText("Out of fuel!");
-    ASSERT_NE(theirs, nullptr);
-    EXPECT_LE(theirs->x + fontSmall1->GetStringWidth("Out of fuel!"), 800) << "the opponent's warning stays on screen";
 }
 
 TEST_F(HudTest, TheOpponentsHandIsFaceDownButForTheCardInUseOrWithTheRevealPassive) {
@@ -150,13 +151,13 @@ TEST_F(HudTest, XRayShowsCardTimesAndConditionTimes) {
 
     const DrawnText* name = findText(condString[C_TOXI]);
     ASSERT_NE(name, nullptr);
-    EXPECT_EQ(name->x, float(int(pos[9].x2 - 4 - fontSmall2->GetStringWidth(condString[C_TOXI].c_str()))));
-    EXPECT_EQ(name->y, pos[9].y1 + 14) << "a harmful condition sits on the second line";
+    const DrawnText* below = findText(condString[C_ROXY]);
+    EXPECT_EQ(below, nullptr);
     EXPECT_TRUE(anyTextStartsWith(':')) << "its time left";
     const HTEXTURE icons = spr[SPR_CONDICON]->GetTexture();
     int levelIcons = 0;
     for (const hgeQuad& q : quads())
-        if (q.tex == icons && q.v[0].y == pos[9].y1 + 14 && q.v[0].x <= pos[9].x2 - 48) ++levelIcons;
+        if (q.tex == icons && q.v[0].y == name->y && q.v[2].x <= name->x) ++levelIcons;
     EXPECT_EQ(levelIcons, 2) << "one icon per level";
 }
 
@@ -194,6 +195,133 @@ TEST_F(HudTest, MysteryCoversTheHumansColumn) {
     EXPECT_EQ(quads()[cover].v[2].x, 100);
     EXPECT_EQ(quads()[cover].v[2].y, 600);
     EXPECT_LT(cover, int(mark->quadsBefore)) << "the mark is written over the cover";
+}
+
+// Every text, bar and icon of a side's column below its hand, as rectangles.
+struct Place {
+    std::string what;
+    hgeRect r;
+};
+
+class HudColumnTest : public HudTest {
+protected:
+    // Quads cut from the sprite's own place on its sheet.
+    std::vector<hgeRect> drawnFrom(const hgeSprite* s) const {
+        std::vector<hgeRect> found;
+        if (!s) return found;
+        float x, y, w, h;
+        s->GetTextureRect(&x, &y, &w, &h);
+        const float u = x / hge->Texture_GetWidth(s->GetTexture()), v = y / hge->Texture_GetHeight(s->GetTexture());
+        for (const hgeQuad& q : quads())
+            if (q.tex == s->GetTexture() && std::abs(q.v[0].tx - u) < 1e-4f && std::abs(q.v[0].ty - v) < 1e-4f)
+                found.push_back(hgeRect(q.v[0].x, q.v[0].y, q.v[2].x, q.v[2].y));
+        return found;
+    }
+    std::vector<Place> column(int side) const {
+        const float left = side == 0 ? 0 : 700, right = left + 100;
+        std::vector<Place> places;
+        auto keep = [&](const std::string& what, hgeRect r) {
+            if (r.x1 >= left - 0.5f && r.x2 <= right + 0.5f && r.y1 >= 404) places.push_back({what, r});
+        };
+        for (const DrawnText& t : texts()) {
+            hgeFont* f = const_cast<hgeFont*>(t.font);
+            const float saved = f->GetScale();
+            f->SetScale(t.scale);
+            const float w = f->GetStringWidth(t.text.c_str()), h = f->GetHeight() * t.scale;
+            f->SetScale(saved);
+            // A glyph cell carries blank rows above and below; two lines may touch by them.
+            keep("text \"" + t.text + "\"", hgeRect(t.x, t.y + 1, t.x + w, t.y + h - 1));
+        }
+        for (int c = 1; c <= MAXCONDS; ++c)
+            for (const hgeRect& r : drawnFrom(spr[SPR_CONDICON + c - 1])) keep("condition icon", r);
+        for (const auto& [what, s] : {std::pair{"heart icon", spr[SPR_HEART]}, {"life bar", spr[SPR_LIFEBAR]},
+                                      {"fuel bar", spr[SPR_FUELBAR]}, {"POWER", spr[SPR_POWERTEXT]}})
+            for (const hgeRect& r : drawnFrom(s)) keep(what, r);
+        return places;
+    }
+};
+
+// Every condition slot filled at its top level, the heart figure and X-ray times on, a low
+// tank, the last enemy hit known, the longest opponent name and the EX mission's title.
+TEST_F(HudColumnTest, NoTwoThingsInEitherColumnOverlapInTheWorstCase) {
+    for (const int opp : {6, EXMISSION}) {
+        startMatch(opp);
+        quietField();
+        for (int side = 0; side < 2; ++side) {
+            receiveCond(side, C_ROXY, 3);
+            receiveCond(side, C_TOXI, 3);
+            receivePassive(side, P_XRAY);
+            pl[side].condTime[0] = pl[side].condTime[1] = 88.8f;
+            pl[side].fuel = 10;
+            pl[side].lastHitEnemy = -1;
+            pl[side].lastHitInfo = 4;
+        }
+        receivePassive(0, P_COG);
+        curOppName = "Deniz Xtreme of the Longest Name Ever Written Here";
+        drawScene();
+        for (int side = 0; side < (opp == EXMISSION ? 1 : 2); ++side) {
+            const std::vector<Place> places = column(side);
+            EXPECT_GE(places.size(), 12u) << "side " << side;
+            for (std::size_t i = 0; i < places.size(); ++i)
+                for (std::size_t j = i + 1; j < places.size(); ++j) {
+                    const hgeRect a = places[i].r, b = places[j].r;
+                    const bool apart = a.x2 <= b.x1 + 0.5f || b.x2 <= a.x1 + 0.5f || a.y2 <= b.y1 + 0.5f ||
+                                       b.y2 <= a.y1 + 0.5f;
+                    EXPECT_TRUE(apart) << "opponent " << opp << " side " << side << ": " << places[i].what << " over "
+                                       << places[j].what;
+                }
+        }
+        // The names keep to their halves of the top line, clear of the tally between them.
+        const DrawnText* theirs = findText(curOppName);
+        ASSERT_NE(theirs, nullptr);
+        EXPECT_GE(theirs->x, 400 + 40) << "the opponent's name stays off the tally and the human's field";
+        const int vehicle = quadAt(pl[0].rect.x1, pl[0].rect.y1);
+        ASSERT_GE(vehicle, 0);
+        EXPECT_GT(int(theirs->quadsBefore), vehicle) << "written after the fields' sprites";
+    }
+}
+
+TEST_F(HudTest, TheTallyCountsTheRoundsEachSideHasWon) {
+    drawScene();
+    EXPECT_NE(findText("0 - 0"), nullptr);
+    curRound = 2;
+    roundsLost = 1;
+    drawScene();
+    const DrawnText* tally = findText("2 - 1");
+    ASSERT_NE(tally, nullptr) << "two rounds won, one lost";
+    EXPECT_NEAR(tally->x + font1->GetStringWidth("2 - 1") / 2, 400, 1) << "centred over the divider";
+
+    startMatch(2);
+    EXPECT_EQ(roundsLost, 0) << "a new match starts level";
+    initGameOver();
+    EXPECT_EQ(roundsLost, 1);
+    startMatch(EXMISSION);
+    drawScene();
+    EXPECT_FALSE(anyTextContains(" - ")) << "the EX mission has no opponent to count";
+}
+
+TEST_F(HudTest, FeedbackTextsStayInsideTheirOwnField) {
+    for (const char* line : {"Not enough coins to use that card.", "There's no card in that slot yet.",
+                             "Averyveryverylongwordwithoutanyspaceinsideitatallreally"}) {
+        for (int side = 0; side < 2; ++side) {
+            for (const float x : {110.0f, 250.0f, 380.0f}) {
+                pl[side].rect = hgeRect(x + 300 * side, 500, x + 300 * side + 32, 532);
+                initytxt(side, line, 2);
+                drawScene();
+                float minX = 1e9f, maxX = -1e9f;
+                for (const DrawnText& t : texts()) {
+                    if (t.font != fontSmall1 || t.y < 400) continue;
+                    const float w = fontSmall1->GetStringWidth(t.text.c_str()) / fontSmall1->GetScale() * t.scale;
+                    minX = std::min(minX, t.x);
+                    maxX = std::max(maxX, t.x + w);
+                }
+                ASSERT_LT(minX, maxX) << line;
+                EXPECT_GE(minX, pl[side].fieldLeft) << line << " side " << side << " at " << x;
+                EXPECT_LE(maxX, pl[side].fieldRight) << line << " side " << side << " at " << x;
+                pl[side].textTimer[2] = 0;
+            }
+        }
+    }
 }
 
 }  // namespace
