@@ -297,7 +297,7 @@ void readDeckFile() {
     std::string text;
     if (!readWholeFile("deck.paq", text)) return;
     std::istringstream file(text);
-    if (!loadDeckInfo(file)) noteProblem("deck.paq is damaged (kvb.log names the lines); some starting decks are incomplete.");
+    if (!loadDeckInfo(file)) noteProblem("deck.paq: some starting decks are incomplete (kvb.log names the lines).");
 }
 
 void readCredits() {
