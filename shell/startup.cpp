@@ -30,9 +30,9 @@ constexpr int NUMSFXLOADED = 112;
 constexpr int NUMPARTICLESLOADED = 74;
 const char* const LOCKFILE = "kvb.lock";
 const char* const PACKFILE = "kvb.paq";
-// The player's data folder is named after these (on Linux only the second is used), and
-// an installed game keeps its data in <prefix>/share/<GAME_FOLDER>/.
-const char* const ORGANISATION = "Korvania Works";
+// The player's data folder is <data home>/<ORGANISATION>/<GAME_FOLDER>/, and an installed
+// game keeps its data in <prefix>/share/<GAME_FOLDER>/.
+const char* const ORGANISATION = "korvaniaworks";
 const char* const GAME_FOLDER = "korvania2-battle";
 
 // Where start-up looked for the pack, for the box when it is not there.
@@ -116,7 +116,7 @@ std::vector<std::string> chooseFolders(const StartOptions& options) {
         in.prefDir = hge->System_GetUserDataFolder(ORGANISATION, GAME_FOLDER);
         if (in.prefDir.empty()) {
             notes.push_back(std::string("No user data folder: ") + hge->System_GetErrorMessage());
-            in.prefDir = defaultPrefDir(GAME_FOLDER);
+            in.prefDir = defaultPrefDir(ORGANISATION, GAME_FOLDER);
         }
         user = chooseUserDir(in);
     }

@@ -60,11 +60,11 @@ DataDirChoice findDataDir(const std::string& baseDir, const std::string& gameNam
     return choice;
 }
 
-std::string defaultPrefDir(const std::string& app) {
+std::string defaultPrefDir(const std::string& org, const std::string& app) {
     const char* xdg = std::getenv("XDG_DATA_HOME");
     const char* home = std::getenv("HOME");
     const std::string root = xdg && *xdg ? xdg : std::string(home ? home : "") + "/.local/share";
-    return root + "/" + app + "/";
+    return root + "/" + org + "/" + app + "/";
 }
 
 bool makeFolder(const std::string& dir, std::string& error) {

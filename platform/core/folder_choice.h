@@ -33,8 +33,8 @@ struct DataDirChoice {
 DataDirChoice findDataDir(const std::string& baseDir, const std::string& gameName, const std::string& packName);
 
 // The folder the player's data folder would be when the backend cannot make it:
-// $XDG_DATA_HOME/<app>/, by default ~/.local/share/<app>/.
-std::string defaultPrefDir(const std::string& app);
+// $XDG_DATA_HOME/<org>/<app>/, by default ~/.local/share/<org>/<app>/.
+std::string defaultPrefDir(const std::string& org, const std::string& app);
 
 // Makes the folder and its parents; false with the reason when that fails.
 bool makeFolder(const std::string& dir, std::string& error);

@@ -1,5 +1,5 @@
 // The executable's folder and the player's data folder, as SDL finds them (on Linux the
-// second is $XDG_DATA_HOME/<app>/, by default ~/.local/share/<app>/).
+// second is $XDG_DATA_HOME/<org>/<app>/, by default ~/.local/share/<org>/<app>/).
 #include <SDL.h>
 
 #include "platform/sdl/sdl_engine.h"
