@@ -1,6 +1,8 @@
 # `cmake --install build --prefix DIR` and `cpack -G DEB`: the executable in bin/, the data
 # files and the pack in share/<game>/, the desktop entry, the icons and the metainfo.
 include(GNUInstallDirs)
+# Installing and packaging take what is built; they do not build every test and benchmark first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(KVB_SHARE_DIR ${CMAKE_INSTALL_DATADIR}/${KVB_GAME_FOLDER})
 
 install(PROGRAMS $<TARGET_FILE:kvb> DESTINATION ${CMAKE_INSTALL_BINDIR} RENAME ${KVB_GAME_FOLDER})
