@@ -147,7 +147,7 @@ void configureEngine() {
 bool loadSharedResources() {
     if (!hge->Resource_AttachPack(dataPath(PACKFILE).c_str())) {
         std::string text = hge->System_GetErrorMessage();
-        if (!packLookedIn.empty()) text += " It was looked for in " + packLookedIn + ".";
+        if (!packLookedIn.empty()) text += (text.empty() || text.back() == '.' ? " " : ". ") + std::string("It was looked for in ") + packLookedIn + ".";
         showErrorBox(text.c_str());
         return false;
     }
