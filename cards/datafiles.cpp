@@ -30,6 +30,7 @@
 #include "cards/datareader.h"
 #include "cards/fixedtables.h"
 #include "platform/core/atomic_file.h"
+#include "platform/core/game_paths.h"
 #include "shell/world.h"
 
 namespace {
@@ -251,7 +252,7 @@ void readEnemies(DataReader& r) {
 
 void readDataFile() {
     std::string text;
-    if (!readWholeFile("data.paq", text)) return;
+    if (!readWholeFile(dataPath("data.paq").c_str(), text)) return;
     DataReader r("data.paq", std::move(text));
     readVehicles(r);
     for (int i = 0; i < MAXSTATDESC; ++i) r.line(statDesc[i], STATDESCLEN, "the stat description");
@@ -266,7 +267,7 @@ void readDataFile() {
 
 void readCardFile() {
     std::string text;
-    if (!readWholeFile("card.paq", text)) return;
+    if (!readWholeFile(dataPath("card.paq").c_str(), text)) return;
     DataReader r("card.paq", std::move(text));
     while (!r.atEnd()) {
         const int rowLine = r.lineNumber();
@@ -295,15 +296,15 @@ void readCardFile() {
 
 void readDeckFile() {
     std::string text;
-    if (!readWholeFile("deck.paq", text)) return;
+    if (!readWholeFile(dataPath("deck.paq").c_str(), text)) return;
     std::istringstream file(text);
-    if (!loadDeckInfo(file)) noteProblem("deck.paq is damaged (kvb.log names the lines); some starting decks are incomplete.");
+    if (!loadDeckInfo(file)) noteProblem("deck.paq: some starting decks are incomplete (kvb.log names the lines).");
 }
 
 void readCredits() {
     creditLines = 0;
     std::string text;
-    if (readFileWhole("credits.txt", text) != FileRead::OK) {
+    if (readFileWhole(dataPath("credits.txt"), text) != FileRead::OK) {
         hge->System_Log("Could not load credits file.");
         hge->System_MessageBox("Could not load credits file.", "Error", MB_ICONSTOP | MB_SYSTEMMODAL);
         return;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/core/atomic_file.h"
+#include "platform/core/game_paths.h"
 #include "shell/hooks.h"
 #include "shell/sound.h"
 #include "shell/startup.h"
@@ -169,7 +170,7 @@ void reportFailure(const char* logFormat, int slot, const char* box) {
 
 }  // namespace
 
-std::string saveFileName(int slot) { return "save" + std::to_string(slot) + ".kvb"; }
+std::string saveFileName(int slot) { return userPath("save" + std::to_string(slot) + ".kvb"); }
 
 std::string backupFileName(int slot) { return saveFileName(slot) + ".bak"; }
 

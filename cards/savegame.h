@@ -1,4 +1,4 @@
-// The ten save slots. Each is a text file "save<slot>.kvb" in the working folder, one value
+// The ten save slots. Each is a text file "save<slot>.kvb" in the user folder, one value
 // a line, in this order (numbers are never renumbered: old saves must stay readable):
 //   1 vehicle, 2 starting deck, 3 deck size, 4-10 beaten flags of opponents 0..6,
 //   11 total score, 12 play time, 13 best combo, 14 quest number, 15 highest round,

@@ -76,8 +76,13 @@ public:
     virtual void System_Log(const char* format, ...) __attribute__((format(printf, 2, 3))) = 0;
     // Shows a message box (also written to the log).
     virtual void System_MessageBox(const char* text, const char* caption, int style) = 0;
-    // Saves the canvas as a PNG; without a name the next free "shotNNN.png".
+    // Saves the canvas as a PNG; without a name the next free "shotNNN.png" in the user folder.
     virtual void System_Snapshot(const char* filename = nullptr) = 0;
+    // The executable's folder, ending in '/'; "" when the backend has none.
+    virtual const char* System_GetBaseFolder() = 0;
+    // The player's own data folder for this game, made when missing and ending in '/';
+    // "" when the backend has none or cannot make it (the reason is the error message).
+    virtual const char* System_GetUserDataFolder(const char* org, const char* app) = 0;
 
     virtual void System_SetState(hgeBoolState state, bool value) = 0;
     virtual void System_SetState(hgeFuncState state, hgeCallback value) = 0;

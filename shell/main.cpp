@@ -1,3 +1,6 @@
+#include <cstdio>
+#include <string>
+
 #include "battle/battle_frame.h"
 #include "cards/datafiles.h"
 #include "screens/screens.h"
@@ -5,9 +8,15 @@
 #include "shell/startup.h"
 
 // The program's top: hands the higher layers' entry points to the shell, then runs it.
-int main() {
+int main(int argc, char** argv) {
+    StartOptions options;
+    std::string error;
+    if (!parseCommandLine(argc, argv, options, error)) {
+        std::fprintf(stderr, "%s\nusage: %s [--user-dir FOLDER]\n", error.c_str(), argv[0]);
+        return 2;
+    }
     gameHooks.loadData = loadData;
     registerBattle();
     registerScreens();
-    return WinMain();
+    return WinMain(options);
 }

@@ -1,6 +1,13 @@
 #include "shell/startup.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
 #include "platform/core/atomic_file.h"
+#include "platform/core/folder_choice.h"
+#include "platform/core/game_paths.h"
 #include "platform/core/instance_lock.h"
 
 #include "shell/frame.h"
@@ -23,12 +30,29 @@ constexpr int NUMSFXLOADED = 112;
 constexpr int NUMPARTICLESLOADED = 74;
 const char* const LOCKFILE = "kvb.lock";
 const char* const PACKFILE = "kvb.paq";
+// The player's data folder is <data home>/<ORGANISATION>/<GAME_FOLDER>/, and an installed
+// game keeps its data in <prefix>/share/<GAME_FOLDER>/.
+const char* const ORGANISATION = "korvaniaworks";
+const char* const GAME_FOLDER = "korvania2-battle";
 
-// Taken before any file is touched: a second copy in the same folder would truncate the
-// log and overwrite the first copy's saves and options.
-bool takeInstanceLock(InstanceLock& lock) {
+// Where start-up looked for the pack, for the box when it is not there.
+std::string packLookedIn;
+
+// A folder that cannot be written to still lets the game run, without saving.
+void sayUserDirUnusable(const std::string& dir, const std::string& why) {
+    const std::string text = "Your saves and options cannot be kept: the folder " + dir +
+                             " cannot be created or written (" + why + "). The game runs on without saving.";
+    std::fprintf(stderr, "%s\n", text.c_str());
+    hge->System_MessageBox(text.c_str(), "Korvania 2: Battle", MB_ICONSTOP | MB_SYSTEMMODAL);
+}
+
+// Taken before any file is touched: a second copy using the same folder would truncate
+// the log and overwrite the first copy's saves and options. False when the game must
+// stop; `writable` says whether the folder can hold files at all.
+bool takeInstanceLock(InstanceLock& lock, bool& writable) {
     std::string error;
-    switch (lock.take(LOCKFILE, &error)) {
+    writable = true;
+    switch (lock.take(userPath(LOCKFILE), &error)) {
     case InstanceLock::TAKEN: return true;
     case InstanceLock::HELD_ELSEWHERE:
         hge->System_MessageBox("Korvania 2: Battle is already running from this folder.", "Korvania 2: Battle",
@@ -36,17 +60,79 @@ bool takeInstanceLock(InstanceLock& lock) {
         return false;
     case InstanceLock::FAILED: break;
     }
-    // A folder that cannot hold the lock cannot hold saves either; the game still runs.
-    hge->System_Log("No lock on the game folder (%s); a second copy would not be noticed.", error.c_str());
+    writable = false;
+    sayUserDirUnusable(userDir().empty() ? "the working folder" : userDir(), error);
     return true;
 }
+
+std::string workingFolder() {
+    char buf[4096];
+    return getcwd(buf, sizeof buf) ? std::string(buf) + "/" : std::string();
+}
+
+// The old layout kept everything in the folder the game ran in: beside the executable
+// for ./run.sh players, or the working folder.
+std::vector<std::string> oldFolders(const std::string& baseDir) {
+    std::vector<std::string> folders;
+    if (!baseDir.empty()) folders.push_back(baseDir);
+    const std::string cwd = workingFolder();
+    if (!cwd.empty()) folders.push_back(cwd);
+    return folders;
+}
 }  // namespace
+
+bool parseCommandLine(int argc, char** argv, StartOptions& options, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--user-dir" && i + 1 < argc && argv[i + 1][0] != '\0') {
+            options.userDir = argv[++i];
+        } else if (arg == "--user-dir") {
+            error = "--user-dir needs a folder.";
+            return false;
+        } else {
+            error = "Unknown argument " + arg + ".";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> chooseFolders(const StartOptions& options) {
+    std::vector<std::string> notes;
+    FolderInputs in;
+    in.userDirOption = options.userDir;
+    const char* env = std::getenv("KVB_USER_DIR");
+    in.userDirEnv = env ? env : "";
+    in.baseDir = hge->System_GetBaseFolder();
+
+    const DataDirChoice data = findDataDir(in.baseDir, GAME_FOLDER, PACKFILE);
+    setDataDir(data.dir);
+    packLookedIn = data.found ? std::string() : data.looked;
+    notes.push_back("Data folder: " + (data.dir.empty() ? std::string("the working folder") : data.dir));
+
+    UserDirChoice user = chooseUserDir(in);
+    if (user.dir.empty() && in.userDirOption.empty() && in.userDirEnv.empty() && !in.baseDir.empty()) {
+        // Only a real backend has a data folder for the player; the headless one keeps the working folder.
+        in.prefDir = hge->System_GetUserDataFolder(ORGANISATION, GAME_FOLDER);
+        if (in.prefDir.empty()) {
+            notes.push_back(std::string("No user data folder: ") + hge->System_GetErrorMessage());
+            in.prefDir = defaultPrefDir(ORGANISATION, GAME_FOLDER);
+        }
+        user = chooseUserDir(in);
+    }
+    std::string error;
+    if (!makeFolder(user.dir, error)) notes.push_back("The user folder " + user.dir + " cannot be made: " + error);
+    setUserDir(user.dir);
+    notes.push_back("User folder: " + (user.dir.empty() ? std::string("the working folder") : user.dir) +
+                    " (from " + user.why + ")");
+    return notes;
+}
 
 void showErrorBox(const char* text) { hge->System_MessageBox(text, "Error", MB_ICONSTOP | MB_SYSTEMMODAL); }
 
 void configureEngine() {
-    hge->System_SetState(HGE_LOGFILE, "kvb.log");
-    hge->System_SetState(HGE_INIFILE, "Options.ini");
+    hge->System_SetState(HGE_LOGFILE, userPath("kvb.log").c_str());
+    hge->System_SetState(HGE_INIFILE, userPath("Options.ini").c_str());
     hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
     hge->System_SetState(HGE_TITLE, "Korvania 2:  Battle");
     hge->System_SetState(HGE_FPS, 100);
@@ -59,8 +145,10 @@ void configureEngine() {
 }
 
 bool loadSharedResources() {
-    if (!hge->Resource_AttachPack(PACKFILE)) {
-        showErrorBox(hge->System_GetErrorMessage());
+    if (!hge->Resource_AttachPack(dataPath(PACKFILE).c_str())) {
+        std::string text = hge->System_GetErrorMessage();
+        if (!packLookedIn.empty()) text += (text.empty() || text.back() == '.' ? " " : ". ") + std::string("It was looked for in ") + packLookedIn + ".";
+        showErrorBox(text.c_str());
         return false;
     }
     myRes = new hgeResourceManager("resource.res");
@@ -99,16 +187,25 @@ void releaseSharedResources() {
     instSprite = nullptr;
 }
 
-int WinMain() {
+int WinMain(const StartOptions& options) {
     hge = hgeCreate(HGE_VERSION);
+    const std::vector<std::string> folderNotes = chooseFolders(options);
     InstanceLock lock;
-    if (!takeInstanceLock(lock)) {
+    bool writable = true;
+    if (!takeInstanceLock(lock, writable)) {
         hge->Release();
         hge = nullptr;
         return 1;
     }
-    removeStrayTempFiles(".");
+    std::vector<std::string> copyNotes;
+    if (writable) {
+        removeStrayTempFiles(userDir());
+        if (!userDir().empty()) copyNotes = copyOldFiles(oldFolders(hge->System_GetBaseFolder()), userDir());
+    }
     configureEngine();
+    for (const std::string& note : folderNotes) hge->System_Log("%s", note.c_str());
+    for (const std::string& note : copyNotes) hge->System_Log("%s", note.c_str());
+    if (!writable) hge->System_Log("Nothing is saved in this run: the user folder cannot be written.");
     int status = 0;
     if (!hge->System_Initiate()) {
         showErrorBox(hge->System_GetErrorMessage());
@@ -128,6 +225,7 @@ int WinMain() {
         callHook(gameHooks.initTitleScreen);
         callHook(gameHooks.loadData);
         playBGM("titleMusicSTR");
+        hge->System_Log("Title screen up.");
         hge->System_Start();
     }
     releaseSharedResources();

@@ -20,6 +20,7 @@
 #include "battle/setup.h"
 #include "cards/datafiles.h"
 #include "cards/decks.h"
+#include "platform/core/game_paths.h"
 #include "platform/sdl/sdl_engine.h"
 #include "screens/battle_drawing.h"
 #include "screens/screens.h"
@@ -138,9 +139,12 @@ int main(int argc, char** argv) {
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     std::filesystem::create_directories(s.out);
+    // Whatever the game writes (its log among it) goes with the pictures, never into the
+    // player's own folder.
+    setUserDir(s.out);
 
     hge = hgeCreate(HGE_VERSION);
-    hge->System_SetState(HGE_LOGFILE, "battleshot.log");
+    hge->System_SetState(HGE_LOGFILE, userPath("battleshot.log").c_str());
     hge->System_SetState(HGE_WINDOWED, true);
     hge->System_SetState(HGE_SCREENWIDTH, SCREEN_WIDTH);
     hge->System_SetState(HGE_SCREENHEIGHT, SCREEN_HEIGHT);

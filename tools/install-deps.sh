@@ -7,6 +7,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libphysfs-dev libstb-dev zlib1g-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core libvorbis-dev
   libgtest-dev clang libclang-rt-14-dev
+  desktop-file-utils appstream
 )
 
 missing=()

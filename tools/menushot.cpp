@@ -18,6 +18,7 @@
 #include "battle/battle_frame.h"
 #include "battle/setup.h"
 #include "cards/datafiles.h"
+#include "platform/core/game_paths.h"
 #include "platform/core/input_state.h"
 #include "platform/sdl/sdl_engine.h"
 #include "screens/confirm_exit.h"
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kvb_menushot: no scratch folder\n");
         return 1;
     }
+    setUserDir(scratch);
     int status = 0;
     if (openScreen(argv[1])) {
         const int frames = static_cast<int>(std::atof(argv[2]) * 100);

@@ -2,6 +2,7 @@
 
 #include "battle/battle_frame.h"
 #include "cards/datafiles.h"
+#include "platform/core/game_paths.h"
 #include "screens/screens.h"
 #include "shell/options.h"
 #include "shell/startup.h"
@@ -17,6 +18,10 @@ void enterPlayFolder(const fs::path& work, const fs::path& dataDir, const fs::pa
         fs::create_symlink(pack, work / "kvb.paq");
     }
     fs::current_path(work);
+    // The folder holds both what the game reads and what it writes, so nothing reaches
+    // the player's own folder.
+    setUserDir(fs::absolute(work).string());
+    setDataDir(fs::absolute(work).string());
 }
 
 void loadWholeGame() {

@@ -5,7 +5,8 @@
 #include <filesystem>
 
 // Makes `work` a folder the game can run in (the data files of `dataDir` copied in, the
-// resource pack `pack` linked in, when given) and makes it the working folder.
+// resource pack `pack` linked in, when given) and makes it the working folder, the user
+// folder and the data folder.
 void enterPlayFolder(const std::filesystem::path& work, const std::filesystem::path& dataDir,
                      const std::filesystem::path& pack = {});
 

@@ -41,6 +41,9 @@ public:
     const char* System_GetErrorMessage() override { return error_.c_str(); }
     void System_Log(const char* format, ...) override __attribute__((format(printf, 2, 3)));
     void System_MessageBox(const char* text, const char* caption, int style) override;
+    // Tests and tools run in the working folder: no folders of their own.
+    const char* System_GetBaseFolder() override { return ""; }
+    const char* System_GetUserDataFolder(const char*, const char*) override { return ""; }
 
     void System_SetState(hgeBoolState state, bool value) override;
     void System_SetState(hgeFuncState state, hgeCallback value) override;

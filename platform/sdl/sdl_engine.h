@@ -25,6 +25,8 @@ public:
     // Runs the frame loop until the frame function returns true or the window is closed.
     bool System_Start() override;
     void System_Snapshot(const char* filename = nullptr) override;
+    const char* System_GetBaseFolder() override;
+    const char* System_GetUserDataFolder(const char* org, const char* app) override;
 
     HEFFECT Effect_Load(const char* filename) override;
     void Effect_Free(HEFFECT eff) override;
@@ -91,6 +93,8 @@ private:
     void destroyDeviceTextures();
     NativeTexture* newNative();
 
+    std::string baseFolder_;
+    std::string userDataFolder_;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     // Untextured quads draw with this small white texture: the software renderer blends

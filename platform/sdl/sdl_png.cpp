@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/core/game_paths.h"
+
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -31,8 +33,9 @@ std::string nextFreeShotName() {
     for (int i = 0; i < MAX_SHOTS; ++i) {
         char name[16];
         std::snprintf(name, sizeof name, "shot%03d.png", i);
+        const std::string path = userPath(name);
         std::error_code error;
-        if (!std::filesystem::exists(name, error) && !error) return name;
+        if (!std::filesystem::exists(path, error) && !error) return path;
     }
     return {};
 }

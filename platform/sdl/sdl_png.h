@@ -7,6 +7,6 @@
 // Rows of width*4 bytes R,G,B,A, top row first.
 bool writePng(const std::string& path, int width, int height, const std::uint8_t* rgba);
 
-// "shot000.png", "shot001.png", ... : the first that does not exist in the working
-// directory; empty when all thousand are taken.
+// "shot000.png", "shot001.png", ... in the user folder: the first that does not exist
+// there; empty when all thousand are taken.
 std::string nextFreeShotName();

@@ -201,7 +201,7 @@ TEST_F(DataLoader, TablesTheGameNeedsMustBeWhole) {
         {"a gun with no time between shots", slowGun, cardFile(), deckFile(), "vehicle 0 has a rate of fire of 0"},
         {"an opponent without rounds", dataFile("Vehicle Zero", 0), cardFile(), deckFile(), "opponent 1 has no rounds"},
         {"a data file cut short", cut, cardFile(), deckFile(), "data.paq line 123: the file ends early"},
-        {"a deck place that is no card", dataFile(), cardFile(), badDeck, "deck.paq is damaged"},
+        {"a deck place that is no card", dataFile(), cardFile(), badDeck, "deck.paq: some starting decks are incomplete"},
         {"a deck card missing from the catalogue", dataFile(), cardRow(1, "One"), deckFile(), "card 2, in starting deck 0"},
     };
     for (const Case& c : cases) {

@@ -25,5 +25,7 @@ inline void readDataFileFrom(const char* name, const std::uint8_t* data, std::si
     std::ofstream(name, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     loadData();
+    // Each damaged input names its own fault in a box: keep the records from piling up.
+    static_cast<HeadlessEngine*>(hge)->clearMessageBoxes();
     static_cast<EngineCore*>(hge)->clearLogLines();
 }

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <random>
 
+#include "platform/core/game_paths.h"
+
 namespace {
 std::function<bool(int)> currentFrame;
 int frameNumber = 0;
@@ -46,6 +48,9 @@ void SdlEngineTest::SetUp() {
 }
 
 void SdlEngineTest::TearDown() {
+    // A play folder made by the test is gone after it.
+    setUserDir("");
+    setDataDir("");
     if (!hge) return;
     hge->System_Shutdown();
     hge->Release();

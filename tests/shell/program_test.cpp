@@ -1,5 +1,7 @@
 #include "tests/support/engine_test.h"
 
+#include <filesystem>
+
 #include "platform/core/instance_lock.h"
 #include "shell/exits.h"
 #include "shell/hooks.h"
@@ -170,4 +172,36 @@ TEST(Text, ItosWritesDecimalNumbers) {
     EXPECT_EQ(itos(0), "0");
     EXPECT_EQ(itos(-17), "-17");
     EXPECT_EQ("enemy" + itos(24), "enemy24");
+}
+
+TEST_F(ProgramTest, TheUserFolderHoldsLockLogAndCopiedSavesAndTheOldFolderKeepsItsOwn) {
+    writeFile("save2.kvb", "a save of the old layout");
+    StartOptions options;
+    std::string error;
+    char arg0[] = "kvb", arg1[] = "--user-dir", arg2[] = "user";
+    char* argv[] = {arg0, arg1, arg2};
+    ASSERT_TRUE(parseCommandLine(3, argv, options, error)) << error;
+    EXPECT_EQ(options.userDir, "user");
+    EXPECT_FALSE(parseCommandLine(2, argv, options, error)) << "--user-dir without a folder";
+
+    EXPECT_EQ(WinMain(options), 1);  // stops for want of a pack, after setting up its folder
+    hge = engine;
+    EXPECT_EQ(readFile("user/save2.kvb"), "a save of the old layout");
+    EXPECT_EQ(readFile("save2.kvb"), "a save of the old layout");
+    EXPECT_NE(readFile("user/kvb.log").find("/save2.kvb to user/save2.kvb"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(workDir + "/user/kvb.lock"));
+    EXPECT_FALSE(std::filesystem::exists(workDir + "/kvb.log")) << "nothing written beside the old saves";
+}
+
+TEST_F(ProgramTest, AUserFolderThatCannotBeMadeIsSaidAndTheGameRunsOnWithoutSaving) {
+    writeFile("afile", "not a folder");
+    StartOptions options;
+    options.userDir = "afile/user";
+    EXPECT_EQ(WinMain(options), 1);  // the missing pack ends it, not the folder
+    hge = engine;
+    ASSERT_EQ(engine->messageBoxes().size(), 2u);
+    EXPECT_NE(engine->messageBoxes()[0].text.find("afile/user"), std::string::npos);
+    EXPECT_NE(engine->messageBoxes()[0].text.find("runs on without saving"), std::string::npos);
+    EXPECT_NE(engine->messageBoxes()[1].text.find("kvb.paq"), std::string::npos);
+    EXPECT_TRUE(logContains("Nothing is saved in this run"));
 }

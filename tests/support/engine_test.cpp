@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/core/game_paths.h"
 #include "shell/world.h"
 
 namespace fs = std::filesystem;
@@ -42,6 +43,8 @@ void EngineTest::SetUp() {
     fs::remove_all(workDir);
     fs::create_directories(workDir);
     fs::current_path(workDir);
+    setUserDir("");
+    setDataDir("");
 
     hge = hgeCreate(HGE_VERSION);
     engine = headless();
@@ -55,6 +58,8 @@ void EngineTest::TearDown() {
     hge = nullptr;
     engine = nullptr;
     fs::current_path(oldDir_);
+    setUserDir("");
+    setDataDir("");
     std::error_code ec;
     fs::remove_all(workDir, ec);
 }
