@@ -143,7 +143,7 @@ void drawTexts() {
         drawPlatedText(fontSmall2, 400, 436, "(use the continue game option on the title screen to start a New Game+)", 1,
                        1, WHITE);
     } else if (progress > SAVEDFROM) {
-        drawPlatedText(fontSmall2, 400, 416, "Could not create save file.", 1, 1, 0xFFFF7A7A);
+        drawPlatedText(fontSmall2, 400, 416, "Could not create save file.", 1, 1, 0xFFFFA0A0);
     }
 }
 

@@ -23,7 +23,7 @@ constexpr DWORD NAMECOLOR = 0xFFC7E5F3, DECKCOLOR = 0xFFF4E0BA, WHITE = 0xFFFFFF
 // The summary stands on a dark plate inside the slot's picture, whose bright colour band
 // would swallow light text; the slot keeps its coloured edge.
 constexpr float PLATEINSET = 4;
-constexpr DWORD SCORECOLOR = 0xFFD8F060, EMPTYCOLOR = 0xFFD0D0D0, DAMAGEDCOLOR = 0xFFFF7A7A;
+constexpr DWORD SCORECOLOR = 0xFFD8F060, EMPTYCOLOR = 0xFFD0D0D0, DAMAGEDCOLOR = 0xFFFFA0A0;
 // The slot number: dark on the yellow badge of a saved game, light on an empty slot's plate.
 constexpr DWORD BADGEINDEXCOLOR = 0xFF1A1A1A, INDEXCOLOR = 0xFF80FFFF;
 

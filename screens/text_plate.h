@@ -9,7 +9,7 @@ class hgeFont;
 
 // Near-black and nearly opaque: even a white picture behind it leaves light grey text
 // above 4.5:1.
-constexpr DWORD TEXTPLATE = 0xF0101418;
+constexpr DWORD TEXTPLATE = 0xFA101418;
 
 // The rectangle a one-line text covers when drawn with DrawTextA, grown by `pad`.
 hgeRect textBounds(hgeFont* font, float x, float y, const char* text, int align, float scale, float pad);
