@@ -144,29 +144,6 @@ void menuItem(cairo_t* cr, const Frame& f, const std::string& label) {
     drawText(cr, label, f.w / 2, f.h / 2, 18, Face::SANS_BOLD, pal::WHITE, 1.8, pal::INK);
 }
 
-void engineBadge(cairo_t* cr, const Frame& f) {
-    cairo_new_sub_path(cr);
-    for (int k = 0; k < 6; ++k)
-        cairo_line_to(cr, f.w / 2 + 38 * std::cos(k * M_PI / 3 + M_PI / 6),
-                      f.h / 2 + 38 * std::sin(k * M_PI / 3 + M_PI / 6));
-    cairo_close_path(cr);
-    inkShape(cr, pal::TEAL, 4, f.h - 4, 2.5);
-    cairo_move_to(cr, 46, 14);
-    cairo_line_to(cr, 30, 44);
-    cairo_line_to(cr, 42, 44);
-    cairo_line_to(cr, 36, 66);
-    cairo_line_to(cr, 56, 36);
-    cairo_line_to(cr, 44, 36);
-    cairo_close_path(cr);
-    inkFlat(cr, pal::YELLOW, 1.5);
-    drawText(cr, "powered by", f.w / 2, 70, 8, Face::CONDENSED_BOLD, pal::WHITE, 1, pal::INK);
-}
-
-void keyCap(cairo_t* cr, double x, double y, double w, const std::string& label) {
-    plate(cr, x, y, w, 22, pal::LIGHT, 4);
-    drawText(cr, label, x + w / 2, y + 11, 10, Face::SANS_BOLD, pal::INK);
-}
-
 void helpText(cairo_t* cr, double x, double y, const std::string& text, double px = 12, Rgb c = pal::WHITE) {
     cairo_save(cr);
     useFace(cr, Face::CONDENSED, px);
@@ -176,6 +153,9 @@ void helpText(cairo_t* cr, double x, double y, const std::string& text, double p
     cairo_restore(cr);
 }
 
+// The help picture: the battle screen explained, and what the short names of conditions
+// and the captions of passives mean. The keys are written beside it by the game, which
+// knows the player's own.
 void instructions(cairo_t* cr, const Frame& f) {
     roundRect(cr, 2, 2, f.w - 4, f.h - 4, 12);
     setRgb(cr, {0.08, 0.09, 0.18}, 0.92);
@@ -183,35 +163,8 @@ void instructions(cairo_t* cr, const Frame& f) {
     setRgb(cr, pal::LIGHT);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    drawText(cr, "Controls (default keys)", f.w / 2, 24, 17, Face::SANS_BOLD, pal::YELLOW, 1.5);
-    struct Row {
-        const char* keys[3];
-        const char* what;
-    };
-    const Row rows[] = {{{"W A S D", "Arrows", "Mouse"}, "move"},
-                        {{"Space", "L-click", nullptr}, "fire"},
-                        {{"Shift", nullptr, nullptr}, "boost (uses fuel)"},
-                        {{"1", "2", "3"}, "use a card from your hand"},
-                        {{"Wheel", "R-click", nullptr}, "choose and use a card"},
-                        {{"Backsp.", "M-click", nullptr}, "discard the chosen card"},
-                        {{"\\", nullptr, nullptr}, "change card"},
-                        {{"Esc", nullptr, nullptr}, "pause"},
-                        {{"F1", "F2", nullptr}, "help / frame counter"},
-                        {{"Alt+Enter", nullptr, nullptr}, "full screen"}};
-    double y = 44;
-    for (const Row& row : rows) {
-        double x = 16;
-        for (const char* k : row.keys) {
-            if (!k) continue;
-            const double w = std::max(26.0, 8.0 * std::string(k).size() + 8);
-            keyCap(cr, x, y, w, k);
-            x += w + 5;
-        }
-        helpText(cr, 252, y + 15, row.what, 13);
-        y += 27;
-    }
-    drawText(cr, "The battle screen", f.w / 2, y + 16, 17, Face::SANS_BOLD, pal::YELLOW, 1.5);
-    y += 34;
+    drawText(cr, "The battle screen", f.w / 2, 20, 16, Face::SANS_BOLD, pal::YELLOW, 1.5);
+    double y = 36;
     // A small HUD column sketch with labels.
     roundRect(cr, 16, y, 80, 132, 6);
     setRgb(cr, pal::DARK);
@@ -230,12 +183,47 @@ void instructions(cairo_t* cr, const Frame& f) {
         inkFlat(cr, pal::LIGHT, 1);
     }
     helpText(cr, 22, y + 122, "POWER 10", 10);
-    y -= 6;
     const char* notes[] = {"Coins (red, green, blue) pay for cards.", "Heart: lose it all and the round is lost.",
                            "Fuel (the blue bar): boosting burns it.", "Your hand: three cards, refilled over time.",
                            "Power: the strength of your shots.",      "Icons show passives and conditions."};
-    for (int i = 0; i < 6; ++i) helpText(cr, 112, y + 20 + i * 22, notes[i], 13);
-    helpText(cr, 16, f.h - 14, "Keys can be changed in Options.", 12, pal::LIGHT);
+    for (int i = 0; i < 6; ++i) helpText(cr, 112, y + 14 + i * 21, notes[i], 13);
+    y += 150;
+    drawText(cr, "Conditions (shown by your heart)", f.w / 2, y, 16, Face::SANS_BOLD, pal::YELLOW, 1.5);
+    struct Entry {
+        const char* name;
+        const char* meaning;
+    };
+    const Entry bad[] = {{"TOXI", "poison: moving costs heart"}, {"DZ", "dizzy: you drift about"},
+                         {"STUP", "stupefied: steering reversed"}, {"MUTE", "your gun cannot fire"},
+                         {"FREZ", "frozen: you cannot move"},     {"STUN", "stunned: no moving, no firing"},
+                         {"ZOM", "zombie: cards play themselves"}, {"SLIP", "slippery: no braking"},
+                         {"SLOW", "slowed: you speed up slowly"}, {"ZZZZ", "drowsy: long pauses between shots"},
+                         {"LEAK", "moving leaks fuel"},           {"MYST", "parts of your display hidden"}};
+    const Entry good[] = {{"ROXY", "armour: enemies and hazards hurt less"},
+                          {"SPD", "speed: you speed up faster"},
+                          {"BZRK", "berserk: your bullets hit harder"},
+                          {"U4IA", "euphoria: your heart grows back"},
+                          {"2XL", "more excellent hits"},
+                          {"R2X", "ram: a box above you hits enemies"},
+                          {"RFLX", "reflex: shots that hit you turn into yours"}};
+    helpText(cr, 16, y + 24, "Bad ones", 13, pal::RED);
+    helpText(cr, 262, y + 24, "Good ones", 13, pal::LIME);
+    for (std::size_t i = 0; i < std::size(bad); ++i) {
+        helpText(cr, 16, y + 42 + 17 * i, bad[i].name, 12, pal::YELLOW);
+        helpText(cr, 58, y + 42 + 17 * i, bad[i].meaning, 12);
+    }
+    for (std::size_t i = 0; i < std::size(good); ++i) {
+        helpText(cr, 262, y + 42 + 17 * i, good[i].name, 12, pal::YELLOW);
+        helpText(cr, 300, y + 42 + 17 * i, good[i].meaning, 12);
+    }
+    helpText(cr, 262, y + 42 + 17 * 7.5, "Icons beside a name: its level (1 to 3).", 12, pal::LIGHT);
+    y += 254;
+    drawText(cr, "Passives (icons under your hand, for the match)", f.w / 2, y, 14, Face::SANS_BOLD, pal::YELLOW, 1.5);
+    const char* passives[] = {"x1.2, x1.5 faster   2 power at least 2   x1.5, x2 on an excellent hit   + fuel refills",
+                              "x2 good conditions last longer   1/2 bad ones end sooner, or boosting burns less",
+                              "-1 cards cost a coin less   Q cards act sooner   ref. cards refill sooner   freq more drops",
+                              "+ve good conditions a level higher   enemy 1/2, x3: fewer on you, more on the opponent"};
+    for (int i = 0; i < 4; ++i) helpText(cr, 16, y + 20 + 15 * i, passives[i], 11.5);
 }
 
 struct PortraitLook {
@@ -424,6 +412,54 @@ void portrait(cairo_t* cr, const Frame& f, const PortraitLook& p, int n) {
     }
 }
 
+// The ending: the home world at dusk with a festival glow, and the seven beaten opponents
+// framed down both sides. The game puts the player's own vehicle on the podium, since the
+// picture cannot know which one won; the middle is kept calm for the texts.
+void endingPicture(cairo_t* cr, const Frame& f, const PortraitLook (&looks)[7]) {
+    gradient(cr, f.w, f.h, {0.02, 0.02, 0.09}, {0.30, 0.12, 0.26});
+    starField(cr, f.w, f.h, 260, "ending");
+    planet(cr, 690, 90, 26, {0.35, 0.55, 0.9});
+    cairo_save(cr);
+    cairo_arc(cr, f.w / 2, 1320, 820, 0, 2 * M_PI);
+    cairo_clip(cr);
+    planet(cr, f.w / 2, 1320, 820, {0.75, 0.45, 0.28});
+    cairo_restore(cr);
+    softDot(cr, f.w / 2, 520, 300, {1.0, 0.75, 0.4}, 0.22);
+    // The podium the winner stands on.
+    roundRect(cr, f.w / 2 - 70, 540, 140, 40, 6);
+    inkShape(cr, pal::YELLOW, 540, 580, 2);
+    // Fireworks over the horizon.
+    const struct {
+        double x, y, r;
+        Rgb c;
+    } bursts[] = {{170, 470, 44, pal::LIME}, {630, 460, 50, pal::MAGENTA}, {260, 400, 30, pal::SKY}, {560, 390, 34, pal::ORANGE}};
+    for (const auto& b : bursts) {
+        softDot(cr, b.x, b.y, b.r * 1.3, b.c, 0.25);
+        for (int k = 0; k < 12; ++k) {
+            const double a = k * M_PI / 6;
+            cairo_move_to(cr, b.x + 0.3 * b.r * std::cos(a), b.y + 0.3 * b.r * std::sin(a));
+            cairo_line_to(cr, b.x + b.r * std::cos(a), b.y + b.r * std::sin(a));
+        }
+        setRgb(cr, b.c, 0.8);
+        cairo_set_line_width(cr, 2);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_stroke(cr);
+    }
+    // The beaten opponents, four on the left and three on the right, at 0.6 of their size.
+    for (int i = 0; i < 7; ++i) {
+        const double x = i < 4 ? 10 : f.w - 10 - 54, y = 150 + 82 * (i < 4 ? i : i - 4);
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_scale(cr, 0.6, 0.6);
+        portrait(cr, Frame{90, 120}, looks[i], i);
+        cairo_restore(cr);
+        cairo_rectangle(cr, x - 1, y - 1, 56, 74);
+        setRgb(cr, pal::YELLOW);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+    }
+}
+
 }  // namespace
 
 void addScreenPainters(PainterRegistry& r) {
@@ -434,7 +470,6 @@ void addScreenPainters(PainterRegistry& r) {
         const std::string label = items[i];
         r.add("menuItem" + std::to_string(i + 1), [label](cairo_t* cr, const Frame& f) { menuItem(cr, f, label); });
     }
-    r.add("hgeLogo", engineBadge);
     r.add("inst", instructions);
     const PortraitLook looks[7] = {
         {{0.10, 0.12, 0.30}, pal::SKY, pal::SKIN, 0},           {{0.10, 0.30, 0.15}, {0.2, 0.35, 0.2}, pal::SKIN, 1},
@@ -445,4 +480,5 @@ void addScreenPainters(PainterRegistry& r) {
         const PortraitLook p = looks[i];
         r.add("opp" + std::to_string(i), [p, i](cairo_t* cr, const Frame& f) { portrait(cr, f, p, i); });
     }
+    r.add("endingBG", [looks](cairo_t* cr, const Frame& f) { endingPicture(cr, f, looks); });
 }

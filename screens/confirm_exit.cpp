@@ -56,15 +56,18 @@ void updateConfirmExit(float) {
 void drawConfirmExit() {
     drawRect(hgeRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT), 0xAF4B4B4B);
     const hgeRect& d = pos[DIALOG];
-    drawRectB(d, 0xFFC2303A, 0xFFCCC8C8, 4);
+    // White words need a dark panel; the red edge marks the question as serious.
+    drawRectB(d, 0xFFC2303A, 0xFF262A36, 4);
     const bool match = static_cast<int>(pl[0].misc[M_CONFIRM]) == CF_QUITMATCH;
     DrawTextA(font1, d.x1 + 24, d.y1 + 32,
               match ? "Are you sure\nyou want to quit\nthe current match?" : "Are you sure\nyou want to exit\nthe game?", 0,
               1, WHITE);
     for (int b : {YES, NO}) {
         // A plain plate: the menu item pictures carry their own words.
-        drawRectB(pos[b], 0xFF000000, 0xFF2B4C8C, 2);
-        if (selected == b - DIALOG) drawRect(pos[b], SETA(cycleColor(1), 0x64));
+        // The chosen answer is marked by a bright edge: a light wash over the plate would
+        // take the white label below 4.5:1.
+        if (selected == b - DIALOG) drawRectB(pos[b], cycleColor(1), 0xFF33589E, 3);
+        else drawRectB(pos[b], 0xFF000000, 0xFF2B4C8C, 2);
         DrawTextA(fontArial, (pos[b].x1 + pos[b].x2) / 2, (pos[b].y1 + pos[b].y2) / 2, b == YES ? "Yes" : "No", 1, 1,
                   WHITE);
     }

@@ -9,6 +9,7 @@
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/selection.h"
+#include "screens/text_plate.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
 #include "shell/world.h"
@@ -129,6 +130,12 @@ void drawViewDeckScreen() {
                   WHITE);
     }
     drawTextButton(DELETEBUTTON, "Delete card", fontSmall2, BUTTONCOLOR, canDelete());
+    if (!canDelete()) {
+        // A greyed button says why it does not answer.
+        const float middle = (pos[DELETEBUTTON].x1 + pos[DELETEBUTTON].x2) / 2, top = pos[DELETEBUTTON].y2 + 12;
+        drawPlatedText(fontSmall2, middle, top, label("a deck keeps at least %d", MINDECK), 1, 1, 0xFFD0D0D0);
+        drawPlatedText(fontSmall2, middle, top + 14, "cards: none can go", 1, 1, 0xFFD0D0D0);
+    }
     drawTextButton(SORTTYPE, "Sort by type (F1)", fontSmall2, BUTTONCOLOR);
     drawTextButton(SORTNAME, "Sort by name (F2)", fontSmall2, BUTTONCOLOR);
     drawButton(okButton, OKBUTTON);

@@ -12,6 +12,7 @@
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/text_places.h"
+#include "screens/text_plate.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
@@ -33,6 +34,8 @@ constexpr float LEAVEAFTER = 75;
 constexpr float ROLLSTOP = 300;  // the roll stops when its last line reaches this height
 constexpr float SLOWROLL = 50, FASTROLL = 100;
 constexpr DWORD WHITE = 0xFFFFFFFF, STATCOLOR = 0xFFF4E0BA;
+// The winner's vehicle stands on the picture's podium, 1.6 times its size.
+constexpr float PODIUMX = 400, PODIUMTOP = 540, VEHICLESCALE = 1.6f;
 
 // One timed line of the congratulations: shown from `from` (tenths of a second) in the
 // endings of the types in `types` (bit 1 the first quest, bit 2 the second).
@@ -49,8 +52,8 @@ constexpr int FIRST = 1, SECOND = 2, BOTH = 3;
 const TimedLine TIMEDLINES[] = {
     {5, FIRST, "You are the winner of the Korvania Tournament!", 32, 1, 1, 0, false},
     {5, SECOND, "You are the 2-time winner of the Korvania Tournament!", 32, 1, 1, 0, false},
-    {15, FIRST, "Congratulations, Divodi ops now dominates once again.", 66, 0.75f, -1, WHITE, false},
-    {15, SECOND, "Divodi ops will forever be remembered!", 80, 0.75f, -1, WHITE, false},
+    {15, FIRST, "Congratulations, Divodi Ops dominates once again.", 66, 0.75f, -1, WHITE, false},
+    {15, SECOND, "Divodi Ops will forever be remembered!", 80, 0.75f, -1, WHITE, false},
     {25, FIRST, "You have reached the upper echelons of power.", 96, 0.75f, -1, WHITE, false},
     {25, BOTH, "You own all!!!", 120, 0.75f, 3, 0, false},
     {45, FIRST, "Now try 2nd Quest!", 296, 1, 3, 0, false},
@@ -59,6 +62,7 @@ const TimedLine TIMEDLINES[] = {
 constexpr float STATSFROM = 35, EXFROM = 55, SAVEDFROM = 60;
 
 hgeSprite* background = nullptr;
+hgeSprite* winner = nullptr;
 hgeParticleSystem* wanderer = nullptr;
 std::string hiddenNames[NUMKINDS + 1];
 bool clearSaved = false;  // the cleared game, turned into a second-quest save, was written
@@ -99,24 +103,47 @@ void leave() {
     back2titleFromGame();
 }
 
+// A line cut to `width` on a plate no wider than the line as drawn; an empty line has none.
+void platedLine(hgeFont* font, float x, float y, const char* text, int align, float scale, DWORD color, float width) {
+    if (!text || !*text) return;
+    hgeRect plate = textBounds(font, x, y, text, align, scale, 4);
+    const float excess = (plate.x2 - plate.x1) - (width + 8);
+    if (excess > 0) {
+        if (align == 1) {
+            plate.x1 += excess / 2;
+            plate.x2 -= excess / 2;
+        } else {
+            plate.x2 -= excess;
+        }
+    }
+    drawRect(plate, TEXTPLATE);
+    drawTextCut(font, x, y, text, align, scale, color, width);
+}
+
+void drawWinner() {
+    if (!winner) return;
+    const float w = winner->GetWidth() * VEHICLESCALE, h = winner->GetHeight() * VEHICLESCALE;
+    stretchSprite(winner, hgeRect(PODIUMX - w / 2, PODIUMTOP - h, PODIUMX + w / 2, PODIUMTOP));
+}
+
 DWORD lineColor(const TimedLine& l) { return l.cycle >= 0 ? cycleColor(l.cycle) : l.color; }
 
 void drawTexts() {
     for (const TimedLine& l : TIMEDLINES)
         if (progress > l.from && (l.types & endingType()))
-            drawTextCut(l.small ? fontSmall2 : font1, 400, l.y, l.text, 1, l.scale, lineColor(l), SCREEN_WIDTH - 8);
+            platedLine(l.small ? fontSmall2 : font1, 400, l.y, l.text, 1, l.scale, lineColor(l), SCREEN_WIDTH - 8);
     if (progress > STATSFROM) {
-        DrawTextA(fontArial, 292, 184, label("Total score: %.8d", totalScore), 0, 1, STATCOLOR);
-        DrawTextA(fontArial, 288, 216, label("Total playtime: %s", clockText(playTime)), 0, 1, STATCOLOR);
-        DrawTextA(fontArial, 312, 248, label("Highest combo: %d", pl[0].highestCombo), 0, 1, STATCOLOR);
+        drawPlatedText(fontArial, 292, 184, label("Total score: %.8d", totalScore), 0, 1, STATCOLOR);
+        drawPlatedText(fontArial, 288, 216, label("Total playtime: %s", clockText(playTime)), 0, 1, STATCOLOR);
+        drawPlatedText(fontArial, 312, 248, label("Highest combo: %d", pl[0].highestCombo), 0, 1, STATCOLOR);
     }
-    if (progress > EXFROM && endingType() == FIRST) DrawTextA(fontArial, 400, 360, "EX mission unlocked", 1, 1, cycleColor(2));
+    if (progress > EXFROM && endingType() == FIRST) drawPlatedText(fontArial, 400, 360, "EX mission unlocked", 1, 1, cycleColor(2));
     if (progress > SAVEDFROM && clearSaved) {
-        DrawTextA(fontSmall2, 400, 416, "Clear data has been saved.", 1, 1, WHITE);
-        DrawTextA(fontSmall2, 400, 436, "(use the continue game option on the title screen to start a New Game+)", 1, 1,
-                  WHITE);
+        drawPlatedText(fontSmall2, 400, 416, "Clear data has been saved.", 1, 1, WHITE);
+        drawPlatedText(fontSmall2, 400, 436, "(use the continue game option on the title screen to start a New Game+)", 1,
+                       1, WHITE);
     } else if (progress > SAVEDFROM) {
-        DrawTextA(fontSmall2, 400, 416, "Could not create save file.", 1, 1, 0xFFFF6464);
+        drawPlatedText(fontSmall2, 400, 416, "Could not create save file.", 1, 1, 0xFFFFA0A0);
     }
 }
 
@@ -129,17 +156,17 @@ void drawRoll() {
         const float width = SCREEN_WIDTH - r.x2 - 16;
         if (kills > 0) {
             putSprite(enemyAnimDB[i], r.x1, r.y1);
-            drawTextCut(font1, r.x2 + 8, y, label(" %s : %d kills", enemyNameDB[i].c_str(), kills), 0, 1, WHITE, width);
+            platedLine(font1, r.x2 + 8, y, label(" %s : %d kills", enemyNameDB[i].c_str(), kills), 0, 1, WHITE, width);
         } else {
             drawRectB(r, 0xFF000000, 0xFF3C3C3C, 2);
             DrawTextA(font1, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, "?", 1, 1, WHITE);
-            drawTextCut(font1, r.x2 + 8, y, label(" %s : 0 kills", hiddenNames[i].c_str()), 0, 1, WHITE, width);
+            platedLine(font1, r.x2 + 8, y, label(" %s : 0 kills", hiddenNames[i].c_str()), 0, 1, WHITE, width);
         }
     }
     for (int j = 0; j < creditLines; ++j) {
         const float y = pos[CREDITROLL + j].y1;
         if (y < SCREEN_HEIGHT)
-            drawTextCut(font1, 400, y, credits[j].c_str(), 1, ENDCREDITSCALE, 0xFFF5AFAE, ENDCREDITWIDTH);
+            platedLine(font1, 400, y, credits[j].c_str(), 1, ENDCREDITSCALE, 0xFFF5AFAE, ENDCREDITWIDTH);
     }
     setFontStyle(font1, 1, WHITE);
 }
@@ -149,7 +176,8 @@ void drawRoll() {
 void initEnding() {
     enterMenu();
     const float x = hge->Random_Float(0, SCREEN_WIDTH), y = hge->Random_Float(0, SCREEN_HEIGHT);
-    background = menuSprite("selectBG");
+    background = menuSprite("endingBG");
+    winner = menuSprite(label("veh%d", selectedVeh));
     gameMode = MODE_ENDING;
     Player& me = pl[0];
     me.misc[M_ENDINGMODE] = STAGE_TEXTS;
@@ -182,7 +210,8 @@ void updateEnding(float dt) {
 }
 
 void drawEnding() {
-    putSprite(background, 0, 0, cycleColor(0));
+    putSprite(background, 0, 0);
+    drawWinner();
     if (psmgrX) psmgrX->Render();
     if (stage() == STAGE_TEXTS) drawTexts();
     else drawRoll();

@@ -7,6 +7,7 @@
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/selection.h"
+#include "screens/text_plate.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
@@ -19,6 +20,12 @@ constexpr int BACKBUTTON = 20, OKBUTTON = 21, RESTOREBUTTON = 22;
 constexpr int ROWS = 5;
 constexpr int ERASESOUND = 38, ERASECHANNEL = 5;
 constexpr DWORD NAMECOLOR = 0xFFC7E5F3, DECKCOLOR = 0xFFF4E0BA, WHITE = 0xFFFFFFFF;
+// The summary stands on a dark plate inside the slot's picture, whose bright colour band
+// would swallow light text; the slot keeps its coloured edge.
+constexpr float PLATEINSET = 4;
+constexpr DWORD SCORECOLOR = 0xFFD8F060, EMPTYCOLOR = 0xFFD0D0D0, DAMAGEDCOLOR = 0xFFFFA0A0;
+// The slot number: dark on the yellow badge of a saved game, light on an empty slot's plate.
+constexpr DWORD BADGEINDEXCOLOR = 0xFF1A1A1A, INDEXCOLOR = 0xFF80FFFF;
 
 hgeSprite* usedSlot = nullptr;
 hgeSprite* emptySlot = nullptr;
@@ -39,14 +46,15 @@ void slotSummary(int i) {
     DrawTextA(fontArial, x + 200, y + 56, label("time spent: %s", clockText(s.v[SV_TIME])), 0, 1, NAMECOLOR);
     DrawTextA(fontArial, x + 32, y + 56, label("cards: %d", s.v[SV_CARDS]), 0, 1, DECKCOLOR);
     if (firstQuest) {
-        DrawTextA(fontSmall2, x + 240, y + 8, label("defeated %d opponents", beaten), 0, 1, WHITE);
+        DrawTextA(fontSmall2, x + 240, y + 8, label(beaten == 1 ? "defeated %d opponent" : "defeated %d opponents", beaten),
+                  0, 1, WHITE);
     } else if (beaten == 0) {
         DrawTextA(fontArial, x + 264, y + 6, newGame ? "Cleared" : "New Game+", 0, 1, cycleColor(3));
     } else {
         DrawTextA(fontArial, x + 184, y + 6, "2econd Quest!", 0, 1, 0xFFFFFF4B);
         DrawTextA(fontSmall2, x + 312, y + 8, label("defeated %d", beaten), 0, 1, WHITE);
     }
-    DrawTextA(fontSmall2, x + 240, y + 24, label("total score: %.8d", s.v[SV_SCORE]), 0, 1, 0xFFC7E518);
+    DrawTextA(fontSmall2, x + 240, y + 24, label("total score: %.8d", s.v[SV_SCORE]), 0, 1, SCORECOLOR);
     DrawTextA(fontSmall2, x + 240, y + 40, label("highest combo: %d", s.v[SV_COMBO]), 0, 1, WHITE);
 }
 
@@ -151,23 +159,26 @@ void updateLoadGame(float) {
 void drawLoadScreen() {
     putSprite(background, 0, 0);
     for (int i = 0; i < MAXSAVESLOTS; ++i) {
-        stretchSprite(sv[i].exists ? usedSlot : emptySlot, pos[i]);
+        const hgeRect& r = pos[i];
+        stretchSprite(sv[i].exists ? usedSlot : emptySlot, r);
+        drawRect(hgeRect(r.x1 + PLATEINSET, r.y1 + PLATEINSET, r.x2 - PLATEINSET, r.y2 - PLATEINSET), TEXTPLATE);
         if (sv[i].exists) slotSummary(i);
         else if (sv[i].damaged)
-            DrawTextA(fontArial, pos[i].x1 + 48, pos[i].y1 + 24,
-                      sv[i].backup ? "damaged save file (a backup is kept)" : "damaged save file", 0, 1, 0xFFFF6464);
+            DrawTextA(fontArial, r.x1 + 48, r.y1 + 24,
+                      sv[i].backup ? "damaged save file (a backup is kept)" : "damaged save file", 0, 1, DAMAGEDCOLOR);
+        else DrawTextA(fontArial, r.x1 + 48, r.y1 + 32, "Empty", 0, 1, EMPTYCOLOR);
     }
     if (canRestore(selected)) drawTextButton(RESTOREBUTTON, "Restore backup", fontSmall2, 0xFF2E7D4F);
     drawFrame(frame, pos[selected], 0);
     for (int i = 0; i < MAXSAVESLOTS; ++i) {
         const float x = pos[i].x1, y = pos[i].y1;
         if (sv[i].exists) drawRectB(hgeRect(x + 2, y + 16, x + 28, y + 72), 0xC828A052, 0xFFF6D928, 2);
-        DrawTextA(font1, x + 4, y + 24, label("%d", i), 0, 1.25f, 0xFF80FFFF);
+        DrawTextA(font1, x + 4, y + 24, label("%d", i), 0, 1.25f, sv[i].exists ? BADGEINDEXCOLOR : INDEXCOLOR);
     }
     setFontStyle(font1, 1, WHITE);
-    DrawTextA(font1, 400, 18, newGame ? "Select an empty slot to start a new game." : "Select a game to load.", 1, 1,
-              WHITE);
-    if (newGame) DrawTextA(fontSmall2, 400, 582, "shift-click a file to erase it", 1, 1, 0xFFAFAFAF);
+    drawPlatedText(font1, 400, 18, newGame ? "Select an empty slot to start a new game." : "Select a game to load.", 1,
+                   1, WHITE);
+    if (newGame) drawPlatedText(fontSmall2, 400, 582, "shift-click a file to erase it", 1, 1, 0xFFC8C8C8);
     drawButton(backButton, BACKBUTTON);
     if (loadActionPossible(selected)) drawButton(okButton, OKBUTTON);
     setFontStyle(fontSmall2, 1, WHITE);

@@ -73,22 +73,23 @@ void updatePauseScreen(float) {
 }
 
 void drawPauseScreen() {
-    drawRect(hgeRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT), 0xC84B4B4B);
+    // Dark enough that white text stays above 4.5:1 over the brightest battle.
+    drawRect(hgeRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT), 0xF0282830);
     DrawTextA(font1, 400, 84, "Paused", 1, 2, WHITE);
     DrawTextA(font1, 400, 136, label("Zone %d - %d", selectedOpp + 1, curRound + 1), 1, 1, WHITE);
     DrawTextA(font1, 400, 174, label("Vs: %s", curOppName.c_str()), 1, 1, WHITE);
     const Player& me = pl[0];
-    DrawTextA(font1, 350, 200,
-              label("Pacing: %.2f\nShot size iteration: %d\nShot qty: %d", me.pacing, me.shotLevel, me.shotQty), 0,
-              0.75f, WHITE);
+    DrawTextA(font1, 400, 212, label("Shot size: level %d    Shots per volley: %d", me.shotLevel, me.shotQty), 1, 0.75f,
+              WHITE);
     for (int i = 0; i < NUMBUTTONS; ++i) {
         const hgeRect& r = pos[BUTTONS + i];
-        drawRectB(r, 0xFF000000, 0xFF2B4C8C, 2);
-        if (i == selected) drawRect(r, SETA(cycleColor(1), 0x64));
+        // A bright edge marks the choice: a light wash would take the label below 4.5:1.
+        if (i == selected) drawRectB(r, cycleColor(1), 0xFF33589E, 3);
+        else drawRectB(r, 0xFF000000, 0xFF2B4C8C, 2);
         const DWORD color = i == selected ? cycleColor(2) : WHITE;
         DrawTextA(font1, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, BUTTONLABELS[i], 1, 1, color);
     }
-    DrawTextA(fontSmall2, 400, 490, "F1: instructions", 1, 1, 0xFFAFAFAF);
+    DrawTextA(fontSmall2, 400, 490, "F1: instructions", 1, 1, 0xFFD0D0D0);
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
 }

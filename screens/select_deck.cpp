@@ -27,7 +27,7 @@ struct DeckRow {
     const hgeRect* sample;  // the first deck's picture
 };
 const DeckRow ROWS[NUMROWS] = {
-    {0, 3, "single", &SD_1ARYCARDPOS}, {3, 6, "2ary", &SD_2ARYCARDPOS}, {9, 3, "3ary", &SD_3ARYCARDPOS}};
+    {0, 3, "one color", &SD_1ARYCARDPOS}, {3, 6, "two colors", &SD_2ARYCARDPOS}, {9, 3, "three colors", &SD_3ARYCARDPOS}};
 
 // Where up and down lead from each deck.
 constexpr int UPFROM[MAXDECKS] = {9, 10, 11, 0, 0, 0, 1, 2, 2, 5, 6, 7};

@@ -142,7 +142,7 @@ void drawInfoPanel() {
     } else {
         const int need = unlockThreshold(selectedOpp);
         DrawTextA(font1, p.x1 + 38, p.y1 + 13, "???", 0, 1, WHITE);
-        DrawTextA(fontSmall2, desc.x1, desc.y1, label("Defeat a total of %d opponents to unlock.", need), 0, 1, WHITE);
+        DrawTextA(fontSmall2, desc.x1, desc.y1, label(need == 1 ? "Defeat %d opponent to unlock." : "Defeat a total of %d opponents to unlock.", need), 0, 1, WHITE);
         DrawTextA(fontSmall2, desc.x1, desc.y1 + 16, label("(Need to beat %d more)", need - totalBeat()), 0, 1,
                   cycleColor(0));
         DrawTextA(fontSmall2, col, p.y1 + 56, "location: ???", 0, 1, PANELTEXT);

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+#include "cards/savegame.h"
 #include "platform/core/input_state.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
+#include "screens/text_plate.h"
 #include "screens/text_places.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
@@ -19,11 +21,27 @@ namespace {
 constexpr float FADESPEED = 200;  // alpha per second
 constexpr float OPAQUE = 255;
 constexpr const char* VERSION = "Version 1.10";
+constexpr int CONTINUEITEM = 1;
+constexpr float NOSAVESTIME = 2.5f;  // seconds the "no saved games" note stands
 
 hgeSprite* background = nullptr;
 hgeSprite* items[MAXTITLEOPTIONS] = {};
-hgeSprite* logo = nullptr;
 hgeSprite* creditsBackground = nullptr;
+float noSavesLeft = 0;
+
+// A damaged file counts: the continue screen is where it can be restored.
+bool anySavedGame() {
+    loadScreenData();
+    for (const SaveSummary& s : sv)
+        if (s.exists || s.damaged) return true;
+    return false;
+}
+
+// Continue with nothing to continue stays here and says so.
+void openSelected() {
+    if (selected == CONTINUEITEM && !anySavedGame()) noSavesLeft = NOSAVESTIME;
+    else exitTitleScreen();
+}
 
 }  // namespace
 
@@ -32,15 +50,16 @@ void initTitleScreen() {
     cycleNum = 0;
     for (int i = 0; i < MAXTITLEOPTIONS; ++i) pos[i] = hgeRect(196, 280 + 40 * i, 396, 312 + 40 * i);
     background = menuSprite("titleBG");
-    logo = menuSprite("hgeLogo");
     for (int i = 0; i < MAXTITLEOPTIONS; ++i) items[i] = menuSprite(label("menuItem%d", i + 1));
     selected = 0;
     progress = 0;
     xparency = 0;
+    noSavesLeft = 0;
 }
 
 void updateTitleScreen(float dt) {
     if (xparency < OPAQUE) xparency = std::min(xparency + FADESPEED * dt, OPAQUE);
+    noSavesLeft = std::max(noSavesLeft - dt, 0.0f);
     hoverTest(0, MAXTITLEOPTIONS - 1);
     const int over = hovered(0, MAXTITLEOPTIONS - 1);
     const bool moved = pointerMoved();
@@ -58,9 +77,9 @@ void updateTitleScreen(float dt) {
         // A click acts on the item under the pointer, whatever the keys selected since.
         if (over >= 0) {
             selected = over;
-            exitTitleScreen();
+            openSelected();
         }
-    } else if (isConfirmKey(key)) exitTitleScreen();
+    } else if (isConfirmKey(key)) openSelected();
     else if (key == vk::ESCAPE) done = true;
 }
 
@@ -68,10 +87,13 @@ void drawTitleScreen() {
     putSprite(background, 0, 0, ARGB(static_cast<int>(xparency), 0xFF, 0xFF, 0xFF));
     const float versionX = fontSmall2 ? 788 - fontSmall2->GetStringWidth(VERSION) : 0;
     DrawTextA(fontSmall2, versionX, 8, VERSION, 0, 1, 0xFF48E848);
-    stretchSprite(logo, hgeRect(0, 516, 84, 600));
     if (xparency != OPAQUE) return;
     for (int i = 0; i < MAXTITLEOPTIONS; ++i) putSprite(items[i], pos[i].x1, pos[i].y1);
     drawPulse(pos[selected], PULSE_TITLE);
+    if (noSavesLeft > 0) {
+        const hgeRect& r = pos[CONTINUEITEM];
+        drawPlatedText(fontArial, r.x2 + 16, r.y1 + 8, "No saved games yet.", 0, 1, 0xFFFFFFFF);
+    }
 }
 
 void initCredits() {

@@ -42,8 +42,8 @@ constexpr Hint HINTS[] = {
     {0, 1, 115, 140, "Keep in mind that your opponents will start with pre-built walls each round."},
     {0, 1, 150, 220, "For a speed boost, hold down the {boost} key.  This will consume fuel."},
     {0, 1, 230, 300,
-     "The blue bar below your heart display current fuel.  Be careful: if you run out of fuel, heart will slowly "
-     "decrease."},
+     "The blue bar below your heart shows your fuel.  Be careful: if you run out of fuel, your heart will slowly "
+     "go down."},
     {0, 1, 310, 400,
      "Watch out for the stupefying beam this opponent might use.  If you get hit by it, your movement controls will "
      "be reversed!"},
@@ -55,7 +55,7 @@ constexpr Hint HINTS[] = {
      "there are many trees on the opponent's side."},
     {1, 0, 380, 490,
      "Trees will disappear when enough damage has been done to them.  Unlike regular walls, only incoming shots "
-     "will damage them, not enemies themseleves."},
+     "will damage them, not enemies themselves."},
     {1, 1, 35, 100, "Discarding cards:  If you have no use for a particular card, you may discard it."},
     {1, 1, 110, 210,
      "Select a card using the mouse wheel or the {change} key, then press the {discard} key to discard the "
@@ -67,7 +67,7 @@ constexpr Hint HINTS[] = {
     {1, 2, 110, 200, "However, you will always see the card that is about to be used."},
     {1, 2, 210, 300, "Using this knowledge will allow you to avoid incoming hazards (among other things) effectively."},
     {1, 2, 310, 410,
-     "The longer the usage time the card, the easier it is to prepare for since you can see the card while it is "
+     "The longer a card takes to be used, the easier it is to prepare for, since you can see the card while it is "
      "about to be used."},
     {2, 0, 35, 100, "Status effects:  Each player may have 1 positive and 1 negative status effect at a time."},
     {2, 0, 110, 180, "If you have any status effect(s), they are displayed on your health meter."},
@@ -85,7 +85,8 @@ constexpr Hint HINTS[] = {
     {3, 0, 35, 120,
      "Performing combos:  As you have noticed, killing many enemies in quick succession results in a combo."},
     {3, 0, 130, 230,
-     "Not only are combos worth extra points, they also spawn enemies on your opponents side at the end the combo."},
+     "Not only are combos worth extra points, they also spawn enemies on your opponent's side at the end of the "
+     "combo."},
     {3, 0, 240, 320, "The quantity and type of enemies spawned depend on the size of the combo."},
     {4, 0, 35, 140, "From now on, your opponent will sometimes expend fuel to activate one of its special weapon cards."},
     {5, 0, 35, 130,

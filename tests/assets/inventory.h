@@ -11,7 +11,7 @@ inline std::vector<std::pair<std::string, std::string>> gameInventory() {
     auto numbered = [&](const char* type, const std::string& prefix, int first, int last) {
         for (int i = first; i <= last; ++i) add(type, prefix + std::to_string(i));
     };
-    for (const char* s : {"titleBG",    "hgeLogo",      "selectBG",      "disabled",      "okButton",
+    for (const char* s : {"titleBG",    "selectBG",     "endingBG",      "disabled",      "okButton",
                           "backButton", "lifeBarFrame", "lifeBar",       "fuelBar",       "box",
                           "tab",        "slider",       "sliderBar",     "checkBoxEmpty", "checkBoxChecked",
                           "redBox",     "defaultBtn",   "tutorialBox",   "inst",          "star",

@@ -95,7 +95,7 @@ TEST_F(SelectionTest, LockedOpponentsCannotBeStartedUntilEnoughAreBeaten) {
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_SELECTOPP) << "tier 2 needs one opponent beaten";
     look();
-    EXPECT_NE(findText("Defeat a total of 1 opponents to unlock."), nullptr);
+    EXPECT_NE(findText("Defeat 1 opponent to unlock."), nullptr);
     EXPECT_NE(findText("(Need to beat 1 more)"), nullptr);
     EXPECT_EQ(quadAt(pos[12].x1, pos[12].y1), -1) << "no OK button on a locked opponent";
 

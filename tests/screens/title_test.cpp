@@ -95,6 +95,7 @@ TEST_F(TitleTest, EachItemLeadsWhereItSays) {
     EXPECT_TRUE(newGame);
 
     backToTitle();
+    writeSave(4, 1, 1, 50, "0000000");
     clickAt(296, 336);  // continue
     EXPECT_EQ(gameMode, MODE_LOAD);
     EXPECT_FALSE(newGame);

@@ -117,7 +117,7 @@ TEST_F(TutorialTest, F1OpensTheInstructionsAndTheRoundClockWaitsUntilTheyClose) 
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->x, float(int(400 - font1->GetStringWidth("Instructions") / 2)));
     EXPECT_NE(findText("press Enter/click to continue"), nullptr);
-    EXPECT_GE(quadAt(144, 44), 0) << "the help picture";
+    EXPECT_GE(quadAt(272, 44), 0) << "the help picture";
 
     engine->tapKey('A');
     engine->runFrame(0.01f);
