@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "assets/blast_art.h"
+#include "assets/coin_marks.h"
 #include "assets/painters.h"
 #include "assets/ui_kit.h"
 
@@ -38,13 +39,22 @@ double lwOf(const Frame& f) {
     return inkWidth(f.w, f.h);
 }
 
-void coin(cairo_t* cr, const Frame& f, Rgb c) {
-    const double squeeze = std::max(0.15, std::fabs(std::cos(f.loop() * M_PI)));
-    ellipsePath(cr, f.w / 2, f.h / 2, (f.w / 2 - 1) * squeeze, f.h / 2 - 1);
-    inkShape(cr, c, 0, f.h, 1);
-    if (squeeze > 0.5) {
-        ellipsePath(cr, f.w / 2, f.h / 2, (f.w / 2 - 4) * squeeze, f.h / 2 - 4);
-        setRgb(cr, shade(c, 0.5));
+// A coin of colour 0..2 turning about its upright axis. It fills its 16 px box, keeps a
+// turned-away frame wide enough to see, and has a dark edge and a pale rim, so it reads on
+// dark and bright star fields alike; its shape tells the colours apart without the hue.
+void coin(cairo_t* cr, const Frame& f, int colour) {
+    const Rgb c = coinColour(colour);
+    const double squeeze = std::max(0.55, std::fabs(std::cos(f.loop() * M_PI)));
+    const double cx = f.w / 2, cy = f.h / 2, r = f.h / 2 - 1;
+    coinShapePath(cr, colour, cx, cy, r, squeeze);
+    setRgb(cr, pal::WHITE, 0.85);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    coinShapePath(cr, colour, cx, cy, r - 0.5, squeeze);
+    inkShape(cr, c, 0, f.h, 1.2);
+    if (squeeze > 0.6) {
+        coinShapePath(cr, colour, cx, cy, r - 4, squeeze);
+        setRgb(cr, shade(c, 0.6));
         cairo_set_line_width(cr, 1);
         cairo_stroke(cr);
     }
@@ -416,9 +426,9 @@ void itemBox(cairo_t* cr, const Frame& f, const std::function<void(cairo_t*)>& c
 
 std::vector<std::pair<std::string, Paint>> paints() {
     std::vector<std::pair<std::string, Paint>> p;
-    p.push_back({"coinRed", [](cairo_t* cr, const Frame& f) { coin(cr, f, pal::RED); }});
-    p.push_back({"coinGreen", [](cairo_t* cr, const Frame& f) { coin(cr, f, pal::GREEN); }});
-    p.push_back({"coinBlue", [](cairo_t* cr, const Frame& f) { coin(cr, f, pal::SKY); }});
+    p.push_back({"coinRed", [](cairo_t* cr, const Frame& f) { coin(cr, f, 0); }});
+    p.push_back({"coinGreen", [](cairo_t* cr, const Frame& f) { coin(cr, f, 1); }});
+    p.push_back({"coinBlue", [](cairo_t* cr, const Frame& f) { coin(cr, f, 2); }});
     p.push_back({"wall8", [](cairo_t* cr, const Frame& f) {
                      cairo_rectangle(cr, f.w * 0.3, 4, f.w * 0.4, f.h - 6);
                      inkShape(cr, pal::GREY, 0, f.h, 1.5);
@@ -999,12 +1009,11 @@ std::vector<std::pair<std::string, Paint>> paints() {
                      });
                  })});
     p.push_back({"coinMulti", [](cairo_t* cr, const Frame& f) {
-                     const Rgb cs[3] = {pal::RED, pal::GREEN, pal::SKY};
                      for (int i = 0; i < 3; ++i) {
                          cairo_save(cr);
                          cairo_translate(cr, 2 + i * 7, 12 - i * 5);
                          Frame small{16, 16, (f.index + i * 2) % 8, 8};
-                         coin(cr, small, cs[i]);
+                         coin(cr, small, i);
                          cairo_restore(cr);
                      }
                  }});

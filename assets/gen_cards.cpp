@@ -1,11 +1,13 @@
 // Card frames for the nine colour classes (red, green, blue, the three pairs, all
-// colours, no cost, and the card back). The game writes the name in white on the top
+// colours, no cost, and the card back), each class also marked by its coins' shapes, and
+// the cost boxes in the shape of their coin. The game writes the name in white on the top
 // strip, cost boxes at y 20, rules text in the middle and the type on the bottom strip,
 // so those areas stay dark and plain.
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "assets/coin_marks.h"
 #include "assets/painters.h"
 #include "assets/ui_kit.h"
 
@@ -33,7 +35,19 @@ void border(cairo_t* cr, const Frame& f, const std::vector<Rgb>& colours) {
     cairo_stroke(cr);
 }
 
-void cardFace(cairo_t* cr, const Frame& f, const std::vector<Rgb>& colours) {
+// The coin shape of each colour the class holds, small and right-aligned on the type
+// strip, so a class reads without telling red from green.
+void classMarks(cairo_t* cr, const std::vector<int>& coins) {
+    constexpr double R = 5, STEP = 12, RIGHT = 85, MIDDLE = 111;
+    double cx = RIGHT - R - STEP * double(coins.size() - 1);
+    for (int c : coins) {
+        coinShapePath(cr, c, cx, MIDDLE, R);
+        inkShape(cr, coinColour(c), MIDDLE - R, MIDDLE + R, 1);
+        cx += STEP;
+    }
+}
+
+void cardFace(cairo_t* cr, const Frame& f, const std::vector<Rgb>& colours, const std::vector<int>& coins) {
     border(cr, f, colours);
     // Mixed classes get neutral strips; single colours a dark shade of their own.
     const Rgb tone = colours.size() == 1 ? colours.front() : mix(pal::NAVY, pal::GREY, 0.3);
@@ -64,6 +78,17 @@ void cardFace(cairo_t* cr, const Frame& f, const std::vector<Rgb>& colours) {
     roundRect(cr, 3, 104, 84, 14, 3);
     setRgb(cr, shade(tone, -0.7));
     cairo_fill(cr);
+    classMarks(cr, coins);
+}
+
+// A cost box of a card: the coin shape of its colour, dark enough for the white number.
+void costMark(cairo_t* cr, const Frame& f, int colour) {
+    coinShapePath(cr, colour, f.w / 2, f.h / 2, f.h / 2 - 1);
+    setRgb(cr, shade(coinColour(colour), -0.35));
+    cairo_fill_preserve(cr);
+    setRgb(cr, pal::WHITE, 0.8);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
 }
 
 void cardBack(cairo_t* cr, const Frame& f) {
@@ -95,10 +120,16 @@ void addCardPainters(PainterRegistry& r) {
     const Rgb red = pal::RED, green = pal::GREEN, blue = pal::BLUE;
     const std::vector<std::vector<Rgb>> classes = {
         {red}, {green}, {blue}, {red, green}, {green, blue}, {red, blue}, {red, green, blue}, {pal::GREY}};
+    // The coins of each class (0 red, 1 green, 2 blue); the last class costs none.
+    const std::vector<std::vector<int>> coins = {{0}, {1}, {2}, {0, 1}, {1, 2}, {0, 2}, {0, 1, 2}, {}};
     for (std::size_t i = 0; i < classes.size(); ++i) {
         const std::vector<Rgb> c = classes[i];
-        r.add("card" + std::to_string(i), [c](cairo_t* cr, const Frame& f) { cardFace(cr, f, c); });
+        const std::vector<int> k = coins[i];
+        r.add("card" + std::to_string(i), [c, k](cairo_t* cr, const Frame& f) { cardFace(cr, f, c, k); });
     }
+    const char* const costNames[3] = {"costRed", "costGreen", "costBlue"};
+    for (int c = 0; c < 3; ++c)
+        r.add(costNames[c], [c](cairo_t* cr, const Frame& f) { costMark(cr, f, c); });
     r.add("card8", cardBack);
     // An empty or locked place: stretched both to 90×120 pictures and to 384×88 save
     // slots, so it is drawn between the two with a hairline rim and no symbol that a

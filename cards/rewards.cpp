@@ -115,6 +115,21 @@ void getUpgradePoints() {
         for (int i = 0; i < BONUSCARDS; ++i) addToDeck(0, me.rewardCards[i]);
 }
 
+float upgradeStep(int stat) {
+    // In S_ order; rate of fire is taken off the time between shots.
+    constexpr float STEPS[] = {0.5f, 1, 0.75f, 0.05f, 40, 1, 8};
+    return stat >= S_POWER && stat <= S_HEART ? STEPS[stat] : 0;
+}
+
+int mostUpgradePoints() {
+    int points = 0;
+    for (int opp = 0; opp < MAXOPPONENTS; ++opp) {
+        const int best = basePointsFor(opp, 1 << 30);
+        points += best + best + SECONDQUESTBONUS;
+    }
+    return points;
+}
+
 void getCostPerUpgrade() {
     Player& me = pl[0];
     std::fill(std::begin(me.upgradeCost), std::end(me.upgradeCost), 1);
@@ -125,16 +140,17 @@ void getCostPerUpgrade() {
 void upgradeStat(int stat) {
     if (!validVehicle(selectedVeh) || stat < S_POWER || stat > S_HEART) return;
     const int v = selectedVeh;
+    const float step = upgradeStep(stat);
     switch (stat) {
-    case S_POWER: VEH_power[v] += 0.5f; break;
-    case S_SPEED: VEH_speed[v] += 1; break;
-    case S_ARMOR: VEH_armor[v] += 0.75f; break;
-    case S_ROF: VEH_rof[v] = std::max(LOWESTROF, VEH_rof[v] - 0.05f); break;
-    case S_SSPEED: VEH_shotSpeed[v] += 40; break;
-    case S_EXCEL: VEH_excel[v] += 1; break;
+    case S_POWER: VEH_power[v] += step; break;
+    case S_SPEED: VEH_speed[v] += step; break;
+    case S_ARMOR: VEH_armor[v] += step; break;
+    case S_ROF: VEH_rof[v] = std::max(LOWESTROF, VEH_rof[v] - step); break;
+    case S_SSPEED: VEH_shotSpeed[v] += step; break;
+    case S_EXCEL: VEH_excel[v] += step; break;
     case S_HEART:
-        VEH_heart[v] += 8;
-        VEH_fuel[v] += 20;
+        VEH_heart[v] += step;
+        VEH_fuel[v] += FUELUPGRADE;
         break;
     }
     pl[0].upgradePoints -= pl[0].upgradeCost[stat];

@@ -10,6 +10,13 @@ int basePointsFor(int opp, int score);
 void getUpgradePoints();
 // At the upgrade screen: what one upgrade of each stat costs the selected vehicle.
 void getCostPerUpgrade();
+// What one upgrade adds to `stat` (S_*; rate of fire: takes off), 0 for no stat. A heart
+// upgrade also adds FUELUPGRADE fuel.
+float upgradeStep(int stat);
+constexpr float FUELUPGRADE = 20;
+// The points of a first win over every opponent in both quests at the best score: the
+// most a vehicle can be upgraded without winning a match twice.
+int mostUpgradePoints();
 // One upgrade of `stat` (S_*) to the selected vehicle's base statistics, paid in points.
 void upgradeStat(int stat);
 // At the reward screen: the picks, the 21 cards offered sorted by type then id, and the

@@ -15,19 +15,26 @@ constexpr int CARDFRAMESPRITE = 1;  // spr[1 + colour class]: "card0" .. "card7"
 constexpr int CARDBACKSPRITE = 9;   // "card8"
 constexpr float NAMEMAXWIDTH = 80;
 constexpr float NAMESHRINKSTEP = 0.05f;
-constexpr DWORD COSTOUTER[3] = {0x78FF0000, 0x7800FF00, 0x780000FF};
-constexpr DWORD COSTINNER = 0xC8AFAFAF;
+constexpr const char* COSTMARKS[3] = {"costRed", "costGreen", "costBlue"};  // round, diamond, square
 constexpr DWORD TYPECOLOR = 0xFFD2ECF4;
 constexpr DWORD WHITE = 0xFFFFFFFF;
+// How many coin marks the frame picture of each colour class carries at the right end of its
+// type strip (12 px apart), which the type name keeps clear of.
+constexpr int CLASSMARKS[8] = {1, 1, 1, 2, 2, 2, 3, 0};
+constexpr float MARKSTEP = 12, MARKSRIGHT = 86;
 
 // A colour with its alpha scaled by the card's fade (0..255).
 DWORD faded(DWORD color, DWORD alpha) { return SETA(color, GETA(color) * alpha / 255); }
 
-void drawCost(hgeRect box, int cost, DWORD outer, DWORD alpha) {
-    drawRectB(box, faded(outer, alpha), faded(COSTINNER, alpha), 1);
+void drawCost(hgeRect box, int cost, int colour, DWORD alpha) {
+    if (hgeSprite* mark = uiSprite(COSTMARKS[colour])) {
+        mark->SetColor(faded(WHITE, alpha));
+        mark->RenderStretch(box.x1, box.y1, box.x2, box.y2);
+    }
     char text[16];
     std::snprintf(text, sizeof text, "%d", cost);
-    DrawTextA(fontCoin, cost < 10 ? box.x1 + 5 : box.x1, box.y1 + 5, text, 0, 1, faded(WHITE, alpha));
+    const float scale = shrinkToFit(fontCoin, text, box.x2 - box.x1 - 6);
+    DrawTextA(fontCoin, (box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2, text, 1, scale, faded(WHITE, alpha));
 }
 
 }  // namespace
@@ -57,7 +64,8 @@ void drawCard(hgeRect r, int id, float alpha) {
         return;
     }
     const Card& card = cardData(id);
-    if (hgeSprite* frame = spr[CARDFRAMESPRITE + std::clamp(getCardColor(id), 0, CARDBACKSPRITE - 1)]) {
+    const int colorClass = std::clamp(getCardColor(id), 0, CARDBACKSPRITE - 2);
+    if (hgeSprite* frame = spr[CARDFRAMESPRITE + colorClass]) {
         frame->SetColor(faded(WHITE, a));
         frame->Render(r.x1, r.y1);
     }
@@ -66,8 +74,11 @@ void drawCard(hgeRect r, int id, float alpha) {
     setFontStyle(fontSmall2, 1, faded(WHITE, a));
     const hgeRect* costBoxes[3] = {&CARDCOSTRPOS, &CARDCOSTGPOS, &CARDCOSTBPOS};
     for (int c = 0; c < 3; ++c)
-        if (card.cost[c] > 0) drawCost(placeIn(*costBoxes[c], r), card.cost[c], COSTOUTER[c], a);
+        if (card.cost[c] > 0) drawCost(placeIn(*costBoxes[c], r), card.cost[c], c, a);
     drawTextInRect(placeIn(CARDTEXTPOS, r), card.text.c_str(), fontSmall2);
     const hgeRect type = placeIn(CARDTYPEPOS, r);
-    DrawTextA(fontSmall1, type.x1, type.y1, getTypeName(card.type), 0, 1, faded(TYPECOLOR, a));
+    const char* typeName = getTypeName(card.type);
+    const float typeWidth = MARKSRIGHT - MARKSTEP * static_cast<float>(CLASSMARKS[colorClass]) - 2 - CARDTYPEPOS.x1;
+    DrawTextA(fontSmall1, type.x1, type.y1, typeName, 0, shrinkToFit(fontSmall1, typeName, typeWidth),
+              faded(TYPECOLOR, a));
 }

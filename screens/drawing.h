@@ -8,12 +8,13 @@
 class hgeFont;
 class hgeSprite;
 
-// Places inside a 90 x 120 card, relative to its top-left corner.
+// Places inside a 90 x 120 card, relative to its top-left corner. The rules text keeps
+// clear of the frame picture's text panel edges (2, 44)-(88, 103) and of the type strip.
 inline const hgeRect CARDNAMEPOS{0, 0, 82, 16};
 inline const hgeRect CARDCOSTRPOS{4, 20, 28, 44};
 inline const hgeRect CARDCOSTGPOS{32, 20, 56, 44};
 inline const hgeRect CARDCOSTBPOS{60, 20, 84, 44};
-inline const hgeRect CARDTEXTPOS{1, 44, 89, 104};
+inline const hgeRect CARDTEXTPOS{5, 46, 85, 101};
 inline const hgeRect CARDTYPEPOS{4, 104, 88, 120};
 // The sample cards of the deck selection, one row per kind of deck.
 inline const hgeRect SD_1ARYCARDPOS{239, 56, 329, 176};

@@ -72,24 +72,19 @@ int hoveredRow() {
 }
 
 const char* statValueText(int stat) {
-    const int v = selectedVeh;
-    switch (stat) {
-    case S_POWER:
-    case S_SPEED: return label("%.1f", statValue(stat, v));
-    case S_ROF: return label(rofAtFloor() ? "%.2f [MAX]" : "%.2f", statValue(stat, v));
-    case S_SSPEED: return label("%.0f", statValue(stat, v));
-    case S_HEART: return label("%.0f H\n%.0f F", statValue(stat, v), VEH_fuel[v]);
-    default: return label("%.2f", statValue(stat, v));
-    }
+    const char* number = statNumber(stat, selectedVeh);
+    if (stat == S_ROF && rofAtFloor()) return label("%s [MAX]", number);
+    if (stat == S_HEART) return label("%s H\n%.0f F", number, VEH_fuel[selectedVeh]);
+    return number;
 }
 
 void drawStatRow(int stat) {
     const hgeRect& name = pos[STATLABEL + stat];
     DrawTextA(fontArial, name.x1 + 4, name.y1 + 2, STATNAMES[stat], 0, 1, WHITE);
     const hgeRect& bar = pos[STATBAR + stat];
-    drawStatBar(lifeBar, bar, statValue(stat, selectedVeh), statMaximum(stat), WHITE);
+    drawStatBar(lifeBar, bar, statBarFraction(stat, statValue(stat, selectedVeh)), WHITE);
     if (stat == S_HEART)
-        drawStatBar(fuelBar, hgeRect(bar.x1, bar.y2, bar.x2, bar.y2 + 8), VEH_fuel[selectedVeh], MX_fuel, WHITE);
+        drawStatBar(fuelBar, hgeRect(bar.x1, bar.y2, bar.x2, bar.y2 + 8), fuelBarFraction(VEH_fuel[selectedVeh]), WHITE);
     const hgeRect& value = pos[STATVALUE + stat];
     const char* text = statValueText(stat);
     if (stat == S_HEART)

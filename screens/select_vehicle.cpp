@@ -5,6 +5,7 @@
 
 #include "cards/card_effects.h"
 #include "platform/core/input_state.h"
+#include "screens/card_drawing.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/selection.h"
@@ -25,11 +26,15 @@ constexpr int COINS = 40;  // red, green, blue
 constexpr int WEAPONBOX = 43, BACKBUTTON = 44, OKBUTTON = 45;
 constexpr int COINDESC = 7;  // statDesc of the red coins; green and blue follow
 constexpr DWORD WHITE = 0xFFFFFFFF;
+// Each stat's number stands right of its bar, before the description panel.
+constexpr float NUMBERGAP = 6, NUMBERWIDTH = 56;
+constexpr float NAMEGAP = 4;  // between the pictures and the vehicle's name
 
 const char* const COINFORMATS[3] = {"red:  %d", "green:  %d", "blue:  %d"};
 const DWORD COINCOLORS[3] = {0xFFFF8080, 0xFF80FF80, 0xFF8080FF};
 
 hgeSprite* background = nullptr;
+float picturesBottom = 0;  // the lowest edge of the vehicle pictures
 hgeSprite* vehicles[MAXVEHICLES] = {};
 hgeSprite* frame = nullptr;
 hgeSprite* lifeBar = nullptr;
@@ -77,11 +82,13 @@ void initSelectVehScreen() {
         pos[v] = hgeRect(x, 92 - h / 2, x + w, 92 + h / 2);
         x += w + 32;
     }
+    picturesBottom = 0;
+    for (int v = 0; v < MAXVEHICLES; ++v) picturesBottom = std::max(picturesBottom, pos[v].y2);
     pos[DESCBOX] = VEHDESCPANEL;
     pos[STATDESCBOX] = VEHSTATDESCPANEL;
     for (int k = 0; k < NUMSTATS; ++k) {
-        pos[STATLABEL + k] = hgeRect(16, 312 + 32 * k, 120, 336 + 32 * k);
-        pos[STATBAR + k] = hgeRect(128, 312 + 32 * k, 232, 336 + 32 * k);
+        pos[STATLABEL + k] = hgeRect(16, 312 + 32 * k, 112, 336 + 32 * k);
+        pos[STATBAR + k] = hgeRect(112, 312 + 32 * k, 200, 336 + 32 * k);
     }
     for (int k = 0; k < 3; ++k) pos[COINS + k] = hgeRect(272 + 120 * k, 432, 376 + 120 * k, 456);
     pos[WEAPONBOX] = hgeRect(272, 486, 516, 526);
@@ -123,11 +130,13 @@ void drawSelectVehScreen() {
     for (int v = 0; v < MAXVEHICLES; ++v) putSprite(vehicles[v], pos[v].x1, pos[v].y1);
     const hgeRect& chosen = pos[selectedVeh];
     drawFrame(frame, chosen);
-    // The name stands under its vehicle but never leaves the screen.
+    // The name stands under its vehicle, below the lowest of all the pictures (a neighbour
+    // may be taller than the chosen one), and never leaves the screen.
     const char* name = vehName[selectedVeh].c_str();
     const float half = font1 ? std::min(font1->GetStringWidth(name), SCREEN_WIDTH - 16.0f) / 2 : 0;
     const float nameX = std::clamp((chosen.x1 + chosen.x2) / 2, 8 + half, SCREEN_WIDTH - 8 - half);
-    drawTextCut(font1, nameX, chosen.y2 + 12 + 8, name, 1, 1, WHITE, SCREEN_WIDTH - 16);
+    const float nameHeight = font1 ? font1->GetHeight() : 0;
+    drawTextCut(font1, nameX, picturesBottom + NAMEGAP + nameHeight / 2, name, 1, 1, WHITE, SCREEN_WIDTH - 16);
 
     setFontStyle(fontArial, 1, WHITE);
     drawTextInRect(textPanel(pos[DESCBOX]), vehDesc[selectedVeh].c_str(), fontArial);
@@ -137,10 +146,15 @@ void drawSelectVehScreen() {
     for (int k = 0; k < NUMSTATS; ++k) {
         const hgeRect& l = pos[STATLABEL + k];
         DrawTextA(fontArial, l.x1 + 4, l.y1 + 4, STATNAMES[k], 0, 1, WHITE);
-        drawStatBar(lifeBar, pos[STATBAR + k], statValue(k, selectedVeh), statMaximum(k), barColor);
+        const hgeRect& bar = pos[STATBAR + k];
+        drawStatBar(lifeBar, bar, statBarFraction(k, statValue(k, selectedVeh)), barColor);
+        const char* number = statNumber(k, selectedVeh);
+        DrawTextA(fontArial, bar.x2 + NUMBERGAP, l.y1 + 4, number, 0, shrinkToFit(fontArial, number, NUMBERWIDTH), WHITE);
     }
     const hgeRect& heart = pos[STATBAR + S_HEART];
-    drawStatBar(fuelBar, hgeRect(heart.x1, heart.y2, heart.x2, heart.y2 + 8), VEH_fuel[selectedVeh], MX_fuel, WHITE);
+    drawStatBar(fuelBar, hgeRect(heart.x1, heart.y2, heart.x2, heart.y2 + 8), fuelBarFraction(VEH_fuel[selectedVeh]),
+                WHITE);
+    DrawTextA(fontSmall2, heart.x2 + NUMBERGAP, heart.y2 - 2, label("%.0f fuel", VEH_fuel[selectedVeh]), 0, 1, WHITE);
 
     for (int k = 0; k < 3; ++k)
         DrawTextA(fontArial, pos[COINS + k].x1 + 4, pos[COINS + k].y1 + 4, label(COINFORMATS[k], coinValue(k, selectedVeh)),

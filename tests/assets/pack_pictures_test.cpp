@@ -167,3 +167,87 @@ TEST_F(PackPictures, TheExplosionIsDrawnLargeWithABrightCoreAndBurnsOut) {
     cairo_surface_destroy(burning);
     cairo_surface_destroy(last);
 }
+
+namespace {
+
+// Where a picture is solid (alpha over half), row by row.
+std::vector<bool> solidMask(cairo_surface_t* s) {
+    std::vector<bool> mask;
+    for (int y = 0; y < cairo_image_surface_get_height(s); ++y)
+        for (int x = 0; x < cairo_image_surface_get_width(s); ++x) mask.push_back(pixel(s, x, y)[3] > 128);
+    return mask;
+}
+
+// Share of the pixels solid in either mask that are solid in both.
+double overlap(const std::vector<bool>& a, const std::vector<bool>& b) {
+    int both = 0, either = 0;
+    for (std::size_t k = 0; k < std::min(a.size(), b.size()); ++k) {
+        both += a[k] && b[k];
+        either += a[k] || b[k];
+    }
+    return double(both) / std::max(1, either);
+}
+
+}  // namespace
+
+// Red, green and blue coins look alike to many colour-blind players: each coin and each
+// cost mark on a card has a shape of its own, told apart by the alpha mask alone, and
+// every card frame marks the coins of its class on its type strip.
+TEST_F(PackPictures, CoinColoursDifferInShapeAndCardFramesMarkTheirClass) {
+    const char* const coins[3] = {"coinRed", "coinGreen", "coinBlue"};
+    for (int frame = 0; frame < 8; ++frame) {
+        std::vector<bool> masks[3];
+        for (int c = 0; c < 3; ++c) {
+            cairo_surface_t* s = cut(pack, "Animation", coins[c], frame);
+            ASSERT_NE(s, nullptr) << coins[c];
+            masks[c] = solidMask(s);
+            // A turning coin never thins to a sliver: it keeps a quarter of its box.
+            EXPECT_GE(std::count(masks[c].begin(), masks[c].end(), true), 16 * 16 / 4) << coins[c] << " frame " << frame;
+            cairo_surface_destroy(s);
+        }
+        for (int a = 0; a < 3; ++a)
+            for (int b = a + 1; b < 3; ++b)
+                EXPECT_LT(overlap(masks[a], masks[b]), 0.85) << coins[a] << " and " << coins[b] << " frame " << frame;
+    }
+
+    const char* const costs[3] = {"costRed", "costGreen", "costBlue"};
+    std::vector<bool> costMasks[3];
+    for (int c = 0; c < 3; ++c) {
+        cairo_surface_t* s = cut(pack, "Sprite", costs[c]);
+        ASSERT_NE(s, nullptr) << costs[c];
+        costMasks[c] = solidMask(s);
+        cairo_surface_destroy(s);
+    }
+    for (int a = 0; a < 3; ++a)
+        for (int b = a + 1; b < 3; ++b) EXPECT_LT(overlap(costMasks[a], costMasks[b]), 0.85) << costs[a] << " " << costs[b];
+
+    // The right end of the type strip: marks that stand off the plain strip, as many
+    // separate marks as the class has coins and a different outline for each single colour.
+    const int marks[8] = {1, 1, 1, 2, 2, 2, 3, 0};
+    std::vector<bool> single[3];
+    for (int k = 0; k < 8; ++k) {
+        cairo_surface_t* s = cut(pack, "Sprite", "card" + std::to_string(k));
+        ASSERT_NE(s, nullptr);
+        std::vector<bool> mark;
+        int columns = 0;
+        bool inMark = false;
+        for (int x = 46; x < 86; ++x) {
+            bool any = false;
+            for (int y = 107; y < 116; ++y) {
+                const unsigned char* p = pixel(s, x, y);
+                const unsigned char* strip = pixel(s, 30, y);
+                int off = 0;
+                for (int ch = 0; ch < 3; ++ch) off += std::abs(int(p[ch]) - int(strip[ch]));
+                mark.push_back(off > 60);
+                any = any || off > 60;
+            }
+            columns += any && !inMark;
+            inMark = any;
+        }
+        EXPECT_EQ(columns, marks[k]) << "card" << k << " marks";
+        if (k < 3) single[k] = mark;
+        cairo_surface_destroy(s);
+    }
+    for (int a = 0; a < 3; ++a)
+        for (int b = a + 1; b < 3; ++b) EXPECT_LT(overlap(single[a], single[b]), 0.85) << "card" << a << " card" << b;
+}

@@ -150,8 +150,11 @@ TEST_F(DrawingTest, ACardShowsItsCostsTypeAndBackAndAnEmptySlotNothing) {
     drawCard(hgeRect(200, 100, 290, 220), id, 255);
     const DrawnText* cost = findText(std::to_string(crd[id].cost[C_R]));
     ASSERT_NE(cost, nullptr);
-    EXPECT_EQ(cost->x, 200 + 4 + 5);
-    EXPECT_EQ(cost->y, 100 + 20 + 5);
+    // The number stands in the middle of its coin-shaped mark, the red one at (4, 20)-(28, 44).
+    fontCoin->SetScale(cost->scale);
+    EXPECT_NEAR(cost->x + fontCoin->GetStringWidth(cost->text.c_str()) / 2, 200 + 16, 1);
+    EXPECT_NEAR(cost->y + fontCoin->GetHeight() * cost->scale / 2, 100 + 32, 1);
+    fontCoin->SetScale(1);
     const DrawnText* type = findText(getTypeName(crd[id].type));
     ASSERT_NE(type, nullptr);
     EXPECT_EQ(type->x, 204);
