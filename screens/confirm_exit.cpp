@@ -1,11 +1,14 @@
-// The yes/no question (mode 12) before leaving a match or the game, over the battle.
+// The yes/no question (mode 12) before leaving a match or the game, over the battle or
+// the title it was asked on.
 #include "screens/confirm_exit.h"
 
 #include "platform/core/input_state.h"
+#include "screens/battle_drawing.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
+#include "screens/title.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
 
@@ -17,13 +20,15 @@ constexpr DWORD WHITE = 0xFFFFFFFF;
 
 void confirm() {
     const int kind = static_cast<int>(pl[0].misc[M_CONFIRM]);
-    if (kind == CF_QUITGAME) done = true;
+    if (kind == CF_QUITGAME || kind == CF_TITLE) done = true;
     else if (kind == CF_QUITMATCH) back2SelectScreen(false);
 }
 
+bool askedOnTitle() { return static_cast<int>(pl[0].misc[M_CONFIRM]) == CF_TITLE; }
+
 void answer(int choice) {
     if (choice == SEL_YES) confirm();
-    else if (choice == SEL_NO) gameMode = MODE_PAUSE;
+    else if (choice == SEL_NO) gameMode = askedOnTitle() ? MODE_TITLE : MODE_PAUSE;
 }
 
 }  // namespace
@@ -44,13 +49,18 @@ void updateConfirmExit(float) {
         if (mOver[YES]) selected = SEL_YES;
         else if (mOver[NO]) selected = SEL_NO;
     }
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (isLeftKey(key) || isRightKey(key)) selected = selected == SEL_YES ? SEL_NO : SEL_YES;
     else if (key == vk::LBUTTON) {
         if (mOver[NO]) answer(SEL_NO);
         else if (mOver[YES]) answer(SEL_YES);
     } else if (isConfirmKey(key)) answer(selected);
-    else if (key == vk::ESCAPE) answer(SEL_NO);
+    else if (isBackKey(key)) answer(SEL_NO);
+}
+
+void drawConfirmBackdrop() {
+    if (askedOnTitle()) drawTitleScreen();
+    else drawGame();
 }
 
 void drawConfirmExit() {

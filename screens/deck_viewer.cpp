@@ -91,7 +91,7 @@ void initViewDeckScreen() {
 void updateViewDeckScreen(float) {
     hoverTest(0, deckSize() - 1);
     hoverTest(CARDVIEW, SORTNAME);
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (key == vk::LBUTTON) {
         const int over = hovered(0, deckSize() - 1);
         if (over >= 0) selected = over;
@@ -103,7 +103,7 @@ void updateViewDeckScreen(float) {
         sortByType();
     } else if (key == vk::F2) {
         sortByName();
-    } else if (isConfirmKey(key) || key == vk::ESCAPE) {
+    } else if (isConfirmKey(key) || isBackKey(key)) {
         leave();
     } else {
         moveSelection(key);

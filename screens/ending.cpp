@@ -199,8 +199,8 @@ void updateEnding(float dt) {
         psmgrX->Update(dt);
         if (wanderer && psmgrX->IsPSAlive(wanderer)) wanderer->MoveTo(pos[0].x1, pos[0].y1);
     }
-    const int key = hge->Input_GetKey();
-    const bool leaveKey = key == vk::LBUTTON || key == vk::ENTER || key == vk::ESCAPE || key == vk::SPACE;
+    const int key = menuKey();
+    const bool leaveKey = key == vk::LBUTTON || key == vk::ENTER || isBackKey(key) || key == vk::SPACE;
     if (stage() == STAGE_TEXTS) {
         if (leaveKey && progress > LEAVEAFTER) startRoll();
         return;

@@ -88,7 +88,7 @@ void drawInst() {
 }
 
 void updateInst(float) {
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (key != 1 && key != 13 && key != 27 && key != 32) return;
     // Opened from the battle or the pause it goes back there; from anywhere else the title
     // is the only sound way back.

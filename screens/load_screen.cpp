@@ -120,7 +120,7 @@ void updateLoadGame(float) {
     hoverTest(BACKBUTTON, OKBUTTON);
     placeRestoreButton();
     hoverTest(RESTOREBUTTON, RESTOREBUTTON);
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (isLeftKey(key)) {
         if (selected >= ROWS) selected -= ROWS;
     } else if (isRightKey(key)) {
@@ -145,7 +145,7 @@ void updateLoadGame(float) {
     } else if (isConfirmKey(key)) {
         if (canRestore(selected)) restoreSlot(selected);
         else loadAction(selected);
-    } else if (key == vk::ESCAPE) {
+    } else if (isBackKey(key)) {
         back2title();
     }
     if (gameMode != MODE_LOAD || !doubleClicked()) return;

@@ -176,7 +176,7 @@ void updateSelectUpgrade(float dt) {
     const int over = hoveredRow();
     const bool moved = pointerMoved();
     if (over >= 0 && moved) selected = over;
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     const bool spent = pl[0].upgradePoints <= 0;
     if (isUpKey(key) || isDownKey(key)) {
         selected = (selected + (isUpKey(key) ? NUMSTATS - 1 : 1)) % NUMSTATS;
@@ -246,7 +246,7 @@ void updateSelectReward(float dt) {
     const int over = hovered(0, REWARDCARDS - 1);
     const bool moved = pointerMoved();
     if (over >= 0 && moved) selected = over;
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (key == vk::LBUTTON) {
         if (over >= 0) takeCard(over);
         else if (mOver[REWARDOK] && mayLeaveRewards()) leaveRewards();

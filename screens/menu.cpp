@@ -17,6 +17,13 @@ char labelBuffer[LABELMAX];
 char cutBuffer[LABELMAX];
 
 bool optionKey(int key, int option) { return key != 0 && key == pl[0].opt[option]; }
+
+// The direction key being repeated, and how long it has been held.
+struct Repeat {
+    int key = 0;
+    float heldFor = 0;
+};
+Repeat repeat;
 }  // namespace
 
 void enterMenu() {
@@ -24,6 +31,27 @@ void enterMenu() {
     // The handler is not updated outside the menus: start from a clean state so that a
     // key held or clicked on an earlier screen makes no edge or double click here.
     myKH = keyHandler();
+    repeat = Repeat{};
+}
+
+int menuKey() {
+    const int key = menuKey();
+    if (key != 0) {
+        repeat = isDirectionKey(key) ? Repeat{key, 0} : Repeat{};
+        return key;
+    }
+    if (repeat.key == 0) return 0;
+    if (!hge->Input_GetKeyState(repeat.key)) {
+        repeat = Repeat{};
+        return 0;
+    }
+    const float before = repeat.heldFor;
+    repeat.heldFor += hge->Timer_GetDelta();
+    if (repeat.heldFor < MENU_REPEATDELAY) return 0;
+    // Steps passed since the delay ended, before and after this frame's time.
+    const auto steps = [](float t) { return static_cast<int>((t - MENU_REPEATDELAY) / MENU_REPEATSTEP); };
+    const bool due = before < MENU_REPEATDELAY || steps(repeat.heldFor) > steps(before);
+    return due ? repeat.key : 0;
 }
 
 DWORD pulseColor(int speed) {
@@ -54,7 +82,9 @@ bool isUpKey(int key) { return optionKey(key, OPT_KEYUP) || key == vk::UP; }
 bool isDownKey(int key) { return optionKey(key, OPT_KEYDOWN) || key == vk::DOWN; }
 bool isLeftKey(int key) { return optionKey(key, OPT_KEYLEFT) || key == vk::LEFT; }
 bool isRightKey(int key) { return optionKey(key, OPT_KEYRIGHT) || key == vk::RIGHT; }
+bool isDirectionKey(int key) { return isUpKey(key) || isDownKey(key) || isLeftKey(key) || isRightKey(key); }
 bool isConfirmKey(int key) { return key == vk::ENTER || key == vk::SPACE; }
+bool isBackKey(int key) { return isBackKey(key) || key == vk::PADBACK; }
 bool clickedOn(int key, int i) { return key == vk::LBUTTON && mOver[i]; }
 bool doubleClicked() { return myKH.keyIsDoubleClicked(vk::LBUTTON); }
 
@@ -71,6 +101,16 @@ void stretchSprite(hgeSprite* s, const hgeRect& r, DWORD color) {
     if (!s) return;
     s->SetColor(color);
     s->RenderStretch(r.x1, r.y1, r.x2, r.y2);
+}
+
+void drawFocus(const hgeRect& r, float margin) {
+    constexpr DWORD EDGE = 0xFFFFE040;
+    constexpr float WIDTH = 2;
+    const float x1 = r.x1 - margin, y1 = r.y1 - margin, x2 = r.x2 + margin, y2 = r.y2 + margin;
+    drawRect(hgeRect(x1 - WIDTH, y1 - WIDTH, x2 + WIDTH, y1), EDGE);
+    drawRect(hgeRect(x1 - WIDTH, y2, x2 + WIDTH, y2 + WIDTH), EDGE);
+    drawRect(hgeRect(x1 - WIDTH, y1, x1, y2), EDGE);
+    drawRect(hgeRect(x2, y1, x2 + WIDTH, y2), EDGE);
 }
 
 void drawButton(hgeSprite* s, int i) {

@@ -27,12 +27,20 @@ bool pointerMoved();
 // The first i in first..last with mOver[i] set, or -1.
 int hovered(int first, int last);
 
-// Key tests for a key read with Input_GetKey.
+// This frame's key for a menu (Input_GetKey), with a held direction repeated: after
+// MENU_REPEATDELAY seconds, every MENU_REPEATSTEP seconds while it stays held. Call it
+// once a frame.
+constexpr float MENU_REPEATDELAY = 0.4f, MENU_REPEATSTEP = 0.06f;
+int menuKey();
+
+// Key tests for a key read with menuKey or Input_GetKey.
 bool isUpKey(int key);
 bool isDownKey(int key);
 bool isLeftKey(int key);
 bool isRightKey(int key);
-bool isConfirmKey(int key);  // Enter or Space
+bool isDirectionKey(int key);
+bool isConfirmKey(int key);  // Enter or Space (a pad's A)
+bool isBackKey(int key);     // Escape or a pad's B
 // A left click that arrived this frame over pos[i].
 bool clickedOn(int key, int i);
 // The left button double-clicked this frame (keyboard handler screens only).
@@ -54,6 +62,9 @@ hgeRect textPanelInside(const hgeRect& r);
 // A framed box with one or more lines of text centred in it, pulsing while pos[i] is
 // hovered; a disabled one is grey and never pulses.
 void drawTextButton(int i, const char* text, hgeFont* font, DWORD inner, bool enabled = true);
+// The keyboard's focus: a bright edge `margin` pixels outside the rectangle, steady so
+// that it reads with reduced flashing too.
+void drawFocus(const hgeRect& r, float margin = 3);
 // The selection frame: "lifeBarFrame" stretched `margin` pixels outside the rectangle.
 void drawFrame(hgeSprite* frame, const hgeRect& r, float margin = 4);
 

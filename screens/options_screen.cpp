@@ -24,10 +24,11 @@ constexpr int KEYBUTTONS = 154;  // 154..163: options 0..9
 constexpr int NUMKEYBUTTONS = 10;
 constexpr int MUSICSLIDER = 164, SFXSLIDER = 165;
 constexpr int COMBOBOX = 166, FULLSCREENBOX = 167, SCOREBOX = 168;
-constexpr int DEFAULTBUTTON = 169, OKBUTTON = 170, DISCARDBUTTON = 171, KEYDIALOG = 172;
+constexpr int DEFAULTBUTTON = 169, OKBUTTON = 170, DISCARDBUTTON = 171, KEYDIALOG = 172, FLASHBOX = 173;
 constexpr int CHANGESOUND = 1, DEFAULTSOUND = 38, OPTIONSCHANNEL = 5;
 constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA;
 constexpr float MINKEYNAMESCALE = 0.7f;
+constexpr int SLIDERSTEP = 5;
 
 struct KeyButton {
     int place;   // pos[] index
@@ -52,7 +53,23 @@ const KeyButton KEYBUTTONLIST[] = {
 struct CheckBox {
     int place, option;
 };
-const CheckBox CHECKBOXES[] = {{COMBOBOX, OPT_COMBO}, {FULLSCREENBOX, OPT_FULLSCREEN}, {SCOREBOX, OPT_SCORE}};
+const CheckBox CHECKBOXES[] = {
+    {COMBOBOX, OPT_COMBO}, {FULLSCREENBOX, OPT_FULLSCREEN}, {SCOREBOX, OPT_SCORE}, {FLASHBOX, OPT_REDUCEFLASH}};
+
+struct Slider {
+    int place, option;
+};
+const Slider SLIDERS[] = {{MUSICSLIDER, OPT_VOLBGM}, {SFXSLIDER, OPT_VOLSFX}};
+
+// Every control in the order the keyboard's focus walks them: the key columns top to
+// bottom and left to right, the volumes, the boxes, then Default and OK.
+const int FOCUSORDER[] = {
+    KEYBUTTONS + 0, KEYBUTTONS + 1, KEYBUTTONS + 2, KEYBUTTONS + 3, KEYBUTTONS + 4, KEYBUTTONS + 5,
+    DISCARDBUTTON,  KEYBUTTONS + 6, KEYBUTTONS + 7, KEYBUTTONS + 8, KEYBUTTONS + 9, MUSICSLIDER,
+    SFXSLIDER,      COMBOBOX,       FULLSCREENBOX,  SCOREBOX,       FLASHBOX,       DEFAULTBUTTON,
+    OKBUTTON};
+constexpr int NUMFOCUS = static_cast<int>(std::size(FOCUSORDER));
+int focus = 0;  // index into FOCUSORDER
 
 hgeSprite* background = nullptr;
 hgeSprite* redBox = nullptr;
@@ -106,25 +123,60 @@ void restoreDefaults() {
     playSFX(DEFAULTSOUND, OPTIONSCHANNEL);
 }
 
-void click() {
-    for (const KeyButton& b : KEYBUTTONLIST)
-        if (mOver[b.place] && b.place != DISCARDBUTTON) return initKeyChange(b.option);
-    for (const CheckBox& box : CHECKBOXES)
-        if (mOver[box.place]) return toggle(box);
-    if (mOver[DEFAULTBUTTON]) restoreDefaults();
-    else if (mOver[OKBUTTON]) leave();
-    else if (mOver[DISCARDBUTTON]) initKeyChange(OPT_KEYDISCARD);
+const Slider* sliderAt(int place) {
+    for (const Slider& sl : SLIDERS)
+        if (sl.place == place) return &sl;
+    return nullptr;
 }
 
-// The volume under the pointer while the left button is held on a slider, 0 at its left
-// end and 100 at its right.
-void dragSlider(int place, int option) {
-    const hgeRect& r = pos[place];
-    const int value = std::clamp(static_cast<int>((mousePos.x - r.x1) / (r.x2 - r.x1) * 101), 0, 100);
+// What Enter, Space or a click does on the control at pos[place]; a slider only moves.
+void act(int place) {
+    for (const KeyButton& b : KEYBUTTONLIST)
+        if (b.place == place) return initKeyChange(b.option);
+    for (const CheckBox& box : CHECKBOXES)
+        if (box.place == place) return toggle(box);
+    if (place == DEFAULTBUTTON) restoreDefaults();
+    else if (place == OKBUTTON) leave();
+}
+
+void setVolume(int option, int value) {
+    value = std::clamp(value, 0, 100);
     if (value == pl[0].opt[option]) return;
     pl[0].opt[option] = value;
     writeOption(option);
     applyVolumes();
+}
+
+// The focused control under the pointer, once the pointer moves onto it.
+int focusUnderPointer() {
+    for (int i = 0; i < NUMFOCUS; ++i)
+        if (mOver[FOCUSORDER[i]]) return i;
+    return -1;
+}
+
+void moveFocus(int step) { focus = (focus + step + NUMFOCUS) % NUMFOCUS; }
+
+void handleKey(int key) {
+    const Slider* slider = sliderAt(FOCUSORDER[focus]);
+    if (isBackKey(key)) leave();
+    else if (key == vk::LBUTTON) {
+        const int over = focusUnderPointer();
+        if (over >= 0) {
+            focus = over;
+            act(FOCUSORDER[over]);
+        }
+    } else if (isConfirmKey(key)) act(FOCUSORDER[focus]);
+    else if (slider && (isLeftKey(key) || isRightKey(key)))
+        setVolume(slider->option, pl[0].opt[slider->option] + (isLeftKey(key) ? -SLIDERSTEP : SLIDERSTEP));
+    else if (isUpKey(key) || isLeftKey(key)) moveFocus(-1);
+    else if (isDownKey(key) || isRightKey(key)) moveFocus(1);
+}
+
+// The volume under the pointer while the left button is held on a slider, 0 at its left
+// end and 100 at its right.
+void dragSlider(const Slider& slider) {
+    const hgeRect& r = pos[slider.place];
+    setVolume(slider.option, static_cast<int>((mousePos.x - r.x1) / (r.x2 - r.x1) * 101));
 }
 
 void drawKeyButton(const KeyButton& b) {
@@ -184,6 +236,7 @@ void initOptionsScreen() {
     pos[COMBOBOX] = hgeRect(56, 456, 88, 488);
     pos[FULLSCREENBOX] = hgeRect(432, 384, 464, 416);
     pos[SCOREBOX] = OPTSCOREBOX;
+    pos[FLASHBOX] = OPTFLASHBOX;
     pos[DEFAULTBUTTON] = hgeRect(324, 560, 468, 584);
     pos[OKBUTTON] = hgeRect(704, 512, 768, 576);
     pos[KEYDIALOG] = hgeRect(200, 56, 592, 272);
@@ -196,16 +249,17 @@ void initOptionsScreen() {
     defaultButton = menuSprite("defaultBtn");
     okButton = menuSprite("okButton");
     sharedWith = nullptr;
+    focus = 0;
 }
 
 void updateOptionsScreen(float) {
-    hoverTest(KEYPANEL, DISCARDBUTTON);
-    const int key = hge->Input_GetKey();
-    if (key == vk::ENTER || key == vk::ESCAPE) return leave();
-    if (key == vk::LBUTTON) click();
+    hoverTest(KEYPANEL, FLASHBOX);
+    const int over = focusUnderPointer();
+    if (pointerMoved() && over >= 0) focus = over;
+    handleKey(menuKey());
     if (gameMode != MODE_OPTIONS || !hge->Input_GetKeyState(vk::LBUTTON)) return;
-    if (mOver[MUSICSLIDER]) dragSlider(MUSICSLIDER, OPT_VOLBGM);
-    else if (mOver[SFXSLIDER]) dragSlider(SFXSLIDER, OPT_VOLSFX);
+    for (const Slider& slider : SLIDERS)
+        if (mOver[slider.place]) dragSlider(slider);
 }
 
 void drawOptionsScreen() {
@@ -217,9 +271,7 @@ void drawOptionsScreen() {
     drawPanel(COMBOPANEL, "combo display");
     drawPanel(MISCPANEL, "misc");
 
-    DrawTextA(fontSmall2, 300, 76, "Click on", 0, 1, WHITE);
-    stretchSprite(redBox, hgeRect(356, 74, 370, 88));
-    DrawTextA(fontSmall2, 376, 76, "to change keys.", 0, 1, WHITE);
+    DrawTextA(fontSmall2, 400, 76, "Click a key, or pick it with the arrows and press Enter, to change it.", 1, 1, WHITE);
     for (const KeyButton& b : KEYBUTTONLIST) drawKeyButton(b);
     if (sharedWith)
         DrawTextA(fontSmall2, 400, 276, label("%s is also used by: %s", hge->Input_GetKeyName(sharedKey), sharedWith), 1, 1,
@@ -234,12 +286,14 @@ void drawOptionsScreen() {
     DrawTextA(fontSmall2, combo.x2 + 8, combo.y1 + 14,
               "If unchecked, combo count will always be\n displayed at the top of screen instead.", 0, 1, 0xFFAFAFAF);
     DrawTextA(fontSmall2, pos[FULLSCREENBOX].x2 + 8, pos[FULLSCREENBOX].y1 + 9, "Fullscreen", 0, 1, WHITE);
+    DrawTextA(fontSmall2, pos[FLASHBOX].x2 + 8, pos[FLASHBOX].y1 + 9, OPTFLASHTEXT, 0, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
     drawTextInRect(OPTSCORELABEL, OPTSCORETEXT, fontSmall2);
 
     putSprite(defaultButton, pos[DEFAULTBUTTON].x1, pos[DEFAULTBUTTON].y1);
     if (mOver[DEFAULTBUTTON]) drawPulse(pos[DEFAULTBUTTON]);
     drawButton(okButton, OKBUTTON);
+    drawFocus(pos[FOCUSORDER[focus]]);
     setFontStyle(fontArial, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
 }
@@ -250,8 +304,8 @@ void initKeyChange(int option) {
 }
 
 void updateConfirmKey(float) {
-    const int key = hge->Input_GetKey();
-    if (key == vk::ESCAPE) {
+    const int key = menuKey();
+    if (isBackKey(key)) {
         gameMode = MODE_OPTIONS;
         return;
     }

@@ -60,12 +60,12 @@ void updatePauseScreen(float) {
     const int over = hovered(BUTTONS, BUTTONS + NUMBUTTONS - 1);
     const bool moved = pointerMoved();
     if (over >= 0 && moved) selected = over - BUTTONS;
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (isUpKey(key)) selected = selected == 0 ? NUMBUTTONS - 1 : selected - 1;
     else if (isDownKey(key)) selected = (selected + 1) % NUMBUTTONS;
     else if (key == vk::LBUTTON && over >= 0) press(over - BUTTONS);
     else if (isConfirmKey(key)) press(selected);
-    else if (key == vk::ESCAPE) resume();
+    else if (isBackKey(key)) resume();
     else if (key == vk::F1) {
         pl[0].misc[M_INST] = CF_PAUSE;
         gameMode = MODE_INST;

@@ -95,9 +95,9 @@ void initGameOver() {
 void updateGameOver(float dt) {
     runParticles(dt);
     if (progress <= RETRYAFTER) return;
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if ((key == vk::ENTER || key == vk::LBUTTON) && !exMission()) retryRound();
-    else if (key == vk::ESCAPE) back2SelectScreen(false);
+    else if (isBackKey(key)) back2SelectScreen(false);
 }
 
 void drawGameOver() {
@@ -170,9 +170,9 @@ void initWinMatch() {
 void updateWinMatch(float dt) {
     runParticles(dt);
     hoverTest(OKBUTTON, OKBUTTON);
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (progress <= PROCEEDFROM) return;
-    if (key == vk::ENTER || key == vk::ESCAPE || clickedOn(key, OKBUTTON)) initSelectUpgrade();
+    if (key == vk::ENTER || isBackKey(key) || clickedOn(key, OKBUTTON)) initSelectUpgrade();
 }
 
 void drawWinMatch() {

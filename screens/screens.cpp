@@ -41,8 +41,8 @@ void registerScreens() {
     setModeHandlers(MODE_SELECTDECK, {updateSelectDeckScreen, drawSelectDeckScreen});
     setModeHandlers(MODE_SELECTOPP, {updateSelectOppScreen, drawSelectOppScreen});
     setModeHandlers(MODE_VIEWDECK, {updateViewDeckScreen, drawViewDeckScreen});
-    // The question is asked over the battle it would leave.
-    setModeHandlers(MODE_CONFIRMEXIT, {updateConfirmExit, drawGame, drawConfirmExit});
+    // The question is asked over the battle or the title it would leave.
+    setModeHandlers(MODE_CONFIRMEXIT, {updateConfirmExit, drawConfirmBackdrop, drawConfirmExit});
     setModeHandlers(MODE_OPTIONS, {updateOptionsScreen, drawOptionsScreen});
     setModeHandlers(MODE_CONFIRMKEY, {updateConfirmKey, drawOptionsScreen, drawConfirmKey});
     setModeHandlers(MODE_ENDING, {updateEnding, drawEnding});

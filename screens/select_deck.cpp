@@ -114,7 +114,7 @@ void initSelectDeckScreen() {
 void updateSelectDeckScreen(float) {
     hoverTest(0, MAXDECKS - 1);
     hoverTest(OKBUTTON, BACKBUTTON);
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     const int over = hovered(0, MAXDECKS - 1);
     if (isLeftKey(key)) selectedDeck = deckNeighbour(selectedDeck, -1, 0);
     else if (isRightKey(key)) selectedDeck = deckNeighbour(selectedDeck, 1, 0);
@@ -125,7 +125,7 @@ void updateSelectDeckScreen(float) {
         if (mOver[OKBUTTON]) confirm();
         else if (mOver[BACKBUTTON]) goBack();
     } else if (isConfirmKey(key)) confirm();
-    else if (key == vk::ESCAPE) goBack();
+    else if (isBackKey(key)) goBack();
     if (gameMode == MODE_SELECTDECK && over >= 0 && doubleClicked()) {
         selectedDeck = over;
         confirm();

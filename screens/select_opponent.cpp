@@ -213,11 +213,11 @@ void initSelectOppScreen() {
 void updateSelectOppScreen(float) {
     hoverTest(0, MAXOPPONENTS - 1);
     hoverTest(HINTBOX, EXBUTTON);
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (key == vk::LBUTTON) click();
     else if (key == KEY_V) openDeckViewer();
     else if (isConfirmKey(key)) startMatch();
-    else if (key == vk::ESCAPE) goBack();
+    else if (isBackKey(key)) goBack();
     else moveSelection(key);
     if (gameMode != MODE_SELECTOPP || !doubleClicked()) return;
     const int over = hovered(0, MAXOPPONENTS - 1);

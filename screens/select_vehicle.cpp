@@ -108,7 +108,7 @@ void initSelectVehScreen() {
 
 void updateSelectVehScreen(float) {
     hoverTest(0, OKBUTTON);
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     const int over = hovered(0, MAXVEHICLES - 1);
     if (isLeftKey(key)) selectedVeh = selectedVeh == 0 ? MAXVEHICLES - 1 : selectedVeh - 1;
     else if (isRightKey(key)) selectedVeh = (selectedVeh + 1) % MAXVEHICLES;
@@ -117,7 +117,7 @@ void updateSelectVehScreen(float) {
         if (mOver[OKBUTTON]) confirm();
         else if (mOver[BACKBUTTON]) back2title();
     } else if (isConfirmKey(key)) confirm();
-    else if (key == vk::ESCAPE) back2title();
+    else if (isBackKey(key)) back2title();
     if (gameMode == MODE_SELECTVEH && over >= 0 && doubleClicked()) {
         selectedVeh = over;
         confirm();

@@ -33,6 +33,8 @@ inline const hgeRect OPTMISCPANEL{416, 376, 744, 464};
 inline const hgeRect OPTSCOREBOX{432, 424, 464, 456};
 inline const hgeRect OPTSCORELABEL{OPTSCOREBOX.x2 + 8, OPTSCOREBOX.y1 + 2, OPTMISCPANEL.x2 - 6, OPTSCOREBOX.y2 + 8};
 inline constexpr const char* OPTSCORETEXT = "display score value of enemies when they are defeated";
+inline const hgeRect OPTFLASHBOX{584, 384, 616, 416};
+inline constexpr const char* OPTFLASHTEXT = "Reduce flashing";
 
 // The credits page: line i centred on the box's top plus i steps, cut at the box's width;
 // every line stays above the box's bottom, where the page's prompt stands.

@@ -6,6 +6,7 @@
 
 #include "cards/savegame.h"
 #include "platform/core/input_state.h"
+#include "screens/confirm_exit.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/text_plate.h"
@@ -64,13 +65,10 @@ void updateTitleScreen(float dt) {
     const int over = hovered(0, MAXTITLEOPTIONS - 1);
     const bool moved = pointerMoved();
     if (over >= 0 && moved) selected = over;
-    const int key = hge->Input_GetKey();
+    const int key = menuKey();
     if (key == 0) return;
-    // The first key only completes the fade.
-    if (xparency != OPAQUE) {
-        xparency = OPAQUE;
-        return;
-    }
+    // The menu is there from the first frame: a key ends the fade and acts as well.
+    xparency = OPAQUE;
     if (isUpKey(key)) selected = selected == 0 ? MAXTITLEOPTIONS - 1 : selected - 1;
     else if (isDownKey(key)) selected = (selected + 1) % MAXTITLEOPTIONS;
     else if (key == vk::LBUTTON) {
@@ -80,15 +78,19 @@ void updateTitleScreen(float dt) {
             openSelected();
         }
     } else if (isConfirmKey(key)) openSelected();
-    else if (key == vk::ESCAPE) done = true;
+    else if (isBackKey(key)) {
+        // One Escape too many after backing out of the menus must not end the game.
+        pl[0].misc[M_CONFIRM] = CF_TITLE;
+        initConfirmExit();
+    }
 }
 
 void drawTitleScreen() {
-    putSprite(background, 0, 0, ARGB(static_cast<int>(xparency), 0xFF, 0xFF, 0xFF));
+    const DWORD fade = ARGB(static_cast<int>(xparency), 0xFF, 0xFF, 0xFF);
+    putSprite(background, 0, 0, fade);
     const float versionX = fontSmall2 ? 788 - fontSmall2->GetStringWidth(VERSION) : 0;
     DrawTextA(fontSmall2, versionX, 8, VERSION, 0, 1, 0xFF48E848);
-    if (xparency != OPAQUE) return;
-    for (int i = 0; i < MAXTITLEOPTIONS; ++i) putSprite(items[i], pos[i].x1, pos[i].y1);
+    for (int i = 0; i < MAXTITLEOPTIONS; ++i) putSprite(items[i], pos[i].x1, pos[i].y1, fade);
     drawPulse(pos[selected], PULSE_TITLE);
     if (noSavesLeft > 0) {
         const hgeRect& r = pos[CONTINUEITEM];

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 namespace {
-// A held key that autorepeats for a long time must not grow the queue without end.
+// Presses made faster than one a frame must not grow the queue without end.
 constexpr std::size_t MAX_QUEUED_PRESSES = 16;
 
 struct KeyNames {
@@ -12,6 +12,7 @@ struct KeyNames {
     KeyNames() {
         set(vk::LBUTTON, "Left Mouse Button");
         set(vk::RBUTTON, "Right Mouse Button");
+        set(vk::PADBACK, "Pad B");
         set(vk::MBUTTON, "Middle Mouse Button");
         set(vk::BACKSPACE, "Backspace");
         set(vk::TAB, "Tab");
@@ -81,10 +82,15 @@ const char* virtualKeyName(int key) {
     return table.names[static_cast<std::size_t>(key)].data();
 }
 
-void InputState::keyDown(int key, bool repeat) {
+void InputState::keyDown(int key) {
     if (!validKey(key) || key == 0) return;
-    if (!repeat) held_[static_cast<std::size_t>(key)] = true;
-    if (presses_.size() < MAX_QUEUED_PRESSES) presses_.push_back(key);
+    held_[static_cast<std::size_t>(key)] = true;
+    pressedSinceFrame_[static_cast<std::size_t>(key)] = true;
+    queuePress(key);
+}
+
+void InputState::queuePress(int key) {
+    if (validKey(key) && key != 0 && presses_.size() < MAX_QUEUED_PRESSES) presses_.push_back(key);
 }
 
 void InputState::keyUp(int key) {
@@ -99,9 +105,15 @@ void InputState::mouseMove(float x, float y) {
 
 void InputState::wheel(int notches) { wheelAccum_ += notches; }
 
-void InputState::releaseAll() { held_.fill(false); }
+void InputState::releaseAll() {
+    held_.fill(false);
+    pressedSinceFrame_.fill(false);
+    pressedInFrame_.fill(false);
+}
 
 void InputState::beginFrame() {
+    pressedInFrame_ = pressedSinceFrame_;
+    pressedSinceFrame_.fill(false);
     frameKey_ = 0;
     if (!presses_.empty()) {
         frameKey_ = presses_.front();
@@ -111,4 +123,8 @@ void InputState::beginFrame() {
     wheelAccum_ = 0;
 }
 
-bool InputState::keyState(int key) const { return validKey(key) && held_[static_cast<std::size_t>(key)]; }
+bool InputState::keyState(int key) const {
+    if (!validKey(key)) return false;
+    const auto k = static_cast<std::size_t>(key);
+    return held_[k] || pressedInFrame_[k] || pressedSinceFrame_[k];
+}

@@ -8,6 +8,9 @@
 
 namespace vk {
 constexpr int LBUTTON = 1, RBUTTON = 2, MBUTTON = 4;
+// A pad's B button: held it is Shift (boost), pressed it also arrives as this code, which
+// the menus take as "back". No keyboard key makes it.
+constexpr int PADBACK = 7;
 constexpr int BACKSPACE = 8, TAB = 9, ENTER = 13, SHIFT = 16, CTRL = 17, ALT = 18, PAUSE = 19;
 constexpr int CAPSLOCK = 20, ESCAPE = 27, SPACE = 32, PGUP = 33, PGDN = 34, END = 35, HOME = 36;
 constexpr int LEFT = 37, UP = 38, RIGHT = 39, DOWN = 40, INSERT = 45, DEL = 46;
@@ -25,10 +28,12 @@ class InputState {
 public:
     static constexpr int KEY_COUNT = 256;
 
-    // Events, in the order they happen. Repeats from a held key count as presses for
-    // Input_GetKey (menus scroll while a key is held) but never change the held state.
-    void keyDown(int key, bool repeat = false);
+    // Events, in the order they happen. Repeats are the menus' business (they repeat a
+    // held direction at their own pace), so the system's key repeat never reaches here.
+    void keyDown(int key);
     void keyUp(int key);
+    // A press for Input_GetKey only, held by nothing.
+    void queuePress(int key);
     void mouseMove(float x, float y);
     void wheel(int notches);
     // Everything released, e.g. when the window loses focus.
@@ -38,6 +43,9 @@ public:
     // key and clears the wheel of the previous frame.
     void beginFrame();
 
+    // Held now, or pressed since the start of the last frame: a key or button pressed and
+    // released between two frames (a touchpad tap, a fast click) still counts as held for
+    // one frame.
     bool keyState(int key) const;
     int frameKey() const { return frameKey_; }
     int wheelNotches() const { return frameWheel_; }
@@ -46,6 +54,8 @@ public:
 
 private:
     std::array<bool, KEY_COUNT> held_{};
+    std::array<bool, KEY_COUNT> pressedSinceFrame_{};
+    std::array<bool, KEY_COUNT> pressedInFrame_{};
     std::deque<int> presses_;
     int frameKey_ = 0;
     int wheelAccum_ = 0;

@@ -67,11 +67,7 @@ void SdlInput::handle(const SDL_Event& event) {
 }
 
 void SdlInput::press(Source s, int key, bool repeat) {
-    if (repeat) {
-        state_.keyDown(key, true);
-        return;
-    }
-    if (down_.contains(s)) return;
+    if (repeat || down_.contains(s)) return;
     down_[s] = key;
     ++holders_[static_cast<std::size_t>(key)];
     state_.keyDown(key);
@@ -95,6 +91,9 @@ void SdlInput::controllerButton(SDL_JoystickID id, int button, bool down) {
     const int key = virtualKeyFromControllerButton(static_cast<SDL_GameControllerButton>(button));
     if (key == 0) return;
     const Source s = source(CONTROLLER, static_cast<std::uint32_t>(id), static_cast<std::uint32_t>(button));
+    // "Back" comes first, so that a key dialog opened by the pad is cancelled by B rather
+    // than binding Shift.
+    if (down && button == SDL_CONTROLLER_BUTTON_B && !down_.contains(s)) state_.queuePress(vk::PADBACK);
     if (down) press(s, key, false);
     else release(s);
 }
