@@ -28,7 +28,8 @@ bool askedOnTitle() { return static_cast<int>(pl[0].misc[M_CONFIRM]) == CF_TITLE
 
 void answer(int choice) {
     if (choice == SEL_YES) confirm();
-    else if (choice == SEL_NO) gameMode = askedOnTitle() ? MODE_TITLE : MODE_PAUSE;
+    else if (choice == SEL_NO && askedOnTitle()) returnToTitle();
+    else if (choice == SEL_NO) gameMode = MODE_PAUSE;
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ constexpr int DEFAULTBUTTON = 169, OKBUTTON = 170, DISCARDBUTTON = 171, KEYDIALO
 constexpr int CHANGESOUND = 1, DEFAULTSOUND = 38, OPTIONSCHANNEL = 5;
 constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA;
 constexpr float MINKEYNAMESCALE = 0.7f;
+constexpr float KEYBOXWIDTH = 76;
 constexpr int SLIDERSTEP = 5;
 
 struct KeyButton {
@@ -224,13 +225,15 @@ void initOptionsScreen() {
     pos[VOLUMEPANEL] = hgeRect(40, 328, 368, 416);
     pos[COMBOPANEL] = hgeRect(40, 448, 368, 536);
     pos[MISCPANEL] = OPTMISCPANEL;
+    // Three columns of key boxes wide enough for the longest key name.
+    const auto keyBox = [](float x, float y) { return hgeRect(x, y, x + KEYBOXWIDTH, y + 32); };
     for (int i = 0; i < 4; ++i) {
-        pos[KEYBUTTONS + i] = hgeRect(256, 104 + 40 * i, 288, 136 + 40 * i);
-        pos[KEYBUTTONS + 6 + i] = hgeRect(696, 104 + 40 * i, 728, 136 + 40 * i);
+        pos[KEYBUTTONS + i] = keyBox(232, 104 + 40 * i);
+        pos[KEYBUTTONS + 6 + i] = keyBox(688, 104 + 40 * i);
     }
-    pos[KEYBUTTONS + 4] = hgeRect(464, 104, 496, 136);
-    pos[KEYBUTTONS + 5] = hgeRect(464, 144, 496, 176);
-    pos[DISCARDBUTTON] = hgeRect(464, 184, 496, 216);
+    pos[KEYBUTTONS + 4] = keyBox(480, 104);
+    pos[KEYBUTTONS + 5] = keyBox(480, 144);
+    pos[DISCARDBUTTON] = keyBox(480, 184);
     pos[MUSICSLIDER] = hgeRect(112, 336, 304, 368);
     pos[SFXSLIDER] = hgeRect(112, 376, 304, 408);
     pos[COMBOBOX] = hgeRect(56, 456, 88, 488);

@@ -82,6 +82,24 @@ TEST_F(EngineCoreTest, ASecondKeyPressInOneFrameArrivesInTheNextFrame) {
     EXPECT_FALSE(hge->Input_GetKeyState(300)) << "codes past the table are never held";
 }
 
+TEST_F(EngineCoreTest, APressAndReleaseBetweenTwoFramesIsHeldForThatFrame) {
+    static std::vector<bool> held;
+    held.clear();
+    hge->System_SetState(HGE_FRAMEFUNC, [] {
+        held.push_back(hge->Input_GetKeyState(vk::LBUTTON));
+        return false;
+    });
+    engine->pressKey(vk::LBUTTON);
+    engine->releaseKey(vk::LBUTTON);
+    engine->runFrame();
+    engine->runFrame();
+    engine->pressKey(vk::LBUTTON);
+    engine->runFrame();
+    engine->releaseKey(vk::LBUTTON);
+    engine->runFrame();
+    EXPECT_EQ(held, (std::vector<bool>{true, false, true, false}));
+}
+
 TEST_F(EngineCoreTest, WheelNotchesCountForOneFrame) {
     engine->turnWheel(2);
     engine->turnWheel(-3);

@@ -95,8 +95,99 @@ TEST_F(OptionsTest, ASharedKeyIsAcceptedAndTheScreenSaysWhoElseHasIt) {
     EXPECT_NE(findText("W is also used by: move up"), nullptr);
 }
 
-TEST_F(OptionsTest, LeavingReturnsWhereTheScreenWasOpenedFrom) {
+// The keyboard alone reaches every control in the order they stand and uses each.
+TEST_F(OptionsTest, EveryControlIsReachedAndUsedByKeysAlone) {
+    press(vk::ENTER);  // the first control: "move up"
+    ASSERT_EQ(gameMode, MODE_CONFIRMKEY);
+    press('Q');
+    EXPECT_EQ(pl[0].opt[OPT_KEYUP], 'Q');
+    EXPECT_EQ(iniValue("Key Config", "up"), 'Q');
+    press(vk::UP);  // wraps round to OK
+    press(vk::UP);  // Default
+    press(vk::SPACE);
+    EXPECT_EQ(pl[0].opt[OPT_KEYUP], 'W') << "Default pressed by Space";
+
+    for (int i = 0; i < 11; ++i) press(vk::DOWN);  // past the eleven key buttons
+    press(vk::LEFT);
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 95) << "Left moves the music slider by 5";
+    EXPECT_EQ(iniValue("Volume", "music"), 95);
+    press(vk::DOWN);
+    press(vk::RIGHT);
+    EXPECT_EQ(pl[0].opt[OPT_VOLSFX], 100) << "never past the end";
+    press(vk::LEFT);
+    EXPECT_EQ(pl[0].opt[OPT_VOLSFX], 95);
+
+    press(vk::DOWN);
     press(vk::ENTER);
+    EXPECT_EQ(pl[0].opt[OPT_COMBO], 0);
+    for (int i = 0; i < 3; ++i) press(vk::DOWN);  // full screen, score, reduce flashing
+    press(vk::SPACE);
+    EXPECT_EQ(pl[0].opt[OPT_REDUCEFLASH], 1);
+    EXPECT_EQ(iniValue("Misc", "reduce flashing"), 1);
+    press(vk::DOWN);
+    press(vk::DOWN);
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_TITLE) << "OK leaves";
+}
+
+TEST_F(OptionsTest, AHeldArrowMovesASliderOnAndOnAndTheFocusIsDrawn) {
+    for (int i = 0; i < 11; ++i) press(vk::DOWN);
+    engine->pressKey(vk::LEFT);
+    frame();
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 95);
+    for (int i = 0; i < 38; ++i) frame();
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 95) << "no repeat before 0.4 s";
+    frame();
+    frame();
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 90);
+    for (int i = 0; i < 60; ++i) frame();
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 40) << "then one step every 0.06 s";
+    engine->releaseKey(vk::LEFT);
+    for (int i = 0; i < 60; ++i) frame();
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 40);
+    look();
+    const hgeRect& slider = pos[164];
+    const int edge = quadAt(slider.x1 - 5, slider.y1 - 5);
+    ASSERT_GE(edge, 0) << "the focus edge around the slider";
+    EXPECT_EQ(quads()[static_cast<std::size_t>(edge)].v[0].col, 0xFFFFE040u);
+}
+
+TEST_F(OptionsTest, AnInstantClickOnASliderMovesIt) {
+    engine->moveMouse(pos[164].x1, 350);
+    frame();
+    engine->pressKey(vk::LBUTTON);
+    engine->releaseKey(vk::LBUTTON);  // both before the game sees a frame
+    frame();
+    EXPECT_EQ(pl[0].opt[OPT_VOLBGM], 0);
+}
+
+TEST_F(OptionsTest, APadsBButtonCancelsTheKeyDialogAndLeaves) {
+    press(vk::ENTER);
+    ASSERT_EQ(gameMode, MODE_CONFIRMKEY);
+    press(vk::PADBACK);
+    EXPECT_EQ(gameMode, MODE_OPTIONS);
+    EXPECT_EQ(pl[0].opt[OPT_KEYUP], 'W');
+    press(vk::PADBACK);
+    EXPECT_EQ(gameMode, MODE_TITLE);
+}
+
+TEST_F(OptionsTest, EveryKeyNameFitsItsBoxReadably) {
+    const hgeRect& box = pos[154];
+    for (int code = vk::BACKSPACE; code < InputState::KEY_COUNT; ++code) {
+        const char* name = virtualKeyName(code);
+        if (!*name) continue;
+        pl[0].opt[OPT_KEYUP] = code;
+        look();
+        const DrawnText* shown = findText(name);
+        ASSERT_NE(shown, nullptr) << name;
+        fontArial->SetScale(1);
+        EXPECT_LE(fontArial->GetStringWidth(name) * shown->scale, box.x2 - box.x1 - 2) << name;
+        EXPECT_GE(shown->scale, 0.7f) << name;
+    }
+}
+
+TEST_F(OptionsTest, LeavingReturnsWhereTheScreenWasOpenedFrom) {
+    press(vk::ESCAPE);
     EXPECT_EQ(gameMode, MODE_TITLE);
     startMatch(2);  // opened from the pause menu of a battle
     pl[0].misc[M_OPTIONS] = CF_INGAME;

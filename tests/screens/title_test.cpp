@@ -1,4 +1,5 @@
-// The title: its fade-in, the menu's keys and clicks, the six ways out; and the credits.
+// The title: its fade-in, the menu's keys and clicks, the six ways out, the question
+// before leaving; and the credits.
 #include "screens/title.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
@@ -23,20 +24,32 @@ protected:
     }
 };
 
-TEST_F(TitleTest, TheFirstKeyOnlyCompletesTheFadeAndItemsShowOnlyAfterIt) {
+TEST_F(TitleTest, TheMenuShowsDuringTheFadeAndAKeyEndsTheFadeAndActs) {
     frame();
     EXPECT_GT(xparency, 0);
     look();
-    EXPECT_EQ(quadAt(196, 280), -1) << "no menu item while fading";
-    press(vk::DOWN);
-    EXPECT_EQ(xparency, 255);
-    EXPECT_EQ(selected, 0) << "the key that completed the fade did nothing else";
-    look();
-    EXPECT_GE(quadAt(196, 280), 0);
+    EXPECT_GE(quadAt(196, 280), 0) << "the items stand from the first frame";
     EXPECT_GE(quadAt(196, 480), 0);
     press(vk::DOWN);
-    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(xparency, 255);
+    EXPECT_EQ(selected, 1) << "the key that ended the fade moved the choice as well";
+    press(vk::DOWN);
+    EXPECT_EQ(selected, 2);
     EXPECT_EQ(gameMode, MODE_TITLE);
+}
+
+TEST_F(TitleTest, AHeldDirectionRepeats) {
+    finishFade();
+    engine->pressKey(vk::DOWN);
+    frame();
+    EXPECT_EQ(selected, 1);
+    for (int i = 0; i < 38; ++i) frame();
+    EXPECT_EQ(selected, 1) << "nothing more before 0.4 s";
+    for (int i = 0; i < 2 + 12; ++i) frame();
+    EXPECT_EQ(selected, 4) << "at 0.4 s, then every 0.06 s";
+    engine->releaseKey(vk::DOWN);
+    for (int i = 0; i < 50; ++i) frame();
+    EXPECT_EQ(selected, 4);
 }
 
 TEST_F(TitleTest, UpAndDownWrapAndTheConfiguredKeysWorkToo) {
@@ -119,10 +132,22 @@ TEST_F(TitleTest, EachItemLeadsWhereItSays) {
     EXPECT_TRUE(done);
 }
 
-TEST_F(TitleTest, EscapeEndsTheProgramOnceFadedIn) {
+TEST_F(TitleTest, EscapeAsksBeforeTheGameEnds) {
+    finishFade();
+    press(vk::DOWN);
     press(vk::ESCAPE);
-    EXPECT_FALSE(done) << "the first key only completes the fade";
+    EXPECT_FALSE(done);
+    ASSERT_EQ(gameMode, MODE_CONFIRMEXIT);
+    look();
+    EXPECT_NE(findText("Are you sure\nyou want to exit\nthe game?"), nullptr);
+    EXPECT_GE(quadAt(196, 280), 0) << "asked over the title";
     press(vk::ESCAPE);
+    EXPECT_EQ(gameMode, MODE_TITLE) << "No is the first answer";
+    EXPECT_EQ(selected, 1) << "the title as it was left";
+    press(vk::PADBACK);
+    ASSERT_EQ(gameMode, MODE_CONFIRMEXIT);
+    press(vk::LEFT);
+    press(vk::ENTER);
     EXPECT_TRUE(done);
 }
 

@@ -197,6 +197,36 @@ TEST_F(SdlInputTest, ControllersPlayLikeTheKeyboard) {
     });
 }
 
+// The menus repeat keys themselves: the system's repeats would come at its own pace.
+TEST_F(SdlInputTest, SystemRepeatsAreDroppedAndPadBGoesBackBeforeItHoldsShift) {
+    constexpr SDL_JoystickID PAD = 3;
+    runFrames(5, [&](int frame) {
+        switch (frame) {
+            case 1: {
+                SDL_Event repeat = keyEvent(SDL_KEYDOWN, SDL_SCANCODE_DOWN);
+                pushEvent(keyEvent(SDL_KEYDOWN, SDL_SCANCODE_DOWN));
+                repeat.key.repeat = 1;
+                pushEvent(repeat);
+                pushEvent(repeat);
+                break;
+            }
+            case 2:
+                EXPECT_EQ(hge->Input_GetKey(), 40);
+                pushEvent(padButton(PAD, SDL_CONTROLLER_BUTTON_B, true));
+                break;
+            case 3:
+                EXPECT_EQ(hge->Input_GetKey(), vk::PADBACK) << "no repeat of Down came first";
+                EXPECT_TRUE(hge->Input_GetKeyState(vk::SHIFT));
+                EXPECT_FALSE(hge->Input_GetKeyState(vk::PADBACK)) << "held by nothing";
+                break;
+            case 4:
+                EXPECT_EQ(hge->Input_GetKey(), vk::SHIFT);
+                break;
+        }
+        return false;
+    });
+}
+
 TEST_F(SdlInputTest, ClosingTheWindowEndsTheLoop) {
     const int frames = runFrames(50, [&](int frame) {
         if (frame == 2) {

@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "tests/support/engine_test.h"
 
 #include "shell/world.h"
@@ -45,6 +47,19 @@ TEST_F(KeyHandlerTest, QuickSecondAndThirdClicksAreDoubleClicks) {
     EXPECT_TRUE(click());
     frame(0.2f);
     EXPECT_FALSE(click()) << "too slow";
+}
+
+TEST_F(KeyHandlerTest, InstantClicksArePressesAndMakeADoubleClick) {
+    auto instantClick = [&] {
+        engine->pressKey(1);
+        engine->releaseKey(1);  // a tap: down and up before the game's next frame
+        frame();
+        return std::pair{myKH.keyIsPressed(1), myKH.keyIsDoubleClicked(1)};
+    };
+    EXPECT_EQ(instantClick(), std::pair(true, false));
+    frame();
+    EXPECT_FALSE(myKH.keyIsDown(1));
+    EXPECT_EQ(instantClick(), std::pair(true, true));
 }
 
 TEST_F(KeyHandlerTest, OnlyMouseButtonsDoubleClick) {
