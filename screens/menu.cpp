@@ -1,6 +1,7 @@
 #include "screens/menu.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -47,11 +48,13 @@ int menuKey() {
     }
     const float before = repeat.heldFor;
     repeat.heldFor += hge->Timer_GetDelta();
-    if (repeat.heldFor < MENU_REPEATDELAY) return 0;
-    // Steps passed since the delay ended, before and after this frame's time.
-    const auto steps = [](float t) { return static_cast<int>((t - MENU_REPEATDELAY) / MENU_REPEATSTEP); };
-    const bool due = before < MENU_REPEATDELAY || steps(repeat.heldFor) > steps(before);
-    return due ? repeat.key : 0;
+    // Repeats due by a time held: the first at the delay, then one a step. The small
+    // allowance keeps a sum of frame times just short of a step from missing it.
+    const auto due = [](float held) {
+        const float past = held - MENU_REPEATDELAY;
+        return past < -1e-4f ? -1 : static_cast<int>(std::max(past, 0.0f) / MENU_REPEATSTEP + 1e-3f);
+    };
+    return due(repeat.heldFor) > due(before) ? repeat.key : 0;
 }
 
 DWORD pulseColor(int speed) {

@@ -101,11 +101,7 @@ TEST_F(OptionsTest, EveryControlIsReachedAndUsedByKeysAlone) {
     ASSERT_EQ(gameMode, MODE_CONFIRMKEY);
     press('Q');
     EXPECT_EQ(pl[0].opt[OPT_KEYUP], 'Q');
-    EXPECT_EQ(iniValue("Key Config", "up"), 'Q');
-    press(vk::UP);  // wraps round to OK
-    press(vk::UP);  // Default
-    press(vk::SPACE);
-    EXPECT_EQ(pl[0].opt[OPT_KEYUP], 'W') << "Default pressed by Space";
+    EXPECT_EQ(iniValue("Key Config", "move up"), 'Q');
 
     for (int i = 0; i < 11; ++i) press(vk::DOWN);  // past the eleven key buttons
     press(vk::LEFT);
@@ -125,9 +121,23 @@ TEST_F(OptionsTest, EveryControlIsReachedAndUsedByKeysAlone) {
     EXPECT_EQ(pl[0].opt[OPT_REDUCEFLASH], 1);
     EXPECT_EQ(iniValue("Misc", "reduce flashing"), 1);
     press(vk::DOWN);
+    press(vk::SPACE);
+    EXPECT_EQ(pl[0].opt[OPT_KEYUP], 'W') << "Default pressed by Space";
+    EXPECT_EQ(pl[0].opt[OPT_REDUCEFLASH], 0);
     press(vk::DOWN);
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_TITLE) << "OK leaves";
+}
+
+TEST_F(OptionsTest, TheFocusWrapsAtBothEnds) {
+    press(vk::UP);  // from the first key button round to OK
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_TITLE);
+    initOptionsScreen();
+    for (int i = 0; i < 19; ++i) press(vk::DOWN);  // every control once, back to the first
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_CONFIRMKEY);
+    EXPECT_EQ(pl[0].misc[M_KEY2CHANGE], OPT_KEYUP);
 }
 
 TEST_F(OptionsTest, AHeldArrowMovesASliderOnAndOnAndTheFocusIsDrawn) {
