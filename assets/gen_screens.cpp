@@ -199,13 +199,13 @@ void instructions(cairo_t* cr, const Frame& f) {
                          {"ZOM", "zombie: cards play themselves"}, {"SLIP", "slippery: no braking"},
                          {"SLOW", "slowed: you speed up slowly"}, {"ZZZZ", "drowsy: long pauses between shots"},
                          {"LEAK", "moving leaks fuel"},           {"MYST", "parts of your display hidden"}};
-    const Entry good[] = {{"ROXY", "armour: enemies and hazards hurt less"},
+    const Entry good[] = {{"ROXY", "armour: less harm from hits"},
                           {"SPD", "speed: you speed up faster"},
                           {"BZRK", "berserk: your bullets hit harder"},
                           {"U4IA", "euphoria: your heart grows back"},
                           {"2XL", "more excellent hits"},
                           {"R2X", "ram: a box above you hits enemies"},
-                          {"RFLX", "reflex: shots that hit you turn into yours"}};
+                          {"RFLX", "reflex: hits on you shoot back"}};
     helpText(cr, 16, y + 24, "Bad ones", 13, pal::RED);
     helpText(cr, 262, y + 24, "Good ones", 13, pal::LIME);
     for (std::size_t i = 0; i < std::size(bad); ++i) {
