@@ -35,7 +35,7 @@ void enterMenu() {
 }
 
 int menuKey() {
-    const int key = menuKey();
+    const int key = hge->Input_GetKey();
     if (key != 0) {
         repeat = isDirectionKey(key) ? Repeat{key, 0} : Repeat{};
         return key;
@@ -84,7 +84,7 @@ bool isLeftKey(int key) { return optionKey(key, OPT_KEYLEFT) || key == vk::LEFT;
 bool isRightKey(int key) { return optionKey(key, OPT_KEYRIGHT) || key == vk::RIGHT; }
 bool isDirectionKey(int key) { return isUpKey(key) || isDownKey(key) || isLeftKey(key) || isRightKey(key); }
 bool isConfirmKey(int key) { return key == vk::ENTER || key == vk::SPACE; }
-bool isBackKey(int key) { return isBackKey(key) || key == vk::PADBACK; }
+bool isBackKey(int key) { return key == vk::ESCAPE || key == vk::PADBACK; }
 bool clickedOn(int key, int i) { return key == vk::LBUTTON && mOver[i]; }
 bool doubleClicked() { return myKH.keyIsDoubleClicked(vk::LBUTTON); }
 

@@ -101,7 +101,6 @@ protected:
         ASSERT_EQ(gameMode, MODE_SELECTOPP);
         press(vk::ESCAPE);
         ASSERT_EQ(gameMode, MODE_TITLE);
-        press(vk::DOWN);  // completes the fade
         press(vk::DOWN);
         press(vk::ENTER);
         ASSERT_EQ(gameMode, MODE_LOAD);
@@ -114,7 +113,6 @@ protected:
 TEST_F(CampaignPlayTest, FromTheTitleThroughEveryOpponentToTheSecondQuest) {
     engine->moveMouse(700, 100);
     initTitleScreen();
-    press(vk::ENTER);  // completes the fade
     press(vk::ENTER);
     ASSERT_EQ(gameMode, MODE_LOAD);
     for (int i = 0; i < SLOT; ++i) press(vk::DOWN);
@@ -181,7 +179,6 @@ TEST_F(CampaignPlayTest, FromTheTitleThroughEveryOpponentToTheSecondQuest) {
     }
     ASSERT_EQ(gameMode, MODE_TITLE);
 
-    press(vk::DOWN);
     press(vk::DOWN);
     press(vk::ENTER);
     look();

@@ -96,6 +96,7 @@ TEST_F(OptionsTest, ASharedKeyIsAcceptedAndTheScreenSaysWhoElseHasIt) {
 }
 
 TEST_F(OptionsTest, LeavingReturnsWhereTheScreenWasOpenedFrom) {
+    press(vk::UP);  // from the first control round to OK
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_TITLE);
     startMatch(2);  // opened from the pause menu of a battle

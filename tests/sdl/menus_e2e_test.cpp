@@ -1,5 +1,5 @@
-// A new player's first minute on the real backend, keys only: the title fades in, Enter
-// takes the first choice of every screen, and the first battle frame runs.
+// A new player's first minute on the real backend, keys only: while the title fades in,
+// Enter takes the first choice of every screen, and the first battle frame runs.
 #include <filesystem>
 
 #include "battle/battle_frame.h"
@@ -66,9 +66,6 @@ TEST_F(MenusEndToEnd, EnterAloneLeadsFromTheTitleToTheBattle) {
     frames(10);
     ASSERT_EQ(gameMode, MODE_TITLE);
     ASSERT_LT(xparency, 255);
-    enter();
-    EXPECT_EQ(xparency, 255) << "the first key completes the fade";
-    EXPECT_EQ(gameMode, MODE_TITLE);
     const int expected[] = {MODE_LOAD, MODE_SELECTVEH, MODE_SELECTDECK, MODE_SELECTOPP, MODE_GAME};
     for (int mode : expected) {
         enter();
