@@ -50,10 +50,13 @@ TEST_F(LoadScreenTest, SummariesOfPresentMissingAndDamagedSlots) {
     EXPECT_EQ(beat[0], 0) << "reading summaries leaves the campaign's beaten flags alone";
 }
 
-TEST_F(LoadScreenTest, UpDownWrapInAColumnAndLeftRightOnlySwitchColumns) {
+TEST_F(LoadScreenTest, UpDownWalkAColumnAndTheButtonsBelowItLeftRightOnlySwitchColumns) {
     open(true);
     press(vk::UP);
+    EXPECT_EQ(selected, 0) << "up from the top reaches the buttons";
+    press(vk::UP);
     EXPECT_EQ(selected, 4);
+    press(vk::DOWN);
     press(vk::DOWN);
     EXPECT_EQ(selected, 0);
     press(vk::LEFT);
@@ -68,7 +71,8 @@ TEST_F(LoadScreenTest, UpDownWrapInAColumnAndLeftRightOnlySwitchColumns) {
     press(vk::DOWN);
     EXPECT_EQ(selected, 9);
     press(pl[0].opt[OPT_KEYDOWN]);
-    EXPECT_EQ(selected, 5);
+    press(vk::DOWN);
+    EXPECT_EQ(selected, 5) << "past the buttons, back to the column's top";
     press(vk::LEFT);
     EXPECT_EQ(selected, 0);
 }
@@ -181,12 +185,16 @@ TEST_F(LoadScreenTest, ADamagedSlotWithAGoodBackupOffersToRestoreIt) {
     EXPECT_TRUE(sv[2].damaged);
     press(vk::DOWN);
     press(vk::DOWN);
+    look();
+    EXPECT_NE(findText("Restore backup"), nullptr);
     press(vk::DOWN);
+    EXPECT_EQ(selected, 2) << "the slot's button comes after the slot";
+    press(vk::DOWN);
+    EXPECT_EQ(selected, 3);
     look();
     EXPECT_EQ(findText("Restore backup"), nullptr) << "slot 3 has no backup to offer";
     press(vk::UP);
-    look();
-    EXPECT_NE(findText("Restore backup"), nullptr);
+    EXPECT_EQ(selected, 2);
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_LOAD) << "restoring is not loading";
     EXPECT_TRUE(sv[2].exists);
