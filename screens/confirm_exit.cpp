@@ -50,7 +50,7 @@ void updateConfirmExit(float) {
         else if (mOver[NO]) selected = SEL_NO;
     }
     const int key = menuKey();
-    if (isLeftKey(key) || isRightKey(key)) selected = selected == SEL_YES ? SEL_NO : SEL_YES;
+    if (isDirectionKey(key)) selected = selected == SEL_YES ? SEL_NO : SEL_YES;
     else if (key == vk::LBUTTON) {
         if (mOver[NO]) answer(SEL_NO);
         else if (mOver[YES]) answer(SEL_YES);
@@ -74,10 +74,10 @@ void drawConfirmExit() {
               1, WHITE);
     for (int b : {YES, NO}) {
         // A plain plate: the menu item pictures carry their own words.
-        // The chosen answer is marked by a bright edge: a light wash over the plate would
+        // The chosen answer is marked by the focus edge: a light wash over the plate would
         // take the white label below 4.5:1.
-        if (selected == b - DIALOG) drawRectB(pos[b], cycleColor(1), 0xFF33589E, 3);
-        else drawRectB(pos[b], 0xFF000000, 0xFF2B4C8C, 2);
+        drawRectB(pos[b], 0xFF000000, selected == b - DIALOG ? 0xFF33589E : 0xFF2B4C8C, 2);
+        if (selected == b - DIALOG) drawFocus(pos[b]);
         DrawTextA(fontArial, (pos[b].x1 + pos[b].x2) / 2, (pos[b].y1 + pos[b].y2) / 2, b == YES ? "Yes" : "No", 1, 1,
                   WHITE);
     }
