@@ -11,6 +11,7 @@
 #include "screens/menu.h"
 #include "screens/selection.h"
 #include "screens/text_plate.h"
+#include "shell/geometry.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
 #include "shell/world.h"
@@ -164,9 +165,10 @@ void drawViewDeckScreen() {
     }
     setFontStyle(fontSmall2, 1, WHITE);
     if (n > 0) {
-        // On the names the focus edge is the selection's frame; with the focus on the
-        // buttons the quieter frame still shows the card that Delete takes.
-        if (onList) drawFocus(pos[selected], 0);
+        // On the names the focus edge is the selection's frame, in the gaps between the
+        // lines; with the focus on the buttons the quieter frame still shows the card
+        // that Delete takes.
+        if (onList) drawFocus(inflate(pos[selected], 0, -1), 0);
         else drawFrame(frame, pos[selected], 1);
         const int id = pl[0].deck[selected];
         drawCard(pos[CARDVIEW], id, 255);

@@ -111,10 +111,10 @@ void moveUp() {
     else enterSlot(selected - 1, true);
 }
 
-// Sideways: between the columns, or between Back and OK.
+// Sideways: between the columns, or from one of Back and OK to the other.
 void moveAcross(bool right) {
     if (onButtons()) {
-        focus.moveTo(right && loadActionPossible(selected) ? OKBUTTON : BACKBUTTON);
+        focus.moveTo(focus.on(BACKBUTTON) && loadActionPossible(selected) ? OKBUTTON : BACKBUTTON);
         return;
     }
     if (right && selected < ROWS) selected += ROWS;
@@ -168,6 +168,7 @@ void initLoadScreen() {
     pos[BACKBUTTON] = hgeRect(16, 528, 80, 592);
     pos[OKBUTTON] = hgeRect(712, 528, 776, 592);
     focus.reset();
+    placeSelected();
     loadScreenData();
     usedSlot = menuSprite("card1");
     emptySlot = menuSprite("disabled");
@@ -211,8 +212,9 @@ void updateLoadGame(float) {
     } else if (isBackKey(key)) {
         back2title();
     }
+    if (gameMode != MODE_LOAD) return;
     placeSelected();
-    if (gameMode != MODE_LOAD || !doubleClicked()) return;
+    if (!doubleClicked()) return;
     const int slot = hovered(0, MAXSAVESLOTS - 1);
     if (slot >= 0) {
         selected = slot;

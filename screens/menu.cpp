@@ -104,13 +104,14 @@ void stretchSprite(hgeSprite* s, const hgeRect& r, DWORD color) {
 }
 
 void drawFocus(const hgeRect& r, float margin) {
-    constexpr DWORD EDGE = 0xFFFFE040;
     constexpr float WIDTH = 2;
-    const float x1 = r.x1 - margin, y1 = r.y1 - margin, x2 = r.x2 + margin, y2 = r.y2 + margin;
-    drawRect(hgeRect(x1 - WIDTH, y1 - WIDTH, x2 + WIDTH, y1), EDGE);
-    drawRect(hgeRect(x1 - WIDTH, y2, x2 + WIDTH, y2 + WIDTH), EDGE);
-    drawRect(hgeRect(x1 - WIDTH, y1, x1, y2), EDGE);
-    drawRect(hgeRect(x2, y1, x2 + WIDTH, y2), EDGE);
+    // An edge that would leave the screen is drawn along its border instead.
+    const float x1 = std::max(r.x1 - margin, WIDTH), y1 = std::max(r.y1 - margin, WIDTH);
+    const float x2 = std::min(r.x2 + margin, SCREEN_WIDTH - WIDTH), y2 = std::min(r.y2 + margin, SCREEN_HEIGHT - WIDTH);
+    drawRect(hgeRect(x1 - WIDTH, y1 - WIDTH, x2 + WIDTH, y1), FOCUSCOLOR);
+    drawRect(hgeRect(x1 - WIDTH, y2, x2 + WIDTH, y2 + WIDTH), FOCUSCOLOR);
+    drawRect(hgeRect(x1 - WIDTH, y1, x1, y2), FOCUSCOLOR);
+    drawRect(hgeRect(x2, y1, x2 + WIDTH, y2), FOCUSCOLOR);
 }
 
 MenuFocus::MenuFocus(std::initializer_list<int> places, Offered offered) : places_(places), offered_(offered) {}

@@ -65,8 +65,9 @@ hgeRect textPanelInside(const hgeRect& r);
 // A framed box with one or more lines of text centred in it, pulsing while pos[i] is
 // hovered; a disabled one is grey and never pulses.
 void drawTextButton(int i, const char* text, hgeFont* font, DWORD inner, bool enabled = true);
-// The keyboard's focus: a bright edge `margin` pixels outside the rectangle, steady so
-// that it reads with reduced flashing too.
+// The keyboard's focus: a bright edge `margin` pixels outside the rectangle (kept on the
+// screen), steady so that it reads with reduced flashing too.
+constexpr DWORD FOCUSCOLOR = 0xFFFFE040;
 void drawFocus(const hgeRect& r, float margin = 3);
 
 // A screen's keyboard focus: one of its controls (pos[] places), listed in the order the

@@ -169,7 +169,8 @@ void initWinMatch() {
     spawn(PS_WINBURST, 400, 300);
     pos[POINTSBOX] = hgeRect(240, 224, 560, 272);
     pos[CARDSBOX] = hgeRect(48, 300, 752, 444);
-    pos[OKBUTTON] = hgeRect(720, 520, 784, 584);
+    // Its focus edge stays above the battle's numbers at the foot of the screen.
+    pos[OKBUTTON] = hgeRect(720, 512, 784, 576);
     okButton = menuSprite("okButton");
     tab = menuSprite("tab");
     pointsIcon = menuSprite("upgradePoints");

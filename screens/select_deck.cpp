@@ -76,7 +76,7 @@ void moveVertically(int dy) {
 
 void moveAcross(int dx) {
     if (focus.on(DECKFOCUS)) selectedDeck = deckNeighbour(selectedDeck, dx, 0);
-    else focus.moveTo(dx > 0 ? OKBUTTON : BACKBUTTON);
+    else focus.moveTo(focus.on(BACKBUTTON) ? OKBUTTON : BACKBUTTON);
 }
 
 // What a deck's coin capacity of one colour means for that deck.
