@@ -351,7 +351,6 @@ TEST_F(KeyboardWalkTest, ThePauseItsQuestionsGameOverAndTheRunningGamesDeckViewe
     ASSERT_EQ(gameMode, MODE_GAMEOVER);
     waitSeconds(2.6f);
     expectReaches(walkRound(vk::RIGHT, "game over"), {185, 186}, "game over");
-    expectReaches(walkRound(vk::UP, "game over, up"), {185, 186}, "game over");
     press(vk::SPACE);
     ASSERT_EQ(gameMode, MODE_GAME) << "Space on Retry";
     for (int quit : {vk::RIGHT, vk::ESCAPE}) {
@@ -413,11 +412,6 @@ TEST_F(KeyboardWalkTest, TheDeckViewersListScrollsAndEveryButtonWorks) {
     press(vk::LEFT);
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_SELECTOPP) << "Enter on OK";
-    press(vk::DOWN);
-    press(vk::DOWN);
-    press(vk::ENTER);
-    press(vk::PADBACK);
-    EXPECT_EQ(gameMode, MODE_SELECTOPP) << "B leaves the viewer";
 }
 
 TEST_F(KeyboardWalkTest, AWonMatchItsUpgradesAndRewardsUpToTheEnding) {

@@ -1,5 +1,5 @@
-// The load screen and the save summaries it reads: arrows, the new-game and continue
-// rules, erasing, and files that are missing, damaged or out of range.
+// The load screen and the save summaries it reads: the new-game and continue rules,
+// erasing, and files that are missing, damaged or out of range.
 #include <filesystem>
 
 #include "cards/savegame.h"
@@ -48,33 +48,6 @@ TEST_F(LoadScreenTest, SummariesOfPresentMissingAndDamagedSlots) {
     }
     EXPECT_TRUE(logContains("save4.kvb cannot be read"));
     EXPECT_EQ(beat[0], 0) << "reading summaries leaves the campaign's beaten flags alone";
-}
-
-TEST_F(LoadScreenTest, UpDownWalkAColumnAndTheButtonsBelowItLeftRightOnlySwitchColumns) {
-    open(true);
-    press(vk::UP);
-    EXPECT_EQ(selected, 0) << "up from the top reaches the buttons";
-    press(vk::UP);
-    EXPECT_EQ(selected, 4);
-    press(vk::DOWN);
-    press(vk::DOWN);
-    EXPECT_EQ(selected, 0);
-    press(vk::LEFT);
-    EXPECT_EQ(selected, 0);
-    press(vk::RIGHT);
-    EXPECT_EQ(selected, 5);
-    press(vk::RIGHT);
-    EXPECT_EQ(selected, 5);
-    press(vk::DOWN);
-    press(vk::DOWN);
-    press(vk::DOWN);
-    press(vk::DOWN);
-    EXPECT_EQ(selected, 9);
-    press(pl[0].opt[OPT_KEYDOWN]);
-    press(vk::DOWN);
-    EXPECT_EQ(selected, 5) << "past the buttons, back to the column's top";
-    press(vk::LEFT);
-    EXPECT_EQ(selected, 0);
 }
 
 TEST_F(LoadScreenTest, ANewGameStartsOnlyInAnEmptySlot) {
