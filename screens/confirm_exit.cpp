@@ -16,6 +16,9 @@ namespace {
 
 constexpr int DIALOG = 110, YES = 111, NO = 112;
 constexpr int SEL_YES = 1, SEL_NO = 2;
+// The answer in focus. Not the shared `selected`: the pause or the title the question
+// returns to keeps its own choice.
+int answerInFocus = SEL_NO;
 constexpr DWORD WHITE = 0xFFFFFFFF;
 
 void confirm() {
@@ -28,15 +31,14 @@ bool askedOnTitle() { return static_cast<int>(pl[0].misc[M_CONFIRM]) == CF_TITLE
 
 void answer(int choice) {
     if (choice == SEL_YES) confirm();
-    else if (choice == SEL_NO && askedOnTitle()) returnToTitle();
-    else if (choice == SEL_NO) gameMode = MODE_PAUSE;
+    else if (choice == SEL_NO) gameMode = askedOnTitle() ? MODE_TITLE : MODE_PAUSE;
 }
 
 }  // namespace
 
 void initConfirmExit() {
     gameMode = MODE_CONFIRMEXIT;
-    selected = SEL_NO;
+    answerInFocus = SEL_NO;
     pos[DIALOG] = hgeRect(200, 56, 592, 272);
     pos[YES] = hgeRect(264, 192, 348, 232);
     pos[NO] = hgeRect(448, 192, 532, 232);
@@ -47,15 +49,15 @@ void updateConfirmExit(float) {
     // Only the two buttons take the selection: resting on the dialog itself must leave
     // Enter with an answer to give.
     if (pointerMoved()) {
-        if (mOver[YES]) selected = SEL_YES;
-        else if (mOver[NO]) selected = SEL_NO;
+        if (mOver[YES]) answerInFocus = SEL_YES;
+        else if (mOver[NO]) answerInFocus = SEL_NO;
     }
     const int key = menuKey();
-    if (isLeftKey(key) || isRightKey(key)) selected = selected == SEL_YES ? SEL_NO : SEL_YES;
+    if (isDirectionKey(key)) answerInFocus = answerInFocus == SEL_YES ? SEL_NO : SEL_YES;
     else if (key == vk::LBUTTON) {
         if (mOver[NO]) answer(SEL_NO);
         else if (mOver[YES]) answer(SEL_YES);
-    } else if (isConfirmKey(key)) answer(selected);
+    } else if (isConfirmKey(key)) answer(answerInFocus);
     else if (isBackKey(key)) answer(SEL_NO);
 }
 
@@ -75,10 +77,10 @@ void drawConfirmExit() {
               1, WHITE);
     for (int b : {YES, NO}) {
         // A plain plate: the menu item pictures carry their own words.
-        // The chosen answer is marked by a bright edge: a light wash over the plate would
+        // The chosen answer is marked by the focus edge: a light wash over the plate would
         // take the white label below 4.5:1.
-        if (selected == b - DIALOG) drawRectB(pos[b], cycleColor(1), 0xFF33589E, 3);
-        else drawRectB(pos[b], 0xFF000000, 0xFF2B4C8C, 2);
+        drawRectB(pos[b], 0xFF000000, answerInFocus == b - DIALOG ? 0xFF33589E : 0xFF2B4C8C, 2);
+        if (answerInFocus == b - DIALOG) drawFocus(pos[b]);
         DrawTextA(fontArial, (pos[b].x1 + pos[b].x2) / 2, (pos[b].y1 + pos[b].y2) / 2, b == YES ? "Yes" : "No", 1, 1,
                   WHITE);
     }

@@ -1,5 +1,6 @@
 // The deck viewer (mode 10): every card of the human's deck by name in columns of 35, the
-// selected card shown large, two sorts and, above 100 cards, deleting.
+// selected card shown large, two sorts and, above 100 cards, deleting. Up and Down walk a
+// column, then the row of buttons below it, round again.
 #include <algorithm>
 
 #include "cards/decks.h"
@@ -10,6 +11,7 @@
 #include "screens/menu.h"
 #include "screens/selection.h"
 #include "screens/text_plate.h"
+#include "shell/geometry.h"
 #include "shell/modes.h"
 #include "shell/sound.h"
 #include "shell/world.h"
@@ -30,9 +32,16 @@ hgeSprite* background = nullptr;
 hgeSprite* okButton = nullptr;
 hgeSprite* frame = nullptr;
 
+// The buttons, left to right as the keys walk them; a greyed Delete keeps its place and
+// says why it does not answer.
+MenuFocus buttons({SORTTYPE, SORTNAME, DELETEBUTTON, OKBUTTON});
+bool onList = true;  // the focus is on the card names, else on the buttons
+
 int deckSize() { return std::clamp(pl[0].deckSize, 0, NUMROWS * NUMCOLS); }
 int lastCard() { return std::max(deckSize() - 1, 0); }
 bool canDelete() { return pl[0].deckSize > MINDECK; }
+int columnTop() { return selected / NUMROWS * NUMROWS; }
+int columnBottom() { return std::min(columnTop() + NUMROWS - 1, lastCard()); }
 
 void sortByType() {
     sortByNumber(pl[0].deck, 0, deckSize());
@@ -54,16 +63,37 @@ void leave() {
     initSelectOppScreen();
 }
 
-void moveSelection(int key) {
+void moveOnList(int key) {
     if (isLeftKey(key)) {
         if (selected >= NUMROWS) selected -= NUMROWS;
     } else if (isRightKey(key)) {
         selected = std::min(selected + NUMROWS, lastCard());
     } else if (isUpKey(key)) {
-        selected = selected % NUMROWS == 0 ? std::min(selected + NUMROWS - 1, lastCard()) : selected - 1;
+        if (selected == columnTop()) onList = false;
+        else --selected;
     } else if (isDownKey(key)) {
-        if (selected % NUMROWS == NUMROWS - 1) selected -= NUMROWS - 1;
-        else if (++selected > lastCard()) selected = deckSize() / NUMROWS * NUMROWS;
+        if (selected == columnBottom()) onList = false;
+        else ++selected;
+    }
+}
+
+void moveOnButtons(int key) {
+    if (isLeftKey(key) || isRightKey(key)) {
+        buttons.step(isLeftKey(key) ? -1 : 1);
+    } else if (isUpKey(key) || isDownKey(key)) {
+        // Back into the column: Down at its top, Up at its foot.
+        if (deckSize() == 0) return;
+        selected = isDownKey(key) ? columnTop() : columnBottom();
+        onList = true;
+    }
+}
+
+void press(int button) {
+    switch (button) {
+    case DELETEBUTTON: deleteSelected(); break;
+    case SORTTYPE: sortByType(); break;
+    case SORTNAME: sortByName(); break;
+    default: leave();
     }
 }
 
@@ -80,8 +110,10 @@ void initViewDeckScreen() {
     pos[CARDVIEW] = hgeRect(656, 80, 746, 200);
     pos[DELETEBUTTON] = hgeRect(656, 232, 746, 256);
     pos[OKBUTTON] = hgeRect(720, 512, 784, 576);
-    pos[SORTTYPE] = hgeRect(24, 576, 168, 596);
-    pos[SORTNAME] = hgeRect(196, 576, 340, 596);
+    pos[SORTTYPE] = hgeRect(24, 574, 168, 594);
+    pos[SORTNAME] = hgeRect(196, 574, 340, 594);
+    buttons.reset();
+    onList = deckSize() > 0;
     background = menuSprite("selectBG");
     okButton = menuSprite("okButton");
     frame = menuSprite("lifeBarFrame");
@@ -91,11 +123,16 @@ void initViewDeckScreen() {
 void updateViewDeckScreen(float) {
     hoverTest(0, deckSize() - 1);
     hoverTest(CARDVIEW, SORTNAME);
+    const bool moved = pointerMoved();
+    if (buttons.followPointer(moved)) onList = false;
+    else if (moved && hovered(0, deckSize() - 1) >= 0) onList = true;
     const int key = menuKey();
     if (key == vk::LBUTTON) {
         const int over = hovered(0, deckSize() - 1);
-        if (over >= 0) selected = over;
-        else if (mOver[DELETEBUTTON]) deleteSelected();
+        if (over >= 0) {
+            selected = over;
+            onList = true;
+        } else if (mOver[DELETEBUTTON]) deleteSelected();
         else if (mOver[OKBUTTON]) leave();
         else if (mOver[SORTTYPE]) sortByType();
         else if (mOver[SORTNAME]) sortByName();
@@ -103,10 +140,15 @@ void updateViewDeckScreen(float) {
         sortByType();
     } else if (key == vk::F2) {
         sortByName();
-    } else if (isConfirmKey(key) || isBackKey(key)) {
+    } else if (isConfirmKey(key)) {
+        if (onList) leave();
+        else press(buttons.place());
+    } else if (isBackKey(key)) {
         leave();
+    } else if (onList) {
+        moveOnList(key);
     } else {
-        moveSelection(key);
+        moveOnButtons(key);
     }
 }
 
@@ -123,7 +165,11 @@ void drawViewDeckScreen() {
     }
     setFontStyle(fontSmall2, 1, WHITE);
     if (n > 0) {
-        drawFrame(frame, pos[selected], 1);
+        // On the names the focus edge is the selection's frame, in the gaps between the
+        // lines; with the focus on the buttons the quieter frame still shows the card
+        // that Delete takes.
+        if (onList) drawFocus(inflate(pos[selected], 0, -1), 0);
+        else drawFrame(frame, pos[selected], 1);
         const int id = pl[0].deck[selected];
         drawCard(pos[CARDVIEW], id, 255);
         DrawTextA(fontSmall2, pos[CARDVIEW].x1, pos[CARDVIEW].y2 + 8, label("You have: %d", getCardQty(0, id)), 0, 1,
@@ -139,5 +185,6 @@ void drawViewDeckScreen() {
     drawTextButton(SORTTYPE, "Sort by type (F1)", fontSmall2, BUTTONCOLOR);
     drawTextButton(SORTNAME, "Sort by name (F2)", fontSmall2, BUTTONCOLOR);
     drawButton(okButton, OKBUTTON);
+    if (!onList) buttons.draw();
     setFontStyle(fontSmall2, 1, WHITE);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/core/input_state.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/text_plate.h"
@@ -89,7 +90,7 @@ void drawInst() {
 
 void updateInst(float) {
     const int key = menuKey();
-    if (key != 1 && key != 13 && key != 27 && key != 32) return;
+    if (key != vk::LBUTTON && !isConfirmKey(key) && !isBackKey(key)) return;
     // Opened from the battle or the pause it goes back there; from anywhere else the title
     // is the only sound way back.
     const int from = static_cast<int>(pl[0].misc[M_INST]);

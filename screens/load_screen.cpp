@@ -1,5 +1,7 @@
 // The load screen (mode 15): ten save slots in two columns of five, opened by "New Game"
-// (pick an empty slot) or "Continue" (pick a saved game).
+// (pick an empty slot) or "Continue" (pick a saved game). Up and Down walk a column, then
+// the row of Back and OK below it, round again; a damaged slot's "Restore backup" is a stop
+// of its own just below the slot.
 #include "screens/load_screen.h"
 
 #include "cards/savegame.h"
@@ -17,6 +19,7 @@
 namespace {
 
 constexpr int BACKBUTTON = 20, OKBUTTON = 21, RESTOREBUTTON = 22;
+constexpr int SLOTFOCUS = 23;  // the selected slot, as the focus sees it
 constexpr int ROWS = 5;
 constexpr int ERASESOUND = 38, ERASECHANNEL = 5;
 constexpr DWORD NAMECOLOR = 0xFFC7E5F3, DECKCOLOR = 0xFFF4E0BA, WHITE = 0xFFFFFFFF;
@@ -60,9 +63,19 @@ void slotSummary(int i) {
 
 bool canRestore(int slot) { return slot >= 0 && slot < MAXSAVESLOTS && sv[slot].damaged && sv[slot].backup; }
 
-// The button lies inside the selected slot, under its "damaged" line.
-void placeRestoreButton() {
+bool offered(int place) {
+    if (place == RESTOREBUTTON) return canRestore(selected);
+    if (place == OKBUTTON) return loadActionPossible(selected);
+    return true;
+}
+
+MenuFocus focus({SLOTFOCUS, RESTOREBUTTON, BACKBUTTON, OKBUTTON}, offered);
+
+// The focus's stand-in for the selected slot, and the Restore button inside that slot,
+// under its "damaged" line.
+void placeSelected() {
     const hgeRect& slot = pos[selected];
+    pos[SLOTFOCUS] = slot;
     pos[RESTOREBUTTON] = hgeRect(slot.x1 + 216, slot.y1 + 52, slot.x1 + 376, slot.y1 + 80);
 }
 
@@ -70,6 +83,54 @@ void restoreSlot(int slot) {
     if (!restoreBackup(slot)) return;
     playConfirm();
     loadScreenData();
+    focus.moveTo(SLOTFOCUS);
+}
+
+bool onButtons() { return focus.on(BACKBUTTON) || focus.on(OKBUTTON); }
+int column() { return selected / ROWS * ROWS; }
+
+// A slot reached from above: its Restore button, when it has one, comes after it.
+void enterSlot(int slot, bool fromBelow) {
+    selected = slot;
+    focus.moveTo(fromBelow && canRestore(slot) ? RESTOREBUTTON : SLOTFOCUS);
+}
+
+void toButtons() { focus.moveTo(loadActionPossible(selected) ? OKBUTTON : BACKBUTTON); }
+
+void moveDown() {
+    if (focus.on(SLOTFOCUS) && canRestore(selected)) focus.moveTo(RESTOREBUTTON);
+    else if (onButtons()) enterSlot(column(), false);
+    else if (selected % ROWS == ROWS - 1) toButtons();
+    else enterSlot(selected + 1, false);
+}
+
+void moveUp() {
+    if (focus.on(RESTOREBUTTON)) focus.moveTo(SLOTFOCUS);
+    else if (onButtons()) enterSlot(column() + ROWS - 1, true);
+    else if (selected % ROWS == 0) toButtons();
+    else enterSlot(selected - 1, true);
+}
+
+// Sideways: between the columns, or from one of Back and OK to the other.
+void moveAcross(bool right) {
+    if (onButtons()) {
+        focus.moveTo(focus.on(BACKBUTTON) && loadActionPossible(selected) ? OKBUTTON : BACKBUTTON);
+        return;
+    }
+    if (right && selected < ROWS) selected += ROWS;
+    else if (!right && selected >= ROWS) selected -= ROWS;
+    focus.moveTo(SLOTFOCUS);
+}
+
+void act() {
+    switch (focus.place()) {
+    case RESTOREBUTTON: restoreSlot(selected); break;
+    case BACKBUTTON: back2title(); break;
+    case OKBUTTON: loadAction(selected); break;
+    default:
+        if (canRestore(selected)) restoreSlot(selected);
+        else loadAction(selected);
+    }
 }
 
 void eraseSlot(int i) {
@@ -106,6 +167,8 @@ void initLoadScreen() {
     }
     pos[BACKBUTTON] = hgeRect(16, 528, 80, 592);
     pos[OKBUTTON] = hgeRect(712, 528, 776, 592);
+    focus.reset();
+    placeSelected();
     loadScreenData();
     usedSlot = menuSprite("card1");
     emptySlot = menuSprite("disabled");
@@ -118,17 +181,18 @@ void initLoadScreen() {
 void updateLoadGame(float) {
     hoverTest(0, MAXSAVESLOTS - 1);
     hoverTest(BACKBUTTON, OKBUTTON);
-    placeRestoreButton();
+    placeSelected();
     hoverTest(RESTOREBUTTON, RESTOREBUTTON);
+    // Onto any slot, the pointer gives the focus back to the selected one; only a click selects.
+    mOver[SLOTFOCUS] = hovered(0, MAXSAVESLOTS - 1) >= 0 && !(canRestore(selected) && mOver[RESTOREBUTTON]);
+    focus.followPointer(pointerMoved());
     const int key = menuKey();
-    if (isLeftKey(key)) {
-        if (selected >= ROWS) selected -= ROWS;
-    } else if (isRightKey(key)) {
-        if (selected < ROWS) selected += ROWS;
+    if (isLeftKey(key) || isRightKey(key)) {
+        moveAcross(isRightKey(key));
     } else if (isUpKey(key)) {
-        selected = selected % ROWS == 0 ? selected + ROWS - 1 : selected - 1;
+        moveUp();
     } else if (isDownKey(key)) {
-        selected = selected % ROWS == ROWS - 1 ? selected - (ROWS - 1) : selected + 1;
+        moveDown();
     } else if (key == vk::LBUTTON) {
         const int slot = hovered(0, MAXSAVESLOTS - 1);
         if (canRestore(selected) && mOver[RESTOREBUTTON] && !hge->Input_GetKeyState(vk::SHIFT)) {
@@ -137,18 +201,20 @@ void updateLoadGame(float) {
         }
         if (slot >= 0) {
             selected = slot;
+            focus.moveTo(SLOTFOCUS);
             if (hge->Input_GetKeyState(vk::SHIFT) && newGame && (sv[slot].exists || sv[slot].damaged))
                 eraseSlot(slot);
         }
         if (mOver[BACKBUTTON]) back2title();
         else if (mOver[OKBUTTON]) loadAction(selected);
     } else if (isConfirmKey(key)) {
-        if (canRestore(selected)) restoreSlot(selected);
-        else loadAction(selected);
+        act();
     } else if (isBackKey(key)) {
         back2title();
     }
-    if (gameMode != MODE_LOAD || !doubleClicked()) return;
+    if (gameMode != MODE_LOAD) return;
+    placeSelected();
+    if (!doubleClicked()) return;
     const int slot = hovered(0, MAXSAVESLOTS - 1);
     if (slot >= 0) {
         selected = slot;
@@ -181,6 +247,7 @@ void drawLoadScreen() {
     if (newGame) drawPlatedText(fontSmall2, 400, 582, "shift-click a file to erase it", 1, 1, 0xFFC8C8C8);
     drawButton(backButton, BACKBUTTON);
     if (loadActionPossible(selected)) drawButton(okButton, OKBUTTON);
+    focus.draw();
     setFontStyle(fontSmall2, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);
 }

@@ -2,7 +2,8 @@
 // game goes on, by clicking a stat's upgrade button or by the arrows and Enter. The reward
 // screen (mode 4): the cards of the opponent's reward list are taken by a click (or Enter
 // on the selected one) until the picks are used up; a deck of more than 100 cards may
-// leave picks unused.
+// leave picks unused. On both, Up and Down walk the rows, then OK below them once it is
+// offered, round again.
 #include "screens/match_rewards.h"
 
 #include "cards/decks.h"
@@ -38,7 +39,7 @@ void runParticles(float dt) {
 // ---- Upgrades ----
 
 constexpr int STATLABEL = 3, STATBAR = 10, STATVALUE = 17, UPGRADEBUTTON = 24;  // seven rows each
-constexpr int DESCBOX = 31, UPGRADEOK = 33;
+constexpr int DESCBOX = 31, ROWFOCUS = 32, UPGRADEOK = 33;  // ROWFOCUS: the stat rows, as the focus sees them
 constexpr float ROFMARGIN = 0.005f;  // float steps of 0.05 may stop a hair above the floor
 
 hgeSprite* lifeBar = nullptr;
@@ -48,6 +49,21 @@ hgeSprite* pointsIcon = nullptr;
 hgeSprite* costIcons[2] = {};
 hgeSprite* upgradeButton = nullptr;
 bool rowChosenByKeys = false;
+
+bool pointsSpent() { return pl[0].upgradePoints <= 0; }
+bool offeredOnUpgrades(int place) { return place != UPGRADEOK || pointsSpent(); }
+MenuFocus upgradeFocus({ROWFOCUS, UPGRADEOK}, offeredOnUpgrades);
+
+void moveUpgradeFocus(int step) {
+    const bool last = selected == (step > 0 ? NUMSTATS - 1 : 0);
+    if (upgradeFocus.on(ROWFOCUS) && last && pointsSpent()) {
+        upgradeFocus.moveTo(UPGRADEOK);
+        return;
+    }
+    selected = upgradeFocus.on(ROWFOCUS) ? (selected + step + NUMSTATS) % NUMSTATS : step > 0 ? 0 : NUMSTATS - 1;
+    upgradeFocus.moveTo(ROWFOCUS);
+    rowChosenByKeys = true;
+}
 
 bool rofAtFloor() {
     return selectedVeh >= 0 && selectedVeh < MAXVEHICLES && VEH_rof[selectedVeh] <= LOWESTROF + ROFMARGIN;
@@ -107,7 +123,11 @@ constexpr int ROOMYDECK = 100;  // a deck larger than this may skip the picks le
 constexpr int TAKENCARD = -1;
 constexpr int TAKESOUND = 9, TAKECHANNEL = 5;
 
+constexpr int CARDFOCUS = 23;  // the reward cards, as the focus sees them
+
 bool mayLeaveRewards() { return pl[0].rewardPicks <= 0 || pl[0].deckSize > ROOMYDECK; }
+bool offeredOnRewards(int place) { return place != REWARDOK || mayLeaveRewards(); }
+MenuFocus rewardFocus({CARDFOCUS, REWARDOK}, offeredOnRewards);
 
 // A full deck takes no more cards: the pick is kept rather than lost.
 void takeCard(int i) {
@@ -125,10 +145,28 @@ void leaveRewards() { back2SelectScreen(selectedOpp == MAXOPPONENTS - 1); }
 
 void moveRewardSelection(int key) {
     const int row = selected / ROWLENGTH, column = selected % ROWLENGTH;
-    if (isLeftKey(key)) selected = row * ROWLENGTH + (column + ROWLENGTH - 1) % ROWLENGTH;
-    else if (isRightKey(key)) selected = row * ROWLENGTH + (column + 1) % ROWLENGTH;
-    else if (isUpKey(key)) selected = (selected + REWARDCARDS - ROWLENGTH) % REWARDCARDS;
-    else if (isDownKey(key)) selected = (selected + ROWLENGTH) % REWARDCARDS;
+    const bool onCards = rewardFocus.on(CARDFOCUS);
+    if (onCards && isLeftKey(key)) {
+        selected = row * ROWLENGTH + (column + ROWLENGTH - 1) % ROWLENGTH;
+    } else if (onCards && isRightKey(key)) {
+        selected = row * ROWLENGTH + (column + 1) % ROWLENGTH;
+    } else if (isUpKey(key) || isDownKey(key)) {
+        const int step = isUpKey(key) ? -1 : 1;
+        const int lastRow = REWARDCARDS / ROWLENGTH - 1;
+        if (onCards && row == (step > 0 ? lastRow : 0) && mayLeaveRewards()) {
+            rewardFocus.moveTo(REWARDOK);
+            return;
+        }
+        const int rows = lastRow + 1;
+        selected = (onCards ? (row + step + rows) % rows : step > 0 ? 0 : lastRow) * ROWLENGTH + column;
+        rewardFocus.moveTo(CARDFOCUS);
+    }
+}
+
+// Enter on a card takes it while picks are left, and goes on once none are.
+void actOnRewards() {
+    if (rewardFocus.on(REWARDOK) || pl[0].rewardPicks <= 0) leaveRewards();
+    else takeCard(selected);
 }
 
 // "reward set <opponent>-<n>": n tells the lists apart, first or repeat win and quest.
@@ -166,6 +204,7 @@ void initSelectUpgrade() {
     getCostPerUpgrade();
     selected = 0;
     rowChosenByKeys = false;
+    upgradeFocus.reset();
     playBGM("selectRewSTR");
 }
 
@@ -174,18 +213,19 @@ void updateSelectUpgrade(float dt) {
     hoverTest(STATLABEL, DESCBOX);
     hoverTest(UPGRADEOK, UPGRADEOK);
     const int over = hoveredRow();
+    mOver[ROWFOCUS] = over >= 0;
     const bool moved = pointerMoved();
     if (over >= 0 && moved) selected = over;
+    upgradeFocus.followPointer(moved);
     const int key = menuKey();
-    const bool spent = pl[0].upgradePoints <= 0;
+    const bool spent = pointsSpent();
     if (isUpKey(key) || isDownKey(key)) {
-        selected = (selected + (isUpKey(key) ? NUMSTATS - 1 : 1)) % NUMSTATS;
-        rowChosenByKeys = true;
+        moveUpgradeFocus(isUpKey(key) ? -1 : 1);
     } else if (key == vk::LBUTTON) {
         for (int stat = 0; stat < NUMSTATS; ++stat)
             if (mOver[UPGRADEBUTTON + stat]) upgrade(stat);
         if (spent && mOver[UPGRADEOK]) initSelectReward();
-    } else if (key == vk::ENTER) {
+    } else if (isConfirmKey(key)) {
         // Enter spends only on a row picked with the keys: the presses that hurried
         // through the match-won screen must not buy anything.
         if (spent) initSelectReward();
@@ -205,9 +245,10 @@ void drawSelectUpgrade() {
     DrawTextA(font1, 528, 92, label("%d", points), 0, 1, cycleColor(3));
     putSprite(tab, 208, 90);
     DrawTextA(fontSmall2, 272, 106, "stat upgrades", 1, 1, BLACK);
-    drawFrame(frame, hgeRect(pos[STATLABEL + selected].x1, pos[STATLABEL + selected].y1,
-                             pos[UPGRADEBUTTON + selected].x2, pos[UPGRADEBUTTON + selected].y2), 6);
     for (int stat = 0; stat < NUMSTATS; ++stat) drawStatRow(stat);
+    if (upgradeFocus.on(ROWFOCUS))
+        drawFocus(hgeRect(pos[STATLABEL + selected].x1, pos[STATLABEL + selected].y1, pos[UPGRADEBUTTON + selected].x2,
+                          pos[UPGRADEBUTTON + selected].y2));
 
     const hgeRect text = textPanel(pos[DESCBOX]);
     const int over = hoveredRow();
@@ -218,6 +259,7 @@ void drawSelectUpgrade() {
     if (points <= 0) {
         DrawTextA(fontArial, 400, 500, "Click OK/press Enter to proceed", 1, 1, cycleColor(2));
         drawButton(okButton, UPGRADEOK);
+        if (upgradeFocus.on(UPGRADEOK)) upgradeFocus.draw();
     }
     setFontStyle(fontArial, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
@@ -237,6 +279,7 @@ void initSelectReward() {
     okButton = menuSprite("okButton");
     frame = menuSprite("lifeBarFrame");
     selected = 0;
+    rewardFocus.reset();
 }
 
 void updateSelectReward(float dt) {
@@ -244,15 +287,16 @@ void updateSelectReward(float dt) {
     hoverTest(0, REWARDCARDS - 1);
     hoverTest(REWARDOK, REWARDOK);
     const int over = hovered(0, REWARDCARDS - 1);
+    mOver[CARDFOCUS] = over >= 0;
     const bool moved = pointerMoved();
     if (over >= 0 && moved) selected = over;
+    rewardFocus.followPointer(moved);
     const int key = menuKey();
     if (key == vk::LBUTTON) {
         if (over >= 0) takeCard(over);
         else if (mOver[REWARDOK] && mayLeaveRewards()) leaveRewards();
-    } else if (key == vk::ENTER) {
-        if (mayLeaveRewards()) leaveRewards();
-        else takeCard(selected);
+    } else if (isConfirmKey(key)) {
+        actOnRewards();
     } else {
         moveRewardSelection(key);
     }
@@ -269,6 +313,8 @@ void drawSelectReward() {
     for (int i = 0; i < REWARDCARDS; ++i) drawCard(pos[i], me.rewardCards[i], 255);
     const hgeRect& chosen = pos[selected];
     drawFrame(frame, chosen);
+    // On the cards the focus lies over the selection frame's edge.
+    if (rewardFocus.on(CARDFOCUS)) drawFocus(chosen, 2);
     const int card = me.rewardCards[selected];
     if (card != TAKENCARD)
         DrawTextA(fontSmall2, (chosen.x1 + chosen.x2) / 2, chosen.y2 + 12, label("You have: %d", getCardQty(0, card)), 1, 1,
@@ -278,6 +324,7 @@ void drawSelectReward() {
     else if (mayLeaveRewards())
         DrawTextA(fontArial, 400, 572, "Click OK/press Enter to skip rewards", 1, 1, cycleColor(2));
     if (mayLeaveRewards()) drawButton(okButton, REWARDOK);
+    if (rewardFocus.on(REWARDOK)) rewardFocus.draw();
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);

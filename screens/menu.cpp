@@ -107,13 +107,64 @@ void stretchSprite(hgeSprite* s, const hgeRect& r, DWORD color) {
 }
 
 void drawFocus(const hgeRect& r, float margin) {
-    constexpr DWORD EDGE = 0xFFFFE040;
     constexpr float WIDTH = 2;
-    const float x1 = r.x1 - margin, y1 = r.y1 - margin, x2 = r.x2 + margin, y2 = r.y2 + margin;
-    drawRect(hgeRect(x1 - WIDTH, y1 - WIDTH, x2 + WIDTH, y1), EDGE);
-    drawRect(hgeRect(x1 - WIDTH, y2, x2 + WIDTH, y2 + WIDTH), EDGE);
-    drawRect(hgeRect(x1 - WIDTH, y1, x1, y2), EDGE);
-    drawRect(hgeRect(x2, y1, x2 + WIDTH, y2), EDGE);
+    // An edge that would leave the screen is drawn along its border instead.
+    const float x1 = std::max(r.x1 - margin, WIDTH), y1 = std::max(r.y1 - margin, WIDTH);
+    const float x2 = std::min(r.x2 + margin, SCREEN_WIDTH - WIDTH), y2 = std::min(r.y2 + margin, SCREEN_HEIGHT - WIDTH);
+    drawRect(hgeRect(x1 - WIDTH, y1 - WIDTH, x2 + WIDTH, y1), FOCUSCOLOR);
+    drawRect(hgeRect(x1 - WIDTH, y2, x2 + WIDTH, y2 + WIDTH), FOCUSCOLOR);
+    drawRect(hgeRect(x1 - WIDTH, y1, x1, y2), FOCUSCOLOR);
+    drawRect(hgeRect(x2, y1, x2 + WIDTH, y2), FOCUSCOLOR);
+}
+
+MenuFocus::MenuFocus(std::initializer_list<int> places, Offered offered) : places_(places), offered_(offered) {}
+
+bool MenuFocus::offered(int index) const { return !offered_ || offered_(places_[static_cast<std::size_t>(index)]); }
+
+int MenuFocus::offeredFrom(int index, int direction) const {
+    const int n = static_cast<int>(places_.size());
+    for (int k = 0; k < n; ++k) {
+        const int i = ((index + direction * k) % n + n) % n;
+        if (offered(i)) return i;
+    }
+    return -1;
+}
+
+void MenuFocus::reset() { index_ = std::max(offeredFrom(0, 1), 0); }
+
+int MenuFocus::place() const {
+    const int i = offeredFrom(index_, 1);
+    return i < 0 ? -1 : places_[static_cast<std::size_t>(i)];
+}
+
+void MenuFocus::moveTo(int place) {
+    const auto at = std::find(places_.begin(), places_.end(), place);
+    if (at != places_.end()) index_ = static_cast<int>(at - places_.begin());
+}
+
+void MenuFocus::step(int direction) {
+    const int from = offeredFrom(index_, 1);
+    if (from < 0) return;
+    const int n = static_cast<int>(places_.size());
+    index_ = std::max(offeredFrom(((from + direction) % n + n) % n, direction), 0);
+}
+
+int MenuFocus::underPointer() const {
+    for (std::size_t i = 0; i < places_.size(); ++i)
+        if (mOver[places_[i]] && offered(static_cast<int>(i))) return places_[i];
+    return -1;
+}
+
+bool MenuFocus::followPointer(bool moved) {
+    const int over = underPointer();
+    if (!moved || over < 0) return false;
+    moveTo(over);
+    return true;
+}
+
+void MenuFocus::draw(float margin) const {
+    const int p = place();
+    if (p >= 0) drawFocus(pos[p], margin);
 }
 
 void drawButton(hgeSprite* s, int i) {

@@ -3,6 +3,9 @@
 // reused buffer so that drawing allocates nothing.
 #pragma once
 
+#include <initializer_list>
+#include <vector>
+
 #include "platform/hge.h"
 #include "toolkit/hgerect.h"
 
@@ -62,9 +65,42 @@ hgeRect textPanelInside(const hgeRect& r);
 // A framed box with one or more lines of text centred in it, pulsing while pos[i] is
 // hovered; a disabled one is grey and never pulses.
 void drawTextButton(int i, const char* text, hgeFont* font, DWORD inner, bool enabled = true);
-// The keyboard's focus: a bright edge `margin` pixels outside the rectangle, steady so
-// that it reads with reduced flashing too.
+// The keyboard's focus: a bright edge `margin` pixels outside the rectangle (kept on the
+// screen), steady so that it reads with reduced flashing too.
+constexpr DWORD FOCUSCOLOR = 0xFFFFE040;
 void drawFocus(const hgeRect& r, float margin = 3);
+
+// A screen's keyboard focus: one of its controls (pos[] places), listed in the order the
+// keys walk them. Controls the screen does not offer at the moment (a hidden OK, a greyed
+// button) are passed over, and the pointer moving onto a control takes the focus there.
+// A screen's list of choices stands in the list as one place whose mOver the screen sets.
+class MenuFocus {
+public:
+    using Offered = bool (*)(int place);
+    explicit MenuFocus(std::initializer_list<int> places, Offered offered = nullptr);
+    // Back to the first control offered.
+    void reset();
+    // The focused control; when it is no longer offered, the next one that is; -1 for none.
+    int place() const;
+    bool on(int place) const { return this->place() == place; }
+    // Onto a listed control; anything else leaves the focus where it is.
+    void moveTo(int place);
+    // To the next (+1) or previous (-1) control offered, round the list.
+    void step(int direction);
+    // The offered control under the pointer (mOver), or -1.
+    int underPointer() const;
+    // Onto the control under the pointer when the pointer moved this frame; true then.
+    bool followPointer(bool moved);
+    void draw(float margin = 3) const;
+
+private:
+    bool offered(int index) const;
+    int offeredFrom(int index, int direction) const;
+    std::vector<int> places_;
+    Offered offered_;
+    int index_ = 0;
+};
+
 // The selection frame: "lifeBarFrame" stretched `margin` pixels outside the rectangle.
 void drawFrame(hgeSprite* frame, const hgeRect& r, float margin = 4);
 

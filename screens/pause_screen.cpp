@@ -83,11 +83,10 @@ void drawPauseScreen() {
               WHITE);
     for (int i = 0; i < NUMBUTTONS; ++i) {
         const hgeRect& r = pos[BUTTONS + i];
-        // A bright edge marks the choice: a light wash would take the label below 4.5:1.
-        if (i == selected) drawRectB(r, cycleColor(1), 0xFF33589E, 3);
-        else drawRectB(r, 0xFF000000, 0xFF2B4C8C, 2);
-        const DWORD color = i == selected ? cycleColor(2) : WHITE;
-        DrawTextA(font1, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, BUTTONLABELS[i], 1, 1, color);
+        // The focus edge marks the choice: a light wash would take the label below 4.5:1.
+        drawRectB(r, 0xFF000000, i == selected ? 0xFF33589E : 0xFF2B4C8C, 2);
+        if (i == selected) drawFocus(r);
+        DrawTextA(font1, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, BUTTONLABELS[i], 1, 1, WHITE);
     }
     DrawTextA(fontSmall2, 400, 490, "F1: instructions", 1, 1, 0xFFD0D0D0);
     setFontStyle(font1, 1, WHITE);

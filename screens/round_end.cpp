@@ -1,5 +1,6 @@
-// The ends of a round. Game over locks the keys for 2.5 s, then Enter or a click retries the
-// round (not in the EX mission) and Escape gives the match up. A won round shows its banner
+// The ends of a round. Game over locks the keys for 2.5 s, then offers Retry (not in the EX
+// mission) and Quit match: Enter or Space acts on the one in focus, a click anywhere but on
+// Quit retries, Escape gives the match up. A won round shows its banner
 // for 3 s (1.5 s in the EX mission) and starts the next round by itself. A won match grants
 // the upgrade points, lists the bonus cards on a first win and leads to the upgrades.
 #include "screens/round_end.h"
@@ -30,7 +31,7 @@
 namespace {
 
 constexpr int BANNER = 181;
-constexpr int OKBUTTON = 182, POINTSBOX = 183, CARDSBOX = 184;
+constexpr int OKBUTTON = 182, POINTSBOX = 183, CARDSBOX = 184, RETRYBUTTON = 185, QUITBUTTON = 186;
 constexpr int BONUSCARDS = 5;
 constexpr int ANIM_YOUWIN = 87;
 constexpr int PS_BURST = 22, PS_WINBURST = 23, PS_EXPLOSION = 24, PS_EXPLOSIONODD = 25;
@@ -41,7 +42,7 @@ constexpr float BATTLESCROLL = 25;
 constexpr float PREPARESCALE = 0.8f;  // the big font brought down to the line's old 48 px
 constexpr int SFX_LOST = 96, SFX_ROUNDWON = 52, SFX_BLAST = 97, SFX_BLASTODD = 95;
 constexpr int LOSTCHANNEL = 2, ROUNDWONCHANNEL = 5, BLASTCHANNEL = 1;
-constexpr DWORD WHITE = 0xFFFFFFFF, BLACK = 0xFF000000, PANEL = 0xFF3A3F5A;
+constexpr DWORD WHITE = 0xFFFFFFFF, BLACK = 0xFF000000, PANEL = 0xFF3A3F5A, BUTTONCOLOR = 0xFF2B4C8C;
 
 hgeSprite* okButton = nullptr;
 hgeSprite* tab = nullptr;
@@ -49,6 +50,9 @@ hgeSprite* pointsIcon = nullptr;
 bool firstWin = false;  // the match won was the first win over this opponent
 
 bool exMission() { return selectedOpp == EXMISSION; }
+
+bool offered(int place) { return place != RETRYBUTTON || !exMission(); }
+MenuFocus gameOverFocus({RETRYBUTTON, QUITBUTTON}, offered);
 bool oddOpponent() { return selectedOpp % 2 == 1; }
 
 void spawn(int effect, float x, float y) {
@@ -87,6 +91,10 @@ void initGameOver() {
     gameMode = MODE_GAMEOVER;
     ++roundsLost;
     selected = 0;
+    // The EX mission has only the way out, in the middle.
+    pos[RETRYBUTTON] = hgeRect(232, 296, 392, 344);
+    pos[QUITBUTTON] = exMission() ? hgeRect(272, 296, 528, 344) : hgeRect(408, 296, 568, 344);
+    gameOverFocus.reset();
     explodeOn(pl[0], PS_EXPLOSION);
     playSFX(SFX_LOST, LOSTCHANNEL);
     progress = 0;
@@ -95,9 +103,14 @@ void initGameOver() {
 void updateGameOver(float dt) {
     runParticles(dt);
     if (progress <= RETRYAFTER) return;
+    hoverTest(RETRYBUTTON, QUITBUTTON);
+    gameOverFocus.followPointer(pointerMoved());
     const int key = menuKey();
-    if ((key == vk::ENTER || key == vk::LBUTTON) && !exMission()) retryRound();
-    else if (isBackKey(key)) back2SelectScreen(false);
+    if (isDirectionKey(key)) gameOverFocus.step(isUpKey(key) || isLeftKey(key) ? -1 : 1);
+    else if (isBackKey(key) || clickedOn(key, QUITBUTTON)) back2SelectScreen(false);
+    else if (key == vk::LBUTTON && !exMission()) retryRound();
+    else if (isConfirmKey(key) && gameOverFocus.on(RETRYBUTTON)) retryRound();
+    else if (isConfirmKey(key)) back2SelectScreen(false);
 }
 
 void drawGameOver() {
@@ -106,12 +119,11 @@ void drawGameOver() {
     drawShade(SETA(shade, static_cast<DWORD>(std::min(static_cast<int>(progress) * 5, 170))));
     if (progress > GAMEOVERTITLE) DrawTextA(fontBig, 400, 150, "Game Over", 1, 1, flashColor(0));
     if (progress > RETRYAFTER) {
-        if (exMission()) {
-            DrawTextA(fontArial, 400, 320, "Press Esc to go back to select screen", 1, 2, BLACK);
-        } else {
-            DrawTextA(fontArial, 400, 320, "Press Enter / click to retry", 1, 2, BLACK);
-            DrawTextA(fontArial, 400, 400, "or press Esc to quit match", 1, 1, 0xFFAFAFAF);
-        }
+        if (!exMission()) drawTextButton(RETRYBUTTON, "Retry", font1, BUTTONCOLOR);
+        drawTextButton(QUITBUTTON, exMission() ? "Back to select screen" : "Quit match", font1, BUTTONCOLOR);
+        gameOverFocus.draw();
+        DrawTextA(fontArial, 400, 380, exMission() ? "Esc: back to select screen" : "click to retry, Esc to quit match", 1,
+                  1, 0xFFE0E0E0);
     }
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);
@@ -157,7 +169,8 @@ void initWinMatch() {
     spawn(PS_WINBURST, 400, 300);
     pos[POINTSBOX] = hgeRect(240, 224, 560, 272);
     pos[CARDSBOX] = hgeRect(48, 300, 752, 444);
-    pos[OKBUTTON] = hgeRect(720, 520, 784, 584);
+    // Its focus edge stays above the battle's numbers at the foot of the screen.
+    pos[OKBUTTON] = hgeRect(720, 512, 784, 576);
     okButton = menuSprite("okButton");
     tab = menuSprite("tab");
     pointsIcon = menuSprite("upgradePoints");
@@ -172,7 +185,7 @@ void updateWinMatch(float dt) {
     hoverTest(OKBUTTON, OKBUTTON);
     const int key = menuKey();
     if (progress <= PROCEEDFROM) return;
-    if (key == vk::ENTER || isBackKey(key) || clickedOn(key, OKBUTTON)) initSelectUpgrade();
+    if (isConfirmKey(key) || isBackKey(key) || clickedOn(key, OKBUTTON)) initSelectUpgrade();
 }
 
 void drawWinMatch() {
@@ -203,6 +216,7 @@ void drawWinMatch() {
     if (progress > PROCEEDFROM) {
         DrawTextA(fontArial, 400, 488, "Click OK/press Enter to proceed", 1, 1, flashColor(2));
         drawButton(okButton, OKBUTTON);
+        drawFocus(pos[OKBUTTON]);
     }
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);

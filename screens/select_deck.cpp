@@ -1,5 +1,6 @@
 // The deck selection (mode 2): twelve starting decks in three rows by how many main
-// colours they have, the chosen deck's description and its coin capacities.
+// colours they have, the chosen deck's description and its coin capacities. Up and Down
+// walk the rows, then the row of Back and OK below them, round again.
 #include <algorithm>
 
 #include "cards/hand.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int ROWBOX = 20;  // three row boxes
 constexpr int DESCBOX = 23, OKBUTTON = 24, BACKBUTTON = 25;
+constexpr int DECKFOCUS = 26;  // the decks, as the focus sees them
 constexpr int NUMROWS = 3;
 constexpr int FIRSTDECK = 9;
 constexpr DWORD WHITE = 0xFFFFFFFF;
@@ -44,10 +46,37 @@ hgeSprite* frame = nullptr;
 hgeSprite* okButton = nullptr;
 hgeSprite* backButton = nullptr;
 
+MenuFocus focus({DECKFOCUS, BACKBUTTON, OKBUTTON});
+
 const DeckRow& rowOf(int deck) {
     for (const DeckRow& r : ROWS)
         if (deck < r.first + r.count) return r;
     return ROWS[NUMROWS - 1];
+}
+
+int rowNumber(int deck) { return static_cast<int>(&rowOf(deck) - ROWS); }
+
+// From the buttons, Down enters the top row and Up the bottom one, in the column of the
+// deck chosen.
+void enterRows(int dy) {
+    const int row = dy > 0 ? 0 : NUMROWS - 1;
+    if (rowNumber(selectedDeck) != row) {
+        const int across = deckNeighbour(selectedDeck, 0, dy);
+        selectedDeck = rowNumber(across) == row ? across : deckNeighbour(selectedDeck, 0, -dy);
+    }
+    focus.moveTo(DECKFOCUS);
+}
+
+void moveVertically(int dy) {
+    const int row = rowNumber(selectedDeck);
+    if (!focus.on(DECKFOCUS)) enterRows(dy);
+    else if ((dy > 0 && row == NUMROWS - 1) || (dy < 0 && row == 0)) focus.moveTo(OKBUTTON);
+    else selectedDeck = deckNeighbour(selectedDeck, 0, dy);
+}
+
+void moveAcross(int dx) {
+    if (focus.on(DECKFOCUS)) selectedDeck = deckNeighbour(selectedDeck, dx, 0);
+    else focus.moveTo(focus.on(BACKBUTTON) ? OKBUTTON : BACKBUTTON);
 }
 
 // What a deck's coin capacity of one colour means for that deck.
@@ -109,23 +138,29 @@ void initSelectDeckScreen() {
     frame = menuSprite("lifeBarFrame");
     okButton = menuSprite("okButton");
     backButton = menuSprite("backButton");
+    focus.reset();
 }
 
 void updateSelectDeckScreen(float) {
     hoverTest(0, MAXDECKS - 1);
     hoverTest(OKBUTTON, BACKBUTTON);
-    const int key = menuKey();
     const int over = hovered(0, MAXDECKS - 1);
-    if (isLeftKey(key)) selectedDeck = deckNeighbour(selectedDeck, -1, 0);
-    else if (isRightKey(key)) selectedDeck = deckNeighbour(selectedDeck, 1, 0);
-    else if (isUpKey(key)) selectedDeck = deckNeighbour(selectedDeck, 0, -1);
-    else if (isDownKey(key)) selectedDeck = deckNeighbour(selectedDeck, 0, 1);
+    mOver[DECKFOCUS] = over >= 0;
+    focus.followPointer(pointerMoved());
+    const int key = menuKey();
+    if (isLeftKey(key) || isRightKey(key)) moveAcross(isLeftKey(key) ? -1 : 1);
+    else if (isUpKey(key) || isDownKey(key)) moveVertically(isUpKey(key) ? -1 : 1);
     else if (key == vk::LBUTTON) {
-        if (over >= 0) selectedDeck = over;
+        if (over >= 0) {
+            selectedDeck = over;
+            focus.moveTo(DECKFOCUS);
+        }
         if (mOver[OKBUTTON]) confirm();
         else if (mOver[BACKBUTTON]) goBack();
-    } else if (isConfirmKey(key)) confirm();
-    else if (isBackKey(key)) goBack();
+    } else if (isConfirmKey(key)) {
+        if (focus.on(BACKBUTTON)) goBack();
+        else confirm();
+    } else if (isBackKey(key)) goBack();
     if (gameMode == MODE_SELECTDECK && over >= 0 && doubleClicked()) {
         selectedDeck = over;
         confirm();
@@ -151,5 +186,8 @@ void drawSelectDeckScreen() {
     drawCapacities();
     drawButton(backButton, BACKBUTTON);
     drawButton(okButton, OKBUTTON);
+    // On the decks the focus lies over the selection frame's edge.
+    if (focus.on(DECKFOCUS)) drawFocus(pos[selectedDeck], 2);
+    else focus.draw();
     setFontStyle(fontSmall2, 1, WHITE);
 }

@@ -1,6 +1,8 @@
 // The opponent selection (mode 3), the hub of a campaign: seven opponents in three tiers
 // that unlock as opponents are beaten, the chosen one's details, the player's record,
-// the hint switch, the deck viewer and, in the second quest, the EX mission.
+// the hint switch, the deck viewer and, in the second quest, the EX mission. Left and Right
+// always choose the opponent (the EX mission after the last); Up and Down walk the focus
+// from the opponents over the hint switch and the deck viewer to Back and OK.
 #include <algorithm>
 
 #include "battle/setup.h"
@@ -21,6 +23,7 @@
 namespace {
 
 constexpr int HINTBOX = 10, BACKBUTTON = 11, OKBUTTON = 12, VIEWDECKBUTTON = 13, EXBUTTON = 14;
+constexpr int OPPFOCUS = 15;  // the opponents, as the focus sees them
 constexpr int TIERBOX = 20, INFOPANEL = 23, PLAYERPANEL = 24;
 constexpr int NUMTIERS = 3;
 constexpr int KEY_V = 86;
@@ -54,6 +57,16 @@ bool autosaved = false;  // the save made as this screen opened went through
 bool unlocked(int opp) { return opp == EXMISSION || totalBeat() >= unlockThreshold(opp); }
 bool secondQuest() { return pl[0].questNum == 2; }
 
+bool offered(int place) {
+    if (place == VIEWDECKBUTTON) return !newGame;
+    if (place == OKBUTTON) return canStartMatch(selectedOpp);
+    return true;
+}
+
+MenuFocus focus({OPPFOCUS, HINTBOX, VIEWDECKBUTTON, BACKBUTTON, OKBUTTON}, offered);
+
+const hgeRect& chosenPlace() { return selectedOpp == EXMISSION ? pos[EXBUTTON] : pos[selectedOpp]; }
+
 void startMatch() {
     if (!canStartMatch(selectedOpp)) return;
     playConfirm();
@@ -78,15 +91,26 @@ void toggleHints() {
     hge->Ini_SetInt("Misc", "display tutorial info while playing", hints);
 }
 
-void moveSelection(int key) {
-    if (isLeftKey(key)) selectedOpp = selectedOpp == 0 || selectedOpp == EXMISSION ? MAXOPPONENTS - 1 : selectedOpp - 1;
-    else if (isRightKey(key)) selectedOpp = selectedOpp == EXMISSION ? 0 : (selectedOpp + 1) % MAXOPPONENTS;
-    else if (isUpKey(key)) selectedOpp = selectedOpp == 4 ? 1 : selectedOpp == 6 ? 2 : selectedOpp;
-    else if (isDownKey(key)) selectedOpp = selectedOpp == 1 ? 4 : selectedOpp == 2 ? 6 : selectedOpp;
+// The opponents in a ring, the EX mission after the last of them in the second quest.
+void moveSelection(int step) {
+    const int ring = MAXOPPONENTS + (secondQuest() ? 1 : 0);
+    const int at = selectedOpp == EXMISSION ? MAXOPPONENTS : selectedOpp;
+    const int next = (at + step + ring) % ring;
+    selectedOpp = next == MAXOPPONENTS ? EXMISSION : next;
+}
+
+void act() {
+    switch (focus.place()) {
+    case HINTBOX: toggleHints(); break;
+    case VIEWDECKBUTTON: openDeckViewer(); break;
+    case BACKBUTTON: goBack(); break;
+    default: startMatch();
+    }
 }
 
 void click() {
     const int over = hovered(0, MAXOPPONENTS - 1);
+    if (mOver[OPPFOCUS]) focus.moveTo(OPPFOCUS);
     if (over >= 0) selectedOpp = over;
     else if (mOver[EXBUTTON] && secondQuest()) selectedOpp = EXMISSION;
     else if (mOver[OKBUTTON]) startMatch();
@@ -206,6 +230,7 @@ void initSelectOppScreen() {
     growthIcon = menuSprite("condIcon16");
     shotIcon = menuSprite("condIcon18");
     if (newGame) std::fill(beat, beat + MAXOPPONENTS, 0);
+    focus.reset();
     progress = 0;
     if (!newGame) playBGM("selectOppMUS");
 }
@@ -213,12 +238,15 @@ void initSelectOppScreen() {
 void updateSelectOppScreen(float) {
     hoverTest(0, MAXOPPONENTS - 1);
     hoverTest(HINTBOX, EXBUTTON);
+    mOver[OPPFOCUS] = hovered(0, MAXOPPONENTS - 1) >= 0 || (mOver[EXBUTTON] && secondQuest());
+    focus.followPointer(pointerMoved());
     const int key = menuKey();
     if (key == vk::LBUTTON) click();
     else if (key == KEY_V) openDeckViewer();
-    else if (isConfirmKey(key)) startMatch();
+    else if (isConfirmKey(key)) act();
     else if (isBackKey(key)) goBack();
-    else moveSelection(key);
+    else if (isLeftKey(key) || isRightKey(key)) moveSelection(isLeftKey(key) ? -1 : 1);
+    else if (isUpKey(key) || isDownKey(key)) focus.step(isUpKey(key) ? -1 : 1);
     if (gameMode != MODE_SELECTOPP || !doubleClicked()) return;
     const int over = hovered(0, MAXOPPONENTS - 1);
     if (over >= 0) {
@@ -240,9 +268,9 @@ void drawSelectOppScreen() {
     if (!newGame) {
         drawPlayerPanel();
         drawTextButton(VIEWDECKBUTTON, "View\ndeck\n(V)", font1, 0xFF2B559B);
-        DrawTextA(fontSmall2, (pos[VIEWDECKBUTTON].x1 + pos[VIEWDECKBUTTON].x2) / 2, pos[VIEWDECKBUTTON].y2 + 10,
+        DrawTextA(fontSmall2, (pos[VIEWDECKBUTTON].x1 + pos[VIEWDECKBUTTON].x2) / 2, pos[VIEWDECKBUTTON].y2 + 13,
                   "or remove cards", 1, 1, WHITE);
-        DrawTextA(fontSmall2, (pos[BACKBUTTON].x1 + pos[BACKBUTTON].x2) / 2, pos[BACKBUTTON].y1 - 10, "to title", 1, 1,
+        DrawTextA(fontSmall2, (pos[BACKBUTTON].x1 + pos[BACKBUTTON].x2) / 2, pos[BACKBUTTON].y1 - 13, "to title", 1, 1,
                   WHITE);
         // A save that failed is not reported as made.
         if (autosaved) DrawTextA(fontSmall2, 400, 590, "Game has been automatically saved.", 1, 1, WHITE);
@@ -260,6 +288,9 @@ void drawSelectOppScreen() {
         DrawTextA(fontSmall2, 400, 470, "Too many cards in deck, please delete down to 200 cards.", 1, 1, cycleColor(0));
     else if (canStartMatch(selectedOpp))
         drawButton(okButton, OKBUTTON);
+    // On the opponents the focus lies over the selection frame's edge.
+    if (focus.on(OPPFOCUS)) drawFocus(chosenPlace(), 2);
+    else focus.draw();
     setFontStyle(fontSmall2, 1, WHITE);
     setFontStyle(font1, 1, WHITE);
 }

@@ -1,6 +1,7 @@
 // The vehicle selection (mode 1): eight vehicles in a row, the chosen one's description,
-// its stat bars, coin mix and special weapon, and a description of whatever stat the
-// pointer rests on.
+// its stat bars, coin mix and special weapon, and a description of the stat, coin or
+// weapon in focus. Left and Right always choose the vehicle; Up and Down walk the focus
+// from the vehicles over the stats, coins and weapon to OK and Back.
 #include <algorithm>
 
 #include "cards/card_effects.h"
@@ -24,6 +25,9 @@ constexpr int DESCBOX = 10, STATDESCBOX = 11;
 constexpr int STATLABEL = 20, STATBAR = 30;  // seven rows each
 constexpr int COINS = 40;  // red, green, blue
 constexpr int WEAPONBOX = 43, BACKBUTTON = 44, OKBUTTON = 45;
+constexpr int CHOSEN = 46;    // the row of vehicles, as the focus sees it
+constexpr int STATROW = 60;   // seven rows: name, bar and number
+constexpr float HEARTFUEL = 10;  // the heart row holds the fuel bar under it
 constexpr int COINDESC = 7;  // statDesc of the red coins; green and blue follow
 constexpr DWORD WHITE = 0xFFFFFFFF;
 // Each stat's number stands right of its bar, before the description panel.
@@ -48,13 +52,15 @@ int coinValue(int k, int v) {
     return values[k][v];
 }
 
-// The description of what the pointer rests on; null when nothing.
-const char* hoveredDescription() {
-    for (int k = 0; k < NUMSTATS; ++k)
-        if (mOver[STATLABEL + k] || mOver[STATBAR + k]) return statDesc[k].c_str();
-    for (int k = 0; k < 3; ++k)
-        if (mOver[COINS + k]) return statDesc[COINDESC + k].c_str();
-    if (mOver[WEAPONBOX]) return wpnDesc[selectedVeh].c_str();
+MenuFocus focus({CHOSEN, STATROW + 0, STATROW + 1, STATROW + 2, STATROW + 3, STATROW + 4, STATROW + 5, STATROW + 6,
+                 COINS + 0, COINS + 1, COINS + 2, WEAPONBOX, OKBUTTON, BACKBUTTON});
+
+// The description of the stat, coin or weapon in focus; null for the other controls.
+const char* focusedDescription() {
+    const int place = focus.place();
+    if (place >= STATROW && place < STATROW + NUMSTATS) return statDesc[place - STATROW].c_str();
+    if (place >= COINS && place < COINS + 3) return statDesc[COINDESC + place - COINS].c_str();
+    if (place == WEAPONBOX) return wpnDesc[selectedVeh].c_str();
     return nullptr;
 }
 
@@ -89,7 +95,9 @@ void initSelectVehScreen() {
     for (int k = 0; k < NUMSTATS; ++k) {
         pos[STATLABEL + k] = hgeRect(16, 312 + 32 * k, 112, 336 + 32 * k);
         pos[STATBAR + k] = hgeRect(112, 312 + 32 * k, 200, 336 + 32 * k);
+        pos[STATROW + k] = hgeRect(16, 312 + 32 * k, pos[STATBAR + k].x2 + NUMBERGAP + NUMBERWIDTH, 336 + 32 * k);
     }
+    pos[STATROW + S_HEART].y2 += HEARTFUEL;
     for (int k = 0; k < 3; ++k) pos[COINS + k] = hgeRect(272 + 120 * k, 432, 376 + 120 * k, 456);
     pos[WEAPONBOX] = hgeRect(272, 486, 516, 526);
     pos[BACKBUTTON] = hgeRect(8, 536, 72, 600);  // below the heart row
@@ -101,6 +109,7 @@ void initSelectVehScreen() {
     okButton = menuSprite("okButton");
     backButton = menuSprite("backButton");
     selectedVeh = 0;
+    focus.reset();
     pl[0].deckSize = 0;
     pl[0].questNum = 1;
     progress = 0;
@@ -108,16 +117,22 @@ void initSelectVehScreen() {
 
 void updateSelectVehScreen(float) {
     hoverTest(0, OKBUTTON);
-    const int key = menuKey();
+    hoverTest(STATROW, STATROW + NUMSTATS - 1);
     const int over = hovered(0, MAXVEHICLES - 1);
+    mOver[CHOSEN] = over >= 0;
+    focus.followPointer(pointerMoved());
+    const int key = menuKey();
     if (isLeftKey(key)) selectedVeh = selectedVeh == 0 ? MAXVEHICLES - 1 : selectedVeh - 1;
     else if (isRightKey(key)) selectedVeh = (selectedVeh + 1) % MAXVEHICLES;
+    else if (isUpKey(key) || isDownKey(key)) focus.step(isUpKey(key) ? -1 : 1);
     else if (key == vk::LBUTTON) {
         if (over >= 0) selectedVeh = over;
         if (mOver[OKBUTTON]) confirm();
         else if (mOver[BACKBUTTON]) back2title();
-    } else if (isConfirmKey(key)) confirm();
-    else if (isBackKey(key)) back2title();
+    } else if (isConfirmKey(key)) {
+        if (focus.on(BACKBUTTON)) back2title();
+        else confirm();
+    } else if (isBackKey(key)) back2title();
     if (gameMode == MODE_SELECTVEH && over >= 0 && doubleClicked()) {
         selectedVeh = over;
         confirm();
@@ -160,15 +175,20 @@ void drawSelectVehScreen() {
         DrawTextA(fontArial, pos[COINS + k].x1 + 4, pos[COINS + k].y1 + 4, label(COINFORMATS[k], coinValue(k, selectedVeh)),
                   0, 1, COINCOLORS[k]);
     const hgeRect& w = pos[WEAPONBOX];
-    DrawTextA(fontSmall2, w.x1, w.y1 - 14, "special weapon type", 0, 1, WHITE);
+    // The caption stands clear of the focus edge around the box.
+    DrawTextA(fontSmall2, w.x1, w.y1 - 18, "special weapon type", 0, 1, WHITE);
     stretchSprite(tab, w);
     DrawTextA(font1, (w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2, specialWpnName(), 1, 1, WHITE);
 
     const hgeRect text = textPanel(pos[STATDESCBOX]);
-    const char* desc = hoveredDescription();
+    const char* desc = focusedDescription();
     setFontStyle(font1, STATDESCSCALE, 0xFFFF8080);
     drawTextInRect(text, desc ? desc : STATDESCHINT, font1);
     setFontStyle(font1, 1, WHITE);
+    // On the vehicles the focus lies over the selection frame's edge, clear of the name.
+    // Drawn before the buttons: the heart row's edge passes behind the round Back button.
+    if (focus.on(CHOSEN)) drawFocus(chosen, 2);
+    else focus.draw();
     drawButton(backButton, BACKBUTTON);
     drawButton(okButton, OKBUTTON);
     setFontStyle(fontArial, 1, WHITE);

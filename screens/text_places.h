@@ -8,14 +8,14 @@
 #include "toolkit/hgerect.h"
 
 // The vehicle selection: the chosen vehicle's description, and the description of the stat,
-// coin or weapon under the pointer.
+// coin or weapon in focus.
 inline const hgeRect VEHDESCPANEL{16, 184, 776, 296};
 inline const hgeRect VEHSTATDESCPANEL{272, 312, 728, 424};
-// The upgrade screen: the description of the stat under the pointer.
+// The upgrade screen: the description of the stat chosen.
 inline const hgeRect UPGRADEDESCPANEL{168, 360, 624, 472};
 // Stat descriptions on both screens are written in font1 at this scale.
 constexpr float STATDESCSCALE = 0.75f;
-inline constexpr const char* STATDESCHINT = "mouse over a stat to see its description";
+inline constexpr const char* STATDESCHINT = "point at a stat, or pick it with up and down, to see its description";
 
 // The deck selection: a deck's name on its picture, the chosen deck's description.
 inline const hgeRect DECKNAMEPOS{6, 48, 86, 102};

@@ -29,7 +29,6 @@ hgeSprite* background = nullptr;
 hgeSprite* items[MAXTITLEOPTIONS] = {};
 hgeSprite* creditsBackground = nullptr;
 float noSavesLeft = 0;
-int choiceBeforeQuestion = 0;  // the menu's choice while the exit question stands over it
 
 // A damaged file counts: the continue screen is where it can be restored.
 bool anySavedGame() {
@@ -82,7 +81,6 @@ void updateTitleScreen(float dt) {
     else if (isBackKey(key)) {
         // One Escape too many after backing out of the menus must not end the game.
         pl[0].misc[M_CONFIRM] = CF_TITLE;
-        choiceBeforeQuestion = selected;
         initConfirmExit();
     }
 }
@@ -93,16 +91,11 @@ void drawTitleScreen() {
     const float versionX = fontSmall2 ? 788 - fontSmall2->GetStringWidth(VERSION) : 0;
     DrawTextA(fontSmall2, versionX, 8, VERSION, 0, 1, 0xFF48E848);
     for (int i = 0; i < MAXTITLEOPTIONS; ++i) putSprite(items[i], pos[i].x1, pos[i].y1, fade);
-    drawPulse(pos[gameMode == MODE_TITLE ? selected : choiceBeforeQuestion], PULSE_TITLE);
+    drawPulse(pos[selected], PULSE_TITLE);
     if (noSavesLeft > 0) {
         const hgeRect& r = pos[CONTINUEITEM];
         drawPlatedText(fontArial, r.x2 + 16, r.y1 + 8, "No saved games yet.", 0, 1, 0xFFFFFFFF);
     }
-}
-
-void returnToTitle() {
-    gameMode = MODE_TITLE;
-    selected = choiceBeforeQuestion;
 }
 
 void initCredits() {

@@ -4,8 +4,6 @@
 void initTitleScreen();
 void updateTitleScreen(float dt);
 void drawTitleScreen();
-// Back from the exit question, with the menu's choice as it was.
-void returnToTitle();
 
 void initCredits();
 void drawCredits();

@@ -1,13 +1,17 @@
 // kvb_menushot: opens one screen without playing up to it and saves a picture of it,
 // drawn by the real SDL backend offscreen.
 //
-//   kvb_menushot SCREEN SECONDS OUT.png
+//   kvb_menushot SCREEN SECONDS OUT.png [KEYS]
 //
 // SCREEN is "confirm" (quitting a match, over a battle), "keychange" (over the options),
 // "ending" or "roll" (the ending's scrolling roll, entered at once), "pause", "gameover",
 // "winround", "winmatch" (each over a battle), "upgrade" or "reward" (after a first win
-// over opponent 3). The screen runs for SECONDS before the picture is taken. Run it in the
-// folder that holds kvb.paq and the data files (build/play/).
+// over opponent 3), "title", "load" (continue: a saved game, and a damaged one with a
+// backup in slot 2), "vehicle", "deck", "opponent" or "viewdeck" (of a second quest with
+// two opponents beaten and 120 cards), "inst" or "credits". The screen runs for SECONDS,
+// then KEYS are pressed one after another (u d l r: the arrows, e: Enter, s: Space,
+// b: Escape), and the picture is taken. Run it in the folder that holds kvb.paq and the
+// data files (build/play/).
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,16 +22,20 @@
 #include "battle/battle_frame.h"
 #include "battle/setup.h"
 #include "cards/datafiles.h"
+#include "cards/savegame.h"
 #include "platform/core/game_paths.h"
 #include "platform/core/input_state.h"
 #include "platform/sdl/sdl_engine.h"
 #include "screens/confirm_exit.h"
 #include "screens/ending.h"
+#include "screens/load_screen.h"
 #include "screens/match_rewards.h"
 #include "screens/options_screen.h"
 #include "screens/pause_screen.h"
 #include "screens/round_end.h"
 #include "screens/screens.h"
+#include "screens/selection.h"
+#include "screens/title.h"
 #include "shell/frame.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -43,6 +51,90 @@ void startBattle() {
     newGame = true;
     initGame();
     progress = 100;
+}
+
+// A campaign in its second quest, two opponents beaten, with a deck large enough to
+// delete from.
+void runningCampaign() {
+    startBattle();
+    newGame = false;
+    pl[0].saveSlot = 0;
+    pl[0].questNum = 2;
+    beat[0] = beat[1] = 1;
+    pl[0].deckSize = 120;
+    for (int i = 0; i < pl[0].deckSize; ++i) pl[0].deck[i] = 1 + i * 7 % 300;
+}
+
+// Slot 0 holds a game; slot 2 a damaged file whose backup loads.
+void saveSlots() {
+    runningCampaign();
+    saveGame(0);
+    saveGame(2);
+    saveGame(2);
+    std::FILE* f = std::fopen(saveFileName(2).c_str(), "w");
+    if (f) {
+        std::fputs("damaged\n", f);
+        std::fclose(f);
+    }
+    newGame = false;
+}
+
+// The menus reached from the title or the opponent selection.
+bool openMenu(const std::string& screen) {
+    if (screen == "title") {
+        initTitleScreen();
+    } else if (screen == "load") {
+        saveSlots();
+        initLoadScreen();
+    } else if (screen == "vehicle") {
+        newGame = true;
+        initSelectVehScreen();
+    } else if (screen == "deck") {
+        newGame = true;
+        initSelectDeckScreen();
+    } else if (screen == "opponent" || screen == "viewdeck") {
+        runningCampaign();
+        initSelectOppScreen();
+        if (screen == "viewdeck") initViewDeckScreen();
+    } else if (screen == "inst") {
+        pl[0].misc[M_INST] = CF_TITLE;
+        gameMode = MODE_INST;
+    } else if (screen == "credits") {
+        initCredits();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+SDL_Scancode scancodeOf(char key) {
+    switch (key) {
+    case 'u': return SDL_SCANCODE_UP;
+    case 'd': return SDL_SCANCODE_DOWN;
+    case 'l': return SDL_SCANCODE_LEFT;
+    case 'r': return SDL_SCANCODE_RIGHT;
+    case 'e': return SDL_SCANCODE_RETURN;
+    case 's': return SDL_SCANCODE_SPACE;
+    case 'b': return SDL_SCANCODE_ESCAPE;
+    default: return SDL_SCANCODE_UNKNOWN;
+    }
+}
+
+// Each key pressed for a frame and let go for two.
+void pressKeys(const char* keys) {
+    for (const char* k = keys; *k; ++k) {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.scancode = scancodeOf(*k);
+        SDL_PushEvent(&e);
+        sdlEngine()->runFrame(0.01f);
+        e.type = SDL_KEYUP;
+        e.key.state = SDL_RELEASED;
+        SDL_PushEvent(&e);
+        sdlEngine()->runFrame(0.01f);
+        sdlEngine()->runFrame(0.01f);
+    }
 }
 
 // The screens shown over a running battle.
@@ -87,7 +179,7 @@ bool openScreen(const std::string& screen) {
             SDL_PushEvent(&e);
         }
     } else {
-        return false;
+        return openMenu(screen);
     }
     return true;
 }
@@ -95,10 +187,10 @@ bool openScreen(const std::string& screen) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
+    if (argc != 4 && argc != 5) {
         std::fprintf(stderr,
                      "usage: kvb_menushot confirm|keychange|ending|roll|pause|gameover|winround|winmatch|upgrade|"
-                     "reward SECONDS OUT.png\n");
+                     "reward|title|load|vehicle|deck|opponent|viewdeck|inst|credits SECONDS OUT.png [KEYS]\n");
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -126,6 +218,7 @@ int main(int argc, char** argv) {
     if (openScreen(argv[1])) {
         const int frames = static_cast<int>(std::atof(argv[2]) * 100);
         for (int i = 0; i < frames; ++i) sdlEngine()->runFrame(0.01f);
+        if (argc == 5) pressKeys(argv[4]);
         hge->Gfx_BeginScene();
         hge->Gfx_Clear(0);
         renderAll();

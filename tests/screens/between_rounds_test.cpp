@@ -93,10 +93,9 @@ TEST_F(BetweenRoundsTest, GameOverWaitsThenARetryTakesBackOnlyTheLostRoundsScore
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_GAMEOVER) << "keys wait 2.5 s";
     waitSeconds(0.3f);
-    press(vk::SPACE);
-    EXPECT_EQ(gameMode, MODE_GAMEOVER) << "Space never retries";
     look();
-    EXPECT_NE(findText("Press Enter / click to retry"), nullptr);
+    EXPECT_NE(findText("Retry"), nullptr);
+    EXPECT_NE(findText("Quit match"), nullptr);
     press(vk::ENTER);
     ASSERT_EQ(gameMode, MODE_GAME);
     EXPECT_EQ(curRound, 1);
@@ -122,12 +121,15 @@ TEST_F(BetweenRoundsTest, TheExMissionHasNoRetryAndShorterRoundEnds) {
     pl[0].heart = 0;
     frame();
     waitSeconds(2.6f);
-    press(vk::ENTER);
-    EXPECT_EQ(gameMode, MODE_GAMEOVER);
+    ASSERT_EQ(gameMode, MODE_GAMEOVER);
     look();
-    EXPECT_NE(findText("Press Esc to go back to select screen"), nullptr);
-    press(vk::ESCAPE);
-    EXPECT_EQ(gameMode, MODE_SELECTOPP);
+    EXPECT_NE(findText("Back to select screen"), nullptr);
+    EXPECT_EQ(findText("Retry"), nullptr);
+    clickAt(400, 500);
+    EXPECT_EQ(gameMode, MODE_GAMEOVER) << "a click beside the one button retries nothing";
+    press(vk::LEFT);
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_SELECTOPP) << "the one button keeps the focus";
 }
 
 TEST_F(BetweenRoundsTest, AWonRoundIgnoresKeysForThreeSeconds) {
@@ -237,7 +239,11 @@ TEST_F(BetweenRoundsTest, RewardPicksTheHundredCardRuleAndTheWayOut) {
     EXPECT_NE(findText("reward set 1-2"), nullptr);
     EXPECT_NE(findText("Click OK/press Enter to skip rewards"), nullptr);
     press(vk::ENTER);
-    EXPECT_EQ(gameMode, MODE_SELECTOPP);
+    EXPECT_EQ(gameMode, MODE_SELECTREWARD) << "Enter on a card takes it, and a full deck takes none";
+    EXPECT_EQ(pl[0].rewardPicks, 2);
+    press(vk::UP);
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_SELECTOPP) << "OK, above the first row, skips the picks left";
 
     // After the last opponent the ending follows, and the cleared game is saved.
     pl[0].deckSize = 60;

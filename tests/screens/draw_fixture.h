@@ -1,6 +1,6 @@
 // A match drawn with the real resource pack on the headless backend: every quad of a
 // scene is recorded, and every text a font writes is noted with its place, colour,
-// scale and the number of quads drawn before it.
+// scale, alignment and the number of quads drawn before it.
 #pragma once
 
 #include <cmath>
@@ -29,6 +29,7 @@ struct DrawnText {
     DWORD color;
     float scale;
     std::size_t quadsBefore;
+    int align;  // HGETEXT_LEFT, _CENTER or _RIGHT, about x
 };
 
 class DrawTest : public EngineTest {
@@ -105,7 +106,8 @@ protected:
     }
 
 private:
-    static void noteText(const hgeFont& font, float x, float y, const char* text, int) {
-        texts().push_back({&font, x, y, text, font.GetColor(), font.GetScale(), headless()->recordedQuads().size()});
+    static void noteText(const hgeFont& font, float x, float y, const char* text, int align) {
+        texts().push_back(
+            {&font, x, y, text, font.GetColor(), font.GetScale(), headless()->recordedQuads().size(), align});
     }
 };

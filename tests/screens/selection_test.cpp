@@ -101,13 +101,15 @@ TEST_F(SelectionTest, LockedOpponentsCannotBeStartedUntilEnoughAreBeaten) {
 
     openOpponents(50);
     beat[0] = 1;
-    press(vk::DOWN);
-    EXPECT_EQ(selectedOpp, 0) << "down only leads from opponents 1 and 2";
-    selectedOpp = 2;
-    press(vk::DOWN);
-    EXPECT_EQ(selectedOpp, 6);
-    press(vk::UP);
+    press(vk::LEFT);
+    EXPECT_EQ(selectedOpp, 6) << "left from the first wraps to the last";
+    press(vk::RIGHT);
+    press(vk::RIGHT);
+    press(vk::RIGHT);
     EXPECT_EQ(selectedOpp, 2);
+    press(vk::DOWN);
+    EXPECT_EQ(selectedOpp, 2) << "up and down move the focus, not the choice";
+    press(vk::UP);
     press(vk::SPACE);
     EXPECT_EQ(gameMode, MODE_GAME);
 }
@@ -171,18 +173,23 @@ protected:
 TEST_F(DeckViewerTest, MovesStopAtColumnEndsAndNeverPassTheLastCard) {
     openViewer(50);
     press(vk::UP);
-    EXPECT_EQ(selected, 34) << "up from the top goes to the bottom of the column";
+    EXPECT_EQ(selected, 0) << "up from the top reaches the buttons";
+    press(vk::UP);
+    EXPECT_EQ(selected, 34) << "and up from them the bottom of the column";
     press(vk::DOWN);
-    EXPECT_EQ(selected, 0) << "down from the bottom goes to the top";
+    press(vk::DOWN);
+    EXPECT_EQ(selected, 0) << "down past the buttons goes to the top";
     press(vk::LEFT);
     EXPECT_EQ(selected, 0);
     selected = 20;
     press(vk::RIGHT);
     EXPECT_EQ(selected, 49) << "right past the last card stops on it";
     press(vk::DOWN);
-    EXPECT_EQ(selected, 35) << "down past the last card goes to the top of the last column";
+    press(vk::DOWN);
+    EXPECT_EQ(selected, 35) << "down past the last card and the buttons goes to the top of the last column";
     press(vk::UP);
-    EXPECT_EQ(selected, 49) << "up from the top of a short column stops on the last card";
+    press(vk::UP);
+    EXPECT_EQ(selected, 49) << "up from the buttons into a short column stops on the last card";
     press(vk::LEFT);
     EXPECT_EQ(selected, 14);
 }

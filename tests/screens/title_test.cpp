@@ -27,6 +27,7 @@ protected:
 TEST_F(TitleTest, TheMenuShowsDuringTheFadeAndAKeyEndsTheFadeAndActs) {
     frame();
     EXPECT_GT(xparency, 0);
+    EXPECT_LT(xparency, 255);
     look();
     EXPECT_GE(quadAt(196, 280), 0) << "the items stand from the first frame";
     EXPECT_GE(quadAt(196, 480), 0);
