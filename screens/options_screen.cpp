@@ -64,13 +64,10 @@ const Slider SLIDERS[] = {{MUSICSLIDER, OPT_VOLBGM}, {SFXSLIDER, OPT_VOLSFX}};
 
 // Every control in the order the keyboard's focus walks them: the key columns top to
 // bottom and left to right, the volumes, the boxes, then Default and OK.
-const int FOCUSORDER[] = {
-    KEYBUTTONS + 0, KEYBUTTONS + 1, KEYBUTTONS + 2, KEYBUTTONS + 3, KEYBUTTONS + 4, KEYBUTTONS + 5,
-    DISCARDBUTTON,  KEYBUTTONS + 6, KEYBUTTONS + 7, KEYBUTTONS + 8, KEYBUTTONS + 9, MUSICSLIDER,
-    SFXSLIDER,      COMBOBOX,       FULLSCREENBOX,  SCOREBOX,       FLASHBOX,       DEFAULTBUTTON,
-    OKBUTTON};
-constexpr int NUMFOCUS = static_cast<int>(std::size(FOCUSORDER));
-int focus = 0;  // index into FOCUSORDER
+MenuFocus focus{KEYBUTTONS + 0, KEYBUTTONS + 1, KEYBUTTONS + 2, KEYBUTTONS + 3, KEYBUTTONS + 4,
+                KEYBUTTONS + 5, DISCARDBUTTON,  KEYBUTTONS + 6, KEYBUTTONS + 7, KEYBUTTONS + 8,
+                KEYBUTTONS + 9, MUSICSLIDER,    SFXSLIDER,      COMBOBOX,       FULLSCREENBOX,
+                SCOREBOX,       FLASHBOX,       DEFAULTBUTTON,  OKBUTTON};
 
 hgeSprite* background = nullptr;
 hgeSprite* redBox = nullptr;
@@ -148,29 +145,20 @@ void setVolume(int option, int value) {
     applyVolumes();
 }
 
-// The focused control under the pointer, once the pointer moves onto it.
-int focusUnderPointer() {
-    for (int i = 0; i < NUMFOCUS; ++i)
-        if (mOver[FOCUSORDER[i]]) return i;
-    return -1;
-}
-
-void moveFocus(int step) { focus = (focus + step + NUMFOCUS) % NUMFOCUS; }
-
 void handleKey(int key) {
-    const Slider* slider = sliderAt(FOCUSORDER[focus]);
+    const Slider* slider = sliderAt(focus.place());
     if (isBackKey(key)) leave();
     else if (key == vk::LBUTTON) {
-        const int over = focusUnderPointer();
+        const int over = focus.underPointer();
         if (over >= 0) {
-            focus = over;
-            act(FOCUSORDER[over]);
+            focus.moveTo(over);
+            act(over);
         }
-    } else if (isConfirmKey(key)) act(FOCUSORDER[focus]);
+    } else if (isConfirmKey(key)) act(focus.place());
     else if (slider && (isLeftKey(key) || isRightKey(key)))
         setVolume(slider->option, pl[0].opt[slider->option] + (isLeftKey(key) ? -SLIDERSTEP : SLIDERSTEP));
-    else if (isUpKey(key) || isLeftKey(key)) moveFocus(-1);
-    else if (isDownKey(key) || isRightKey(key)) moveFocus(1);
+    else if (isUpKey(key) || isLeftKey(key)) focus.step(-1);
+    else if (isDownKey(key) || isRightKey(key)) focus.step(1);
 }
 
 // The volume under the pointer while the left button is held on a slider, 0 at its left
@@ -252,13 +240,12 @@ void initOptionsScreen() {
     defaultButton = menuSprite("defaultBtn");
     okButton = menuSprite("okButton");
     sharedWith = nullptr;
-    focus = 0;
+    focus.reset();
 }
 
 void updateOptionsScreen(float) {
     hoverTest(KEYPANEL, FLASHBOX);
-    const int over = focusUnderPointer();
-    if (pointerMoved() && over >= 0) focus = over;
+    focus.followPointer(pointerMoved());
     handleKey(menuKey());
     if (gameMode != MODE_OPTIONS || !hge->Input_GetKeyState(vk::LBUTTON)) return;
     for (const Slider& slider : SLIDERS)
@@ -296,7 +283,7 @@ void drawOptionsScreen() {
     putSprite(defaultButton, pos[DEFAULTBUTTON].x1, pos[DEFAULTBUTTON].y1);
     if (mOver[DEFAULTBUTTON]) drawPulse(pos[DEFAULTBUTTON]);
     drawButton(okButton, OKBUTTON);
-    drawFocus(pos[FOCUSORDER[focus]]);
+    focus.draw();
     setFontStyle(fontArial, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
 }
