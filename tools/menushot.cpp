@@ -4,7 +4,8 @@
 //   kvb_menushot SCREEN SECONDS OUT.png
 //
 // SCREEN is "confirm" (quitting a match, over a battle), "keychange" (over the options),
-// "ending" or "roll" (the ending's scrolling roll, entered at once), "pause", "gameover",
+// "ending" or "roll" (the ending's scrolling roll, entered at once), "pause",
+// "pauseconds" (the pause with conditions and passives on both sides), "gameover",
 // "winround", "winmatch" (each over a battle), "upgrade" or "reward" (after a first win
 // over opponent 3). The screen runs for SECONDS before the picture is taken. Run it in the
 // folder that holds kvb.paq and the data files (build/play/).
@@ -17,6 +18,7 @@
 
 #include "battle/battle_frame.h"
 #include "battle/setup.h"
+#include "cards/conditions.h"
 #include "cards/datafiles.h"
 #include "platform/core/game_paths.h"
 #include "platform/core/input_state.h"
@@ -59,6 +61,17 @@ bool openScreen(const std::string& screen) {
         startBattle();
         pl[0].misc[M_CONFIRM] = CF_QUITMATCH;
         initConfirmExit();
+    } else if (screen == "pauseconds") {
+        // Both sides under a bad and a good condition, holding passives.
+        startBattle();
+        for (int side = 0; side < 2; ++side) {
+            receiveCond(side, side == 0 ? C_TOXI : C_STUP, 2);
+            receiveCond(side, side == 0 ? C_ROXY : C_R2X, 3);
+            receivePassive(side, side == 0 ? P_SPEED_12 : P_XRAY);
+            receivePassive(side, side == 0 ? P_FREQ : P_COG);
+            receivePassive(side, P_3XEN);
+        }
+        initPauseScreen();
     } else if (const auto init = overBattle(screen)) {
         startBattle();
         pl[0].score = 45000;
@@ -97,7 +110,7 @@ bool openScreen(const std::string& screen) {
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr,
-                     "usage: kvb_menushot confirm|keychange|ending|roll|pause|gameover|winround|winmatch|upgrade|"
+                     "usage: kvb_menushot confirm|keychange|ending|roll|pause|pauseconds|gameover|winround|winmatch|upgrade|"
                      "reward SECONDS OUT.png\n");
         return 2;
     }
