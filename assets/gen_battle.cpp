@@ -39,23 +39,37 @@ double lwOf(const Frame& f) {
     return inkWidth(f.w, f.h);
 }
 
-// A coin of colour 0..2 turning about its upright axis. It fills its 16 px box, keeps a
-// turned-away frame wide enough to see, and has a dark edge and a pale rim, so it reads on
-// dark and bright star fields alike; its shape tells the colours apart without the hue.
+// A coin of colour 0..2 turning about its upright axis. It fills its box (24 px in the
+// field, where the game draws it a third larger than the box it is picked up by; 16 px in
+// the multi-coin), keeps a turned-away frame wide enough to see, and has a dark edge and a
+// pale rim, so it reads on dark and bright star fields alike; its shape tells the colours
+// apart without the hue.
 void coin(cairo_t* cr, const Frame& f, int colour) {
     const Rgb c = coinColour(colour);
+    const double k = f.h / 16;  // line widths grow with the picture
     const double squeeze = std::max(0.55, std::fabs(std::cos(f.loop() * M_PI)));
-    const double cx = f.w / 2, cy = f.h / 2, r = f.h / 2 - 1;
-    coinShapePath(cr, colour, cx, cy, r, squeeze);
-    setRgb(cr, pal::WHITE, 0.85);
-    cairo_set_line_width(cr, 2);
+    const double cx = f.w / 2, cy = f.h / 2, r = f.h / 2;
+    // The bands keep their width all round, however turned the coin or pointed its shape:
+    // a dark one outside (the coin's edge over a pale field), a pale one inside it (its
+    // edge over a dark one), round the coloured face.
+    const double band = r - 2.2 * k;
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    coinShapePath(cr, colour, cx, cy, band, squeeze);
+    setRgb(cr, pal::INK, 0.92);
+    cairo_set_line_width(cr, 4.4 * k);
+    cairo_stroke_preserve(cr);
+    fillShaded(cr, c, 0, f.h);
+    setRgb(cr, pal::WHITE);
+    cairo_set_line_width(cr, 2.4 * k);
     cairo_stroke(cr);
-    coinShapePath(cr, colour, cx, cy, r - 0.5, squeeze);
-    inkShape(cr, c, 0, f.h, 1.2);
+    coinShapePath(cr, colour, cx, cy, band - 1.2 * k, squeeze);
+    setRgb(cr, shade(c, -0.5));
+    cairo_set_line_width(cr, 0.6 * k);
+    cairo_stroke(cr);
     if (squeeze > 0.6) {
-        coinShapePath(cr, colour, cx, cy, r - 4, squeeze);
+        coinShapePath(cr, colour, cx, cy, band - 3.6 * k, squeeze);
         setRgb(cr, shade(c, 0.6));
-        cairo_set_line_width(cr, 1);
+        cairo_set_line_width(cr, k);
         cairo_stroke(cr);
     }
 }
@@ -1059,13 +1073,15 @@ std::vector<std::pair<std::string, Paint>> paints() {
                          inkFlat(cr, pal::LIME, 1);
                      }
                  }});
+    // Painted at 400 x 130, the size the round's end shows it at once it has grown: the
+    // words are drawn at the size they are seen, never a small picture blown up.
     p.push_back({"youWin", [](cairo_t* cr, const Frame& f) {
-                     plate(cr, 2, 2, f.w - 4, f.h - 4, pal::NAVY, 18);
+                     plate(cr, 2, 2, f.w - 4, f.h - 4, pal::NAVY, 22);
                      const Rgb c = mix(pal::YELLOW, pal::WHITE, f.loop() * 0.6);
-                     drawText(cr, "YOU WIN!", f.w / 2, f.h / 2, 50, Face::SANS_BOLD, c, 3.5, pal::INK);
+                     drawText(cr, "YOU WIN!", f.w / 2, f.h / 2, 62, Face::SANS_BOLD, c, 4.2, pal::INK);
                      for (int i = 0; i < 4; ++i) {
-                         const double x = 24 + ((i + f.index) % 4) * (f.w - 48) / 3;
-                         starPath(cr, x, i % 2 ? 18 : f.h - 18, 7, 3, 5, 0);
+                         const double x = 30 + ((i + f.index) % 4) * (f.w - 60) / 3;
+                         starPath(cr, x, i % 2 ? 20 : f.h - 20, 8.5, 3.6, 5, 0);
                          setRgb(cr, pal::WHITE);
                          cairo_fill(cr);
                      }

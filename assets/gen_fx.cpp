@@ -1,4 +1,5 @@
-// Particle sprites: small soft shapes on a 32×32 cell with a centred hot spot. Light
+// Particle sprites: small soft shapes on a 32×32 cell with a centred hot spot, and the head
+// the battle draws over every bullet. Light
 // colours, because every particle is tinted by its system's colour.
 #include <algorithm>
 #include <cmath>
@@ -116,4 +117,16 @@ void addParticleSpritePainters(PainterRegistry& r) {
             cairo_fill(cr);
         });
     }
+    // A bullet's head, drawn by the game over the bullet's box a little enlarged and tinted
+    // with a pale shade of its gun's colour: a dark rim for pale fields round a light body
+    // for dark ones. Alpha-blended, unlike the glowing trail, so the rim really darkens.
+    r.add("shotHead", [](cairo_t* cr, const Frame& f) {
+        const double c = f.w / 2, k = f.w / 16;
+        cairo_arc(cr, c, c, 7.6 * k, 0, 2 * M_PI);
+        setRgb(cr, pal::INK, 0.92);
+        cairo_fill(cr);
+        cairo_arc(cr, c, c, 5.4 * k, 0, 2 * M_PI);
+        setRgb(cr, {1, 1, 1});
+        cairo_fill(cr);
+    });
 }

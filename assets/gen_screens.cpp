@@ -1,10 +1,12 @@
 // Full-screen pictures and title pieces: the title picture, the menu background, the
 // title menu plates, the engine badge, the help picture and the opponent portraits.
 #include <cmath>
+#include <string>
 
 #include "assets/art.h"
 #include "assets/painters.h"
 #include "assets/ui_kit.h"
+#include "cards/glossary.h"
 
 namespace {
 
@@ -144,9 +146,12 @@ void menuItem(cairo_t* cr, const Frame& f, const std::string& label) {
     drawText(cr, label, f.w / 2, f.h / 2, 18, Face::SANS_BOLD, pal::WHITE, 1.8, pal::INK);
 }
 
-void helpText(cairo_t* cr, double x, double y, const std::string& text, double px = 12, Rgb c = pal::WHITE) {
+// A line of the help picture; with a `room` it is made smaller, never cut, until it fits.
+void helpText(cairo_t* cr, double x, double y, const std::string& text, double px = 12, Rgb c = pal::WHITE,
+              double room = 0) {
     cairo_save(cr);
     useFace(cr, Face::CONDENSED, px);
+    if (room > 0 && textWidth(cr, text) > room) useFace(cr, Face::CONDENSED, px * room / textWidth(cr, text));
     setRgb(cr, c);
     cairo_move_to(cr, x, y);
     cairo_show_text(cr, text.c_str());
@@ -189,34 +194,19 @@ void instructions(cairo_t* cr, const Frame& f) {
     for (int i = 0; i < 6; ++i) helpText(cr, 112, y + 14 + i * 21, notes[i], 13);
     y += 150;
     drawText(cr, "Conditions (shown by your heart)", f.w / 2, y, 16, Face::SANS_BOLD, pal::YELLOW, 1.5);
-    struct Entry {
-        const char* name;
-        const char* meaning;
-    };
-    const Entry bad[] = {{"TOXI", "poison: moving costs heart"}, {"DZ", "dizzy: you drift about"},
-                         {"STUP", "stupefied: steering reversed"}, {"MUTE", "your gun cannot fire"},
-                         {"FREZ", "frozen: you cannot move"},     {"STUN", "stunned: no moving, no firing"},
-                         {"ZOM", "zombie: cards play themselves"}, {"SLIP", "slippery: no braking"},
-                         {"SLOW", "slowed: you speed up slowly"}, {"ZZZZ", "drowsy: long pauses between shots"},
-                         {"LEAK", "moving leaks fuel"},           {"MYST", "parts of your display hidden"}};
-    const Entry good[] = {{"ROXY", "armour: less harm from hits"},
-                          {"SPD", "speed: you speed up faster"},
-                          {"BZRK", "berserk: your bullets hit harder"},
-                          {"U4IA", "euphoria: your heart grows back"},
-                          {"2XL", "more excellent hits"},
-                          {"R2X", "ram: a box above you hits enemies"},
-                          {"RFLX", "reflex: hits on you shoot back"}};
+    // The names and meanings come from the glossary the HUD and the pause screen use.
     helpText(cr, 16, y + 24, "Bad ones", 13, pal::RED);
     helpText(cr, 262, y + 24, "Good ones", 13, pal::LIME);
-    for (std::size_t i = 0; i < std::size(bad); ++i) {
-        helpText(cr, 16, y + 42 + 17 * i, bad[i].name, 12, pal::YELLOW);
-        helpText(cr, 58, y + 42 + 17 * i, bad[i].meaning, 12);
-    }
-    for (std::size_t i = 0; i < std::size(good); ++i) {
-        helpText(cr, 262, y + 42 + 17 * i, good[i].name, 12, pal::YELLOW);
-        helpText(cr, 300, y + 42 + 17 * i, good[i].meaning, 12);
+    for (int c = 1; c <= GLOSSARYCONDITIONS; ++c) {
+        const bool good = c >= FIRSTGOODCONDITION;
+        const double row = y + 42 + 17 * (good ? c - FIRSTGOODCONDITION : c - 1);
+        const ConditionName& n = CONDITIONNAMES[c];
+        const double x = good ? 300 : 58, room = (good ? f.w - 10 : 256) - x;
+        helpText(cr, good ? 262 : 16, row, n.shortName, 12, pal::YELLOW);
+        helpText(cr, x, row, std::string(n.fullName) + ": " + n.meaning, 12, pal::WHITE, room);
     }
     helpText(cr, 262, y + 42 + 17 * 7.5, "Icons beside a name: its level (1 to 3).", 12, pal::LIGHT);
+    helpText(cr, 262, y + 42 + 17 * 8.5, "The pause (Escape) spells out all in force.", 12, pal::LIGHT, f.w - 272);
     y += 254;
     drawText(cr, "Passives (icons under your hand, for the match)", f.w / 2, y, 14, Face::SANS_BOLD, pal::YELLOW, 1.5);
     const char* passives[] = {"x1.2, x1.5 faster   2 power at least 2   x1.5, x2 on an excellent hit   + fuel refills",

@@ -82,6 +82,7 @@ constexpr NamedSlot BATTLESPRITES[] = {
     {SPR_RING, "ring"}, {SPR_UPGRADEPOINTS, "upgradePoints"}, {SPR_COST1, "cost1"}, {SPR_COST2, "cost2"},
     {SPR_UPGRADEBUTTON, "upgradeButton"}, {SPR_OKBUTTON, "okButton"}, {SPR_HALFDEATHIZER, "halfDeathizer"},
     {SPR_DEATHIZER, "deathizer"}, {SPR_COMBO, "combo"}, {SPR_HEART, "heart"}, {SPR_POWERTEXT, "powerText"},
+    {SPR_SHOTHEAD, "shotHead"},
 };
 constexpr int BARSPRITES[] = {SPR_LIFEBARFRAME, SPR_LIFEBAR, SPR_FUELBAR};
 

@@ -157,6 +157,12 @@ void runEffect(const CardPlay& play) {
 
 }  // namespace
 
+int passiveCard(int passive) {
+    for (const PassiveCardRow& row : PASSIVECARDROWS)
+        if (row.passive == passive) return row.card;
+    return 0;
+}
+
 void burstAtVehicle(int side, int look) {
     if (!psmgrX || look < 0 || look >= MAXPARTICLES) return;
     const hgeRect& r = pl[side].rect;

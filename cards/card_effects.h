@@ -8,3 +8,7 @@ void initCard(int side, int slot);
 
 // The family name of the selected vehicle's special weapons, "" for no vehicle.
 const char* specialWpnName();
+
+// The card that gives passive `passive` (its name and rules text say what the passive
+// does), 0 for none.
+int passiveCard(int passive);

@@ -1,12 +1,11 @@
 #include "cards/fixedtables.h"
 
+#include "cards/glossary.h"
 #include "shell/world.h"
 
 void setFixedTables() {
-    static const char* const condNames[MAXCONDS + 1] = {"",     "TOXI", "DZ",   "STUP", "MUTE", "FREZ", "STUN",
-                                                        "ZOM",  "SLIP", "SLOW", "ZZZZ", "LEAK", "MYST", "ROXY",
-                                                        "SPD",  "BZRK", "U4IA", "2XL",  "R2X",  "RFLX"};
-    for (int i = 0; i <= MAXCONDS; ++i) condString[i] = condNames[i];
+    static_assert(GLOSSARYCONDITIONS == MAXCONDS && FIRSTGOODCONDITION == C_ROXY, "the glossary names every condition");
+    for (int i = 0; i <= MAXCONDS; ++i) condString[i] = CONDITIONNAMES[i].shortName;
 
     static const char* const families[MAXVEHICLES] = {
         "Creates missile(s) that are fired forward.  With higher level missiles, the quantity of missiles fired "

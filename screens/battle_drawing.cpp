@@ -32,6 +32,9 @@ constexpr DWORD DEATHIZERALPHA = 0xB9, SOFTDEATHIZERALPHA = 0x50;
 constexpr float SPINTIME = 30;   // tenths of a second the loser spins
 constexpr float INTROTIME = 30;  // tenths of a second the round intro shows
 constexpr float INTROSCALE = 0.8f;  // the big font brought down to the intro lines' 48 px
+constexpr float INTROMARGIN = 24;   // the opponent's title keeps this far from either edge
+constexpr float COINMARGIN = 4;  // a 16 px coin box is drawn as its 24 px picture
+constexpr float HEADMARGIN = 2;  // a bullet's head overhangs its box by its dark rim
 
 bool exMission() { return selectedOpp == EXMISSION; }
 // The hint box and the round intro belong to the running battle: under the pause, the exit
@@ -150,13 +153,16 @@ int itemAnimation(int kind) {
 
 // Every pickup's box first, then every item: each box still lies behind its item, and
 // the boxes and the items each go to the screen in one draw call instead of two per item.
+// A coin is drawn a third larger than the box that picks it up, at its picture's size.
 void drawItems() {
     for (const Item& it : itm)
         if (it.active && it.kind >= I_VICTUAL) drawRectB(it.rect, 0xFF000000, flashColor(3), 1);
     for (const Item& it : itm) {
         if (!it.active) continue;
         const int a = itemAnimation(it.kind);
-        if (a >= 0) stretch(anim[a], it.rect, WHITE);
+        if (a < 0) continue;
+        const bool coin = it.kind >= C_R && it.kind <= C_B;
+        stretch(anim[a], coin ? inflate(it.rect, COINMARGIN, COINMARGIN) : it.rect, WHITE);
     }
 }
 
@@ -186,7 +192,25 @@ int shownFace(const Shot& s) {
     }
 }
 
+// The colour of the owner's gun (its trail's) brought halfway to white: light enough that
+// the head's body reads at 3:1 wherever its dark rim does not.
+DWORD bulletColor(const Shot& s) {
+    const hgeColor& c = pl[s.dir & 1].shotPsi.colorStart;
+    const auto channel = [](float v) { return static_cast<DWORD>((std::clamp(v, 0.0f, 1.0f) + 1) / 2 * 255 + 0.5f); };
+    return ARGB(255, channel(c.r), channel(c.g), channel(c.b));
+}
+
+// A bullet is a glowing trail of particles, which a pale field washes out: its head, a
+// light core in a dark rim, is drawn over its box so that it reads on every field.
+void drawBulletHeads() {
+    hgeSprite* head = spr[SPR_SHOTHEAD];
+    if (!head) return;
+    for (const Shot& s : sh)
+        if (s.active && s.bullet && s.usesParticles) stretch(head, inflate(s.rect, HEADMARGIN, HEADMARGIN), bulletColor(s));
+}
+
 void drawShots() {
+    drawBulletHeads();
     for (const Shot& s : sh) {
         if (!s.active || s.usesParticles || s.animIndex < 0 || s.animIndex >= MAXANIM) continue;
         hgeAnimation* a = anim[s.animIndex];
@@ -300,13 +324,18 @@ void drawCombos() {
         comboStyle(count, scale, color);
         char text[16];
         std::snprintf(text, sizeof text, "%d", count);
-        DrawTextA(font1, p.misc[M_COMBOLOCX], p.misc[M_COMBOLOCY], text, 0, scale, color);
+        // A grown number is written with the big font brought down to that size, so that it
+        // stays sharp instead of being the small font blown up.
+        hgeFont* font = scale > 1 && fontBig && font1 ? fontBig : font1;
+        const float shown = font == font1 ? scale : scale * font1->GetHeight() / fontBig->GetHeight();
+        DrawTextA(font, p.misc[M_COMBOLOCX], p.misc[M_COMBOLOCY], text, 0, shown, color);
         if (hgeSprite* word = spr[SPR_COMBO]) {
             word->SetColor(WHITE);
             word->Render(p.misc[M_COMBOLOCX], p.misc[M_COMBOLOCY]);
         }
     }
     setFontStyle(font1, 1, WHITE);
+    setFontStyle(fontBig, 1, WHITE);
 }
 
 // A dead enemy's worth rises one enemy height per second over its two dying seconds.
@@ -330,7 +359,7 @@ void drawRoundIntro() {
         DrawTextA(fontBig, 250, 150, text, 0, 1, WHITE);
     }
     const char* name = curOppName.c_str();
-    const float scale = INTROSCALE * shrinkToFit(fontBig, name, (SCREEN_WIDTH - 20) / INTROSCALE);
+    const float scale = INTROSCALE * shrinkToFit(fontBig, name, (SCREEN_WIDTH - 2 * INTROMARGIN) / INTROSCALE);
     DrawTextA(fontBig, 400, 275, name, 1, scale, flashColor(1));
     if (pl[0].questNum == 2 && !exMission()) DrawTextA(fontBig, 400, 475, "2econd quest!", 1, INTROSCALE, flashColor(3));
     setFontStyle(fontBig, 1, WHITE);

@@ -15,6 +15,8 @@ void drawHUD();
 void drawCond();
 // Held passive `passive` of `side` in its passive place `slot` (0..2).
 void drawPassiveIcon(int side, int slot, int passive);
+// The caption written on the passive's icon ("x1.2", "Q", ...), null when it has none.
+const char* passiveCaption(int passive);
 
 // The option to reduce flashing is on: hits only tint, field-wide flashes are faint and
 // texts that cycle colour hold still.

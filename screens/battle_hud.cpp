@@ -146,11 +146,11 @@ void drawCoins(int side) {
         const DWORD outer = p.coin[k] >= p.coinCap[k] ? flashColor(3) : 0xC8AFAFAF;
         drawRectB(r, outer, SETA(COINRGB[k], alpha), 1);
     }
+    // The count on the mark the cards' costs use, so the shape tells the colour too.
     for (int k = 0; k < 3; ++k) {
         const hgeRect& r = box(side, HUD_COINS + k);
-        char text[16];
-        std::snprintf(text, sizeof text, "%2d", p.coin[k]);
-        DrawTextA(fontCoin, r.x1 + 5, r.y1 + 5, text, 0, 1, WHITE);
+        const float middle = (r.x1 + r.x2) / 2, half = (r.y2 - r.y1) / 2;
+        drawCoinCount(hgeRect(middle - half, r.y1, middle + half, r.y2), p.coin[k], k, 255);
     }
 }
 
@@ -233,11 +233,12 @@ void drawNames() {
         const hgeRect& r = box(0, HUD_NAME);
         DrawTextA(font1, r.x1, r.y1, mine, 0, shrinkToFit(font1, mine, half - r.x1), WHITE);
     }
+    // The opponent's ends where its column's texts end, clear of the screen's edge.
     const char* theirs = curOppName.c_str();
-    const float scale = shrinkToFit(font1, theirs, SCREEN_WIDTH - CENTERLINE - TALLYHALFWIDTH);
+    const float scale = shrinkToFit(font1, theirs, RIGHTEDGE - CENTERLINE - TALLYHALFWIDTH);
     setFontStyle(font1, 1, WHITE);
     const float width = font1->GetStringWidth(theirs) * scale;
-    DrawTextA(font1, SCREEN_WIDTH - width, box(1, HUD_NAME).y1, theirs, 0, scale, WHITE);
+    DrawTextA(font1, RIGHTEDGE - width, box(1, HUD_NAME).y1, theirs, 0, scale, WHITE);
     setFontStyle(font1, 1, WHITE);
 }
 
@@ -253,8 +254,8 @@ void drawTally() {
 void drawMystery() {
     if (pl[0].cond[1] != C_MYST) return;
     stretch(anim[ANIM_ROULETTEBLOCK], 0, 0, 100, SCREEN_HEIGHT);
-    DrawTextA(font1, 50, 300, "?", 1, 3, WHITE);
-    setFontStyle(font1, 1, WHITE);
+    DrawTextA(fontBig, 50, 300, "?", 1, 1, WHITE);
+    setFontStyle(fontBig, 1, WHITE);
 }
 
 // How a passive is pictured: a sprite slot, an animation slot or an enemy kind's animation.
@@ -289,6 +290,12 @@ hgeSprite* iconPicture(const PassiveIcon& icon) {
 }
 
 }  // namespace
+
+const char* passiveCaption(int passive) {
+    for (const PassiveIcon& icon : PASSIVEICONS)
+        if (icon.passive == passive) return icon.caption;
+    return nullptr;
+}
 
 void drawPassiveIcon(int side, int slot, int passive) {
     if (side < 0 || side > 1 || slot < 0 || slot > 2) return;

@@ -26,18 +26,19 @@ constexpr float MARKSTEP = 12, MARKSRIGHT = 86;
 // A colour with its alpha scaled by the card's fade (0..255).
 DWORD faded(DWORD color, DWORD alpha) { return SETA(color, GETA(color) * alpha / 255); }
 
-void drawCost(hgeRect box, int cost, int colour, DWORD alpha) {
-    if (hgeSprite* mark = uiSprite(COSTMARKS[colour])) {
-        mark->SetColor(faded(WHITE, alpha));
+}  // namespace
+
+void drawCoinCount(hgeRect box, int count, int colour, float alpha) {
+    const DWORD a = static_cast<DWORD>(std::clamp(alpha, 0.0f, 255.0f));
+    if (hgeSprite* mark = uiSprite(COSTMARKS[std::clamp(colour, 0, 2)])) {
+        mark->SetColor(faded(WHITE, a));
         mark->RenderStretch(box.x1, box.y1, box.x2, box.y2);
     }
     char text[16];
-    std::snprintf(text, sizeof text, "%d", cost);
+    std::snprintf(text, sizeof text, "%d", count);
     const float scale = shrinkToFit(fontCoin, text, box.x2 - box.x1 - 6);
-    DrawTextA(fontCoin, (box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2, text, 1, scale, faded(WHITE, alpha));
+    DrawTextA(fontCoin, (box.x1 + box.x2) / 2, (box.y1 + box.y2) / 2, text, 1, scale, faded(WHITE, a));
 }
-
-}  // namespace
 
 float shrinkToFit(hgeFont* font, const char* text, float maxWidth) {
     if (!font || !text) return 1;
@@ -74,7 +75,7 @@ void drawCard(hgeRect r, int id, float alpha) {
     setFontStyle(fontSmall2, 1, faded(WHITE, a));
     const hgeRect* costBoxes[3] = {&CARDCOSTRPOS, &CARDCOSTGPOS, &CARDCOSTBPOS};
     for (int c = 0; c < 3; ++c)
-        if (card.cost[c] > 0) drawCost(placeIn(*costBoxes[c], r), card.cost[c], c, a);
+        if (card.cost[c] > 0) drawCoinCount(placeIn(*costBoxes[c], r), card.cost[c], c, static_cast<float>(a));
     drawTextInRect(placeIn(CARDTEXTPOS, r), card.text.c_str(), fontSmall2);
     const hgeRect type = placeIn(CARDTYPEPOS, r);
     const char* typeName = getTypeName(card.type);

@@ -1,8 +1,20 @@
 // The pause (mode 11): resume, the options, quitting the match or the game (each asked
-// again on the exit confirmation), and the instructions on F1.
+// again on the exit confirmation), and the instructions on F1. Beside the buttons it spells
+// out both sides' conditions and passives, which the HUD shows by short names.
 #include "screens/pause_screen.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "battle/player.h"
+#include "cards/card_effects.h"
+#include "cards/conditions.h"
+#include "cards/glossary.h"
+#include "cards/hand.h"
 #include "platform/core/input_state.h"
+#include "screens/battle_drawing.h"
+#include "screens/card_drawing.h"
 #include "screens/confirm_exit.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
@@ -19,6 +31,92 @@ constexpr float BUTTONTOPS[NUMBUTTONS] = {276, 328, 376, 424};
 constexpr int RESUME = 0, OPTIONS = 1, QUITMATCH = 2, QUITGAME = 3;
 const char* const BUTTONLABELS[NUMBUTTONS] = {"Resume Game", "Options", "Quit Match", "Quit Game"};
 constexpr DWORD WHITE = 0xFFFFFFFF;
+
+// Beside the buttons, each side's conditions and passives in force, spelled out: the HUD
+// has room only for their short names and captions.
+constexpr float LISTX[2] = {16, 548};
+constexpr float LISTWIDTH = 236, LISTTOP = 250, LISTBOTTOM = 494, LISTPAD = 6;
+constexpr float HEADSTEP = 13, LINESTEP = 12, ENTRYGAP = 5;
+constexpr DWORD LISTPLATE = 0xE0101418, TITLECOLOR = 0xFFFFE27A, NAMECOLOR = 0xFFFFE27A;
+constexpr DWORD MEANINGCOLOR = 0xFFE6E6E6, NONECOLOR = 0xFFB4B4B4;
+const char* const LISTTITLES[2] = {"Your conditions and passives", "Rival's conditions and passives"};
+constexpr const char* PASSIVEPREFIX = "Passive: ";
+
+struct ListEntry {
+    char head[96];
+    char meaning[192];
+};
+
+// The side's conditions (bad slot, then good), then its passives in their slots' order.
+int listEntries(int side, ListEntry out[5]) {
+    const Player& p = pl[side];
+    int n = 0;
+    const bool xray = passiveExists(side, P_XRAY);
+    for (int slot = 1; slot >= 0; --slot) {
+        const int c = p.cond[slot];
+        if (c <= 0 || c > MAXCONDS) continue;
+        const ConditionName& name = CONDITIONNAMES[c];
+        ListEntry& e = out[n++];
+        if (xray)
+            std::snprintf(e.head, sizeof e.head, "%s %d  -  %s, %.1f s left", name.shortName, p.condLevel[slot],
+                          name.fullName, p.condTime[slot]);
+        else
+            std::snprintf(e.head, sizeof e.head, "%s %d  -  %s", name.shortName, p.condLevel[slot], name.fullName);
+        std::snprintf(e.meaning, sizeof e.meaning, "%s", name.meaning);
+    }
+    for (int slot = 0; slot < 3; ++slot) {
+        const int passive = p.passive[slot];
+        if (passive <= 0) continue;
+        const Card& card = cardData(passiveCard(passive));
+        const char* caption = passiveCaption(passive);
+        ListEntry& e = out[n++];
+        if (caption) std::snprintf(e.head, sizeof e.head, "%s  -  %s (passive)", caption, card.name.c_str());
+        else std::snprintf(e.head, sizeof e.head, "%s (passive)", card.name.c_str());
+        const char* text = card.text.c_str();
+        if (card.text.rfind(PASSIVEPREFIX, 0) == 0) text += std::strlen(PASSIVEPREFIX);
+        std::snprintf(e.meaning, sizeof e.meaning, "%s", text);
+    }
+    return n;
+}
+
+hgeRect meaningBox(float x, float y, float lines) {
+    return hgeRect(x + LISTPAD + 8, y, x + LISTWIDTH - LISTPAD, y + LINESTEP * lines + 1);
+}
+
+// Lines the meaning takes word-wrapped at the font's own size (three at most).
+float meaningLines(const char* meaning) {
+    for (float lines = 1; lines < 3; ++lines) {
+        const TextFit fit = fitTextInRect(meaningBox(0, 0, lines), meaning, fontSmall2);
+        if (fit.fits && fit.scale == 1) return lines;
+    }
+    return 3;
+}
+
+void drawList(int side) {
+    if (!fontSmall2 || !fontArial) return;
+    ListEntry entries[5];
+    const int n = listEntries(side, entries);
+    float height = LISTPAD + 20;
+    for (int i = 0; i < n; ++i) height += HEADSTEP + LINESTEP * meaningLines(entries[i].meaning) + ENTRYGAP;
+    if (n == 0) height += LINESTEP + ENTRYGAP;
+    const float x = LISTX[side];
+    drawRect(hgeRect(x, LISTTOP, x + LISTWIDTH, std::min(LISTBOTTOM, LISTTOP + height)), LISTPLATE);
+    setFontStyle(fontArial, 1, TITLECOLOR);
+    DrawTextA(fontArial, x + LISTPAD, LISTTOP + LISTPAD - 2, LISTTITLES[side], 0,
+              shrinkToFit(fontArial, LISTTITLES[side], LISTWIDTH - 2 * LISTPAD), TITLECOLOR);
+    float y = LISTTOP + LISTPAD + 20;
+    if (n == 0) DrawTextA(fontSmall2, x + LISTPAD, y, "none", 0, 1, NONECOLOR);
+    for (int i = 0; i < n; ++i) {
+        drawTextCut(fontSmall2, x + LISTPAD, y, entries[i].head, 0, 1, NAMECOLOR, LISTWIDTH - 2 * LISTPAD);
+        y += HEADSTEP;
+        const float lines = meaningLines(entries[i].meaning);
+        setFontStyle(fontSmall2, 1, MEANINGCOLOR);
+        drawTextInRect(meaningBox(x, y, lines), entries[i].meaning, fontSmall2);
+        y += LINESTEP * lines + ENTRYGAP;
+    }
+    setFontStyle(fontArial, 1, WHITE);
+    setFontStyle(fontSmall2, 1, WHITE);
+}
 
 void resume() {
     gameMode = MODE_GAME;
@@ -75,9 +173,10 @@ void updatePauseScreen(float) {
 void drawPauseScreen() {
     // Dark enough that white text stays above 4.5:1 over the brightest battle.
     drawRect(hgeRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT), 0xF0282830);
-    DrawTextA(font1, 400, 84, "Paused", 1, 2, WHITE);
+    DrawTextA(fontBig, 400, 80, "Paused", 1, 1, WHITE);
     DrawTextA(font1, 400, 136, label("Zone %d - %d", selectedOpp + 1, curRound + 1), 1, 1, WHITE);
-    DrawTextA(font1, 400, 174, label("Vs: %s", curOppName.c_str()), 1, 1, WHITE);
+    const char* versus = label("Vs: %s", curOppName.c_str());
+    DrawTextA(font1, 400, 174, versus, 1, shrinkToFit(font1, versus, SCREEN_WIDTH - 48), WHITE);
     const Player& me = pl[0];
     DrawTextA(font1, 400, 212, label("Shot size: level %d    Shots per volley: %d", me.shotLevel, me.shotQty), 1, 0.75f,
               WHITE);
@@ -88,7 +187,9 @@ void drawPauseScreen() {
         if (i == selected) drawFocus(r);
         DrawTextA(font1, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, BUTTONLABELS[i], 1, 1, WHITE);
     }
+    for (int side = 0; side < simulatedSides(); ++side) drawList(side);
     DrawTextA(fontSmall2, 400, 490, "F1: instructions", 1, 1, 0xFFD0D0D0);
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
+    setFontStyle(fontBig, 1, WHITE);
 }

@@ -39,7 +39,12 @@ constexpr float RETRYAFTER = 25, GAMEOVERTITLE = 15;
 constexpr float NEXTROUNDAFTER = 30, EXNEXTROUNDAFTER = 15, PREPAREFROM = 15;
 constexpr float POINTSFROM = 15, CARDSFROM = 25, PROCEEDFROM = 30;
 constexpr float BATTLESCROLL = 25;
+// The round-won banner: its picture's size, its centre, and its growth from 80 % of that
+// size over the first second (tenths of a second, as progress counts).
+constexpr float BANNERWIDTH = 400, BANNERHEIGHT = 130, BANNERX = 400, BANNERY = 204;
+constexpr float BANNERSTART = 0.8f, BANNERGROWTIME = 10;
 constexpr float PREPARESCALE = 0.8f;  // the big font brought down to the line's old 48 px
+constexpr float BEATENSCALE = 0.8f;   // and to "You have beaten"'s 38 px
 constexpr int SFX_LOST = 96, SFX_ROUNDWON = 52, SFX_BLAST = 97, SFX_BLASTODD = 95;
 constexpr int LOSTCHANNEL = 2, ROUNDWONCHANNEL = 5, BLASTCHANNEL = 1;
 constexpr DWORD WHITE = 0xFFFFFFFF, BLACK = 0xFF000000, PANEL = 0xFF3A3F5A, BUTTONCOLOR = 0xFF2B4C8C;
@@ -127,11 +132,20 @@ void drawGameOver() {
     }
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);
+    setFontStyle(fontBig, 1, WHITE);
+}
+
+// The banner's picture is painted at the size it ends at: it grows into it over its first
+// second and then stays there, drawn pixel for pixel.
+hgeRect bannerAt(float time) {
+    const float scale = std::min(1.0f, BANNERSTART + (1 - BANNERSTART) * time / BANNERGROWTIME);
+    const float halfW = BANNERWIDTH / 2 * scale, halfH = BANNERHEIGHT / 2 * scale;
+    return hgeRect(BANNERX - halfW, BANNERY - halfH, BANNERX + halfW, BANNERY + halfH);
 }
 
 void initWinRound() {
     gameMode = MODE_WINROUND;
-    pos[BANNER] = hgeRect(235, 150, 565, 258);
+    pos[BANNER] = bannerAt(0);
     if (anim[ANIM_YOUWIN]) anim[ANIM_YOUWIN]->Play();
     playSFX(SFX_ROUNDWON, ROUNDWONCHANNEL);
     spawn(PS_BURST, 250, 225);
@@ -144,7 +158,7 @@ void initWinRound() {
 }
 
 void updateWinRound(float dt) {
-    if (progress < NEXTROUNDAFTER) pos[BANNER] = inflate(pos[BANNER], 12 * dt, 9 * dt);
+    pos[BANNER] = bannerAt(progress);
     runParticles(dt);
     if (anim[ANIM_YOUWIN]) anim[ANIM_YOUWIN]->Update(dt);
     if (progress <= (exMission() ? EXNEXTROUNDAFTER : NEXTROUNDAFTER)) return;
@@ -160,6 +174,7 @@ void drawWinRound() {
     if (progress > PREPAREFROM)
         DrawTextA(fontBig, 400, 312, label("Prepare for round %d ...", curRound + 2), 1, PREPARESCALE, flashColor(2));
     setFontStyle(font1, 1, WHITE);
+    setFontStyle(fontBig, 1, WHITE);
 }
 
 void initWinMatch() {
@@ -191,8 +206,9 @@ void updateWinMatch(float dt) {
 void drawWinMatch() {
     drawShade(0xC84B4B4B);
     const char* name = selectedOpp >= 0 && selectedOpp < MAXOPPONENTS ? oppName[selectedOpp].c_str() : "";
-    DrawTextA(font1, 400, 48, "You have beaten", 1, 2, WHITE);
-    DrawTextA(font1, 400, 104, name, 1, 3 * shrinkToFit(font1, name, (SCREEN_WIDTH - 32) / 3.0f), flashColor(1));
+    // Big lines from the font made at their size, never the small one enlarged.
+    DrawTextA(fontBig, 400, 48, "You have beaten", 1, BEATENSCALE, WHITE);
+    DrawTextA(fontBig, 400, 102, name, 1, shrinkToFit(fontBig, name, SCREEN_WIDTH - 32), flashColor(1));
     DrawTextA(fontBig, 400, 164, "Congratulations!", 1, 1, flashColor(2));
     if (progress > POINTSFROM) {
         const hgeRect& box = pos[POINTSBOX];

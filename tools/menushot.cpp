@@ -4,7 +4,8 @@
 //   kvb_menushot SCREEN SECONDS OUT.png [KEYS]
 //
 // SCREEN is "confirm" (quitting a match, over a battle), "keychange" (over the options),
-// "ending" or "roll" (the ending's scrolling roll, entered at once), "pause", "gameover",
+// "ending" or "roll" (the ending's scrolling roll, entered at once), "pause",
+// "pauseconds" (the pause with conditions and passives on both sides), "gameover",
 // "winround", "winmatch" (each over a battle), "upgrade" or "reward" (after a first win
 // over opponent 3), "title", "load" (continue: a saved game, and a damaged one with a
 // backup in slot 2), "vehicle", "deck", "opponent" or "viewdeck" (of a second quest with
@@ -21,6 +22,7 @@
 
 #include "battle/battle_frame.h"
 #include "battle/setup.h"
+#include "cards/conditions.h"
 #include "cards/datafiles.h"
 #include "cards/savegame.h"
 #include "platform/core/game_paths.h"
@@ -151,6 +153,17 @@ bool openScreen(const std::string& screen) {
         startBattle();
         pl[0].misc[M_CONFIRM] = CF_QUITMATCH;
         initConfirmExit();
+    } else if (screen == "pauseconds") {
+        // Both sides under a bad and a good condition, holding passives.
+        startBattle();
+        for (int side = 0; side < 2; ++side) {
+            receiveCond(side, side == 0 ? C_TOXI : C_STUP, 2);
+            receiveCond(side, side == 0 ? C_ROXY : C_R2X, 3);
+            receivePassive(side, side == 0 ? P_SPEED_12 : P_XRAY);
+            receivePassive(side, side == 0 ? P_FREQ : P_COG);
+            receivePassive(side, P_3XEN);
+        }
+        initPauseScreen();
     } else if (const auto init = overBattle(screen)) {
         startBattle();
         pl[0].score = 45000;
@@ -189,8 +202,9 @@ bool openScreen(const std::string& screen) {
 int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
         std::fprintf(stderr,
-                     "usage: kvb_menushot confirm|keychange|ending|roll|pause|gameover|winround|winmatch|upgrade|"
-                     "reward|title|load|vehicle|deck|opponent|viewdeck|inst|credits SECONDS OUT.png [KEYS]\n");
+                     "usage: kvb_menushot confirm|keychange|ending|roll|pause|pauseconds|gameover|winround|winmatch|"
+                     "upgrade|reward|title|load|vehicle|deck|opponent|viewdeck|inst|credits SECONDS OUT.png [KEYS]
+");
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);

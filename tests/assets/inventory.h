@@ -20,7 +20,7 @@ inline std::vector<std::pair<std::string, std::string>> gameInventory() {
                           "frez",       "stun",         "zom",           "slow",          "sword",
                           "wall9",      "wall10",       "wall11",        "ring",          "upgradePoints",
                           "cost1",      "cost2",        "upgradeButton", "halfDeathizer", "deathizer",
-                          "combo",      "heart",        "powerText"})
+                          "combo",      "heart",        "powerText",     "shotHead"})
         add("Sprite", s);
     numbered("Sprite", "menuItem", 1, 6);
     numbered("Sprite", "card", 0, 8);

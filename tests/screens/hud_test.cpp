@@ -9,6 +9,7 @@
 #include "cards/opponents.h"
 #include "draw_fixture.h"
 #include "screens/battle_drawing.h"
+#include "screens/drawing.h"
 #include "screens/round_end.h"
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgesprite.h"
@@ -58,10 +59,32 @@ TEST_F(HudTest, ScoresCoinsAndTheLastEnemyHitAreWrittenInTheirBoxes) {
     EXPECT_EQ(mine->color, 0xFF1FE75Cu) << "opponent 2 has green score digits";
     EXPECT_EQ(theirs->x, float(int(790 - fontScore->GetStringWidth("00000000"))));
 
-    const DrawnText* green = findText(" 7");
+    // Each count stands on the mark of its colour's shape, as the costs on the cards do,
+    // centred in its box.
+    const char* const marks[3] = {"costRed", "costGreen", "costBlue"};
+    for (int side = 0; side < 2; ++side)
+        for (int k = 0; k < 3; ++k) {
+            const hgeRect& box = pos[20 * side + 6 + k];
+            const hgeSprite* mark = uiSprite(marks[k]);
+            ASSERT_NE(mark, nullptr);
+            float u, v, w, h;
+            mark->GetTextureRect(&u, &v, &w, &h);
+            int found = -1;
+            for (std::size_t i = 0; i < quads().size(); ++i) {
+                const hgeQuad& q = quads()[i];
+                if (q.tex == mark->GetTexture() &&
+                    std::abs(q.v[0].tx - u / hge->Texture_GetWidth(q.tex)) < 1e-4f && q.v[0].x >= box.x1 &&
+                    q.v[2].x <= box.x2 && q.v[0].y >= box.y1 && q.v[2].y <= box.y2)
+                    found = int(i);
+            }
+            ASSERT_GE(found, 0) << "side " << side << " coin " << k << " has no " << marks[k];
+            EXPECT_EQ(quads()[found].v[2].x - quads()[found].v[0].x, w) << "the mark at its own size";
+            EXPECT_EQ(quads()[found].v[2].y - quads()[found].v[0].y, h);
+        }
+    const DrawnText* green = findText("7");
     ASSERT_NE(green, nullptr);
-    EXPECT_EQ(green->x, pos[7].x1 + 5);
-    EXPECT_EQ(green->y, pos[7].y1 + 5);
+    EXPECT_NEAR(green->x + fontCoin->GetStringWidth("7") * green->scale / 2, (pos[7].x1 + pos[7].x2) / 2, 1);
+    EXPECT_GT(green->quadsBefore, 0u);
 
     const DrawnText* hit = findText("Enemy:  " + en[3].name);
     ASSERT_NE(hit, nullptr);
@@ -185,8 +208,9 @@ TEST_F(HudTest, MysteryCoversTheHumansColumn) {
     drawScene();
     const DrawnText* mark = findText("?");
     ASSERT_NE(mark, nullptr);
-    EXPECT_EQ(mark->scale, 3);
-    EXPECT_EQ(font1->GetScale(), 1);
+    EXPECT_EQ(mark->font, fontBig) << "the big font at its own size, not a small one blown up";
+    EXPECT_EQ(mark->scale, 1);
+    EXPECT_EQ(fontBig->GetScale(), 1);
     int cover = -1;
     for (std::size_t i = 0; i < quads().size(); ++i)
         if (quads()[i].tex == anim[ANIM_ROULETTEBLOCK]->GetTexture() && quads()[i].v[0].x == 0) cover = int(i);
@@ -275,6 +299,9 @@ TEST_F(HudColumnTest, NoTwoThingsInEitherColumnOverlapInTheWorstCase) {
         const DrawnText* theirs = findText(curOppName);
         ASSERT_NE(theirs, nullptr);
         EXPECT_GE(theirs->x, 400 + 40) << "the opponent's name stays off the tally and the human's field";
+        const float end = theirs->x + font1->GetStringWidth(curOppName.c_str()) * theirs->scale;
+        EXPECT_LE(end, SCREEN_WIDTH - 8) << "the opponent's name keeps clear of the screen's edge";
+        EXPECT_GE(end, SCREEN_WIDTH - 12) << "and ends where the column's other texts end";
         const int vehicle = quadAt(pl[0].rect.x1, pl[0].rect.y1);
         ASSERT_GE(vehicle, 0);
         EXPECT_GT(int(theirs->quadsBefore), vehicle) << "written after the fields' sprites";

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cards/conditions.h"
 #include "screens/confirm_exit.h"
 #include "screens/drawing.h"
 #include "screens/ending.h"
@@ -16,23 +17,15 @@
 #include "screens/title.h"
 #include "shell/modes.h"
 #include "tests/screens/menu_fixture.h"
+#include "tests/support/contrast_ratio.h"
 #include "toolkit/hgesprite.h"
 
 namespace {
 
-struct Rgb {
-    double r, g, b;
-};
-
-double channelLuminance(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
-double luminance(Rgb c) {
-    return 0.2126 * channelLuminance(c.r) + 0.7152 * channelLuminance(c.g) + 0.0722 * channelLuminance(c.b);
-}
-double contrast(Rgb a, Rgb b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-Rgb rgbOf(DWORD c) { return {GETR(c) / 255.0, GETG(c) / 255.0, GETB(c) / 255.0}; }
+using contrast_ratio::contrast;
+using contrast_ratio::luminance;
+using contrast_ratio::Rgb;
+using contrast_ratio::rgbOf;
 
 class ReadableTextsTest : public MenuTest {
 protected:
@@ -145,6 +138,16 @@ TEST_F(ReadableTextsTest, DialogsOverTheBattleReachContrast) {
         selected = i;
         expectAllReadable("pause");
     }
+    // With both sides' conditions and passives spelled out beside the buttons.
+    for (int side = 0; side < 2; ++side) {
+        receiveCond(side, C_TOXI, 2);
+        receiveCond(side, C_ROXY, 3);
+        receivePassive(side, P_XRAY);
+        receivePassive(side, P_FREQ);
+        receivePassive(side, P_3XEN);
+    }
+    expectAllReadable("pause with conditions and passives");
+    EXPECT_TRUE(anyTextContains("Poison"));
     EXPECT_FALSE(anyTextContains("Pacing"));
     EXPECT_FALSE(anyTextContains("iteration"));
 }
