@@ -203,8 +203,7 @@ int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
         std::fprintf(stderr,
                      "usage: kvb_menushot confirm|keychange|ending|roll|pause|pauseconds|gameover|winround|winmatch|"
-                     "upgrade|reward|title|load|vehicle|deck|opponent|viewdeck|inst|credits SECONDS OUT.png [KEYS]
-");
+                     "upgrade|reward|title|load|vehicle|deck|opponent|viewdeck|inst|credits SECONDS OUT.png [KEYS]\n");
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
