@@ -9,6 +9,7 @@
 #include "screens/menu.h"
 #include "screens/selection.h"
 #include "screens/text_places.h"
+#include "screens/text_plate.h"
 #include "shell/modes.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
@@ -38,7 +39,7 @@ constexpr int DOWNFROM[MAXDECKS] = {5, 6, 7, 9, 9, 9, 10, 11, 11, 0, 1, 2};
 constexpr int DECKCOLOR[MAXDECKS] = {C_R, C_G, C_B, C_RG, C_RG, C_GB, C_GB, C_RB, C_RB, C_RGB, C_RGB, C_RGB};
 
 const char* const COINNAMES[3] = {"red", "green", "blue"};
-const DWORD COINCOLORS[3] = {0xFFFF6060, 0xFF60FF60, 0xFF8080FF};
+const DWORD COINCOLORS[3] = {0xFFFF7070, 0xFF70FF70, 0xFFA0A0FF};
 
 hgeSprite* background = nullptr;
 hgeSprite* pictures[MAXDECKS] = {};
@@ -95,8 +96,9 @@ void drawCapacities() {
         const hgeRect box(x, y + 24 + 28 * k, x + 34, y + 48 + 28 * k);
         drawRectB(box, 0xC8AFAFAF, 0xC8000000, 1);
         DrawTextA(fontCoin, box.x1 + 5, box.y1 + 5, label("%2d", deckCoinCap(selectedDeck, k)), 0, 1, WHITE);
-        DrawTextA(fontSmall2, box.x2 + 8, box.y1 + 5, label("%s: %s", COINNAMES[k], capacityNote(selectedDeck, k)), 0, 1,
-                  COINCOLORS[k]);
+        // Coloured words need a dark plate over the patterned background.
+        drawPlatedText(fontSmall2, box.x2 + 8, box.y1 + 5, label("%s: %s", COINNAMES[k], capacityNote(selectedDeck, k)), 0,
+                       1, COINCOLORS[k], 2);
     }
 }
 

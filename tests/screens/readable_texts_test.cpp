@@ -183,6 +183,22 @@ TEST_F(ReadableTextsTest, AGreyedDeleteSaysWhyAndReachesContrast) {
     EXPECT_EQ(findText("a deck keeps at least 100"), nullptr) << "a card can go: no reason shown";
 }
 
+TEST_F(ReadableTextsTest, TheDeckSelectionsCoinCapacitiesReachContrast) {
+    initSelectDeckScreen();
+    for (int deck : {0, 4, 10}) {
+        selectedDeck = deck;
+        frame();
+        look();
+        int notes = 0;
+        for (const DrawnText& t : texts())
+            if (t.text.rfind("red: ", 0) == 0 || t.text.rfind("green: ", 0) == 0 || t.text.rfind("blue: ", 0) == 0) {
+                ++notes;
+                EXPECT_GE(worstContrast(t), 4.5) << deck << ": " << t.text;
+            }
+        EXPECT_EQ(notes, 3) << deck;
+    }
+}
+
 TEST_F(ReadableTextsTest, InstructionsNameTheKeysThePlayerSet) {
     pl[0].opt[OPT_KEYFIRE] = 'J';
     pl[0].opt[OPT_KEYDISCARD] = 'K';
