@@ -92,10 +92,12 @@ void initSelectVehScreen() {
     for (int v = 0; v < MAXVEHICLES; ++v) picturesBottom = std::max(picturesBottom, pos[v].y2);
     pos[DESCBOX] = VEHDESCPANEL;
     pos[STATDESCBOX] = VEHSTATDESCPANEL;
+    // The rows' pitch leaves the heart row's focus edge clear of the Back button below it.
     for (int k = 0; k < NUMSTATS; ++k) {
-        pos[STATLABEL + k] = hgeRect(16, 312 + 32 * k, 112, 336 + 32 * k);
-        pos[STATBAR + k] = hgeRect(112, 312 + 32 * k, 200, 336 + 32 * k);
-        pos[STATROW + k] = hgeRect(16, 312 + 32 * k, pos[STATBAR + k].x2 + NUMBERGAP + NUMBERWIDTH, 336 + 32 * k);
+        const float top = 308 + 30 * k;
+        pos[STATLABEL + k] = hgeRect(16, top, 112, top + 24);
+        pos[STATBAR + k] = hgeRect(112, top, 200, top + 24);
+        pos[STATROW + k] = hgeRect(16, top, pos[STATBAR + k].x2 + NUMBERGAP + NUMBERWIDTH, top + 24);
     }
     pos[STATROW + S_HEART].y2 += HEARTFUEL;
     for (int k = 0; k < 3; ++k) pos[COINS + k] = hgeRect(272 + 120 * k, 432, 376 + 120 * k, 456);

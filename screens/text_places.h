@@ -19,7 +19,7 @@ inline constexpr const char* STATDESCHINT = "point at a stat, or pick it with up
 
 // The deck selection: a deck's name on its picture, the chosen deck's description.
 inline const hgeRect DECKNAMEPOS{6, 48, 86, 102};
-inline const hgeRect DECKDESCPANEL{72, 516, 640, 588};
+inline const hgeRect DECKDESCPANEL{84, 516, 640, 588};  // clear of the Back button's focus edge
 
 // The opponent selection: the chosen opponent's description in the info panel.
 inline const hgeRect OPPINFOPANEL{112, 488, 680, 584};

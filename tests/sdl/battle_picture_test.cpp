@@ -7,7 +7,7 @@
 #include "battle/setup.h"
 #include "cards/datafiles.h"
 #include "screens/screens.h"
-#include "sdl_test_support.h"
+#include "sdl_game_test.h"
 #include "shell/frame.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -42,25 +42,7 @@ int strongest(std::uint32_t pixel) {
     return r >= g && r >= b ? 0 : g >= b ? 1 : 2;
 }
 
-class SdlBattlePicture : public SdlEngineTest {
-protected:
-    void SetUp() override {
-        SdlEngineTest::SetUp();
-        oldDir_ = std::filesystem::current_path();
-        enterPlayFolder(dir_.file("play"), sourceDataDir(), KVB_PACK_PATH);
-        loadWholeGame();
-    }
-    void TearDown() override {
-        releaseSharedResources();
-        hge->Resource_RemoveAllPacks();
-        std::filesystem::current_path(oldDir_);
-        SdlEngineTest::TearDown();
-    }
-
-private:
-    TempDir dir_;
-    std::filesystem::path oldDir_;
-};
+using SdlBattlePicture = SdlGameTest;
 
 TEST_F(SdlBattlePicture, ABusyRoundFillsTheHudColumnsTheDividerAndBothFields) {
     ASSERT_NE(font1, nullptr) << "the resource pack did not load";

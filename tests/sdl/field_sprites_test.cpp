@@ -12,7 +12,7 @@
 #include "battle/setup.h"
 #include "cards/datafiles.h"
 #include "screens/screens.h"
-#include "sdl_test_support.h"
+#include "sdl_game_test.h"
 #include "shell/frame.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -56,20 +56,11 @@ struct Canvas {
     int width = 0, height = 0;
 };
 
-class SdlFieldSprites : public SdlEngineTest {
+class SdlFieldSprites : public SdlGameTest {
 protected:
-    void SetUp() override {
-        SdlEngineTest::SetUp();
-        oldDir_ = std::filesystem::current_path();
-        enterPlayFolder(dir_.file("play"), sourceDataDir(), KVB_PACK_PATH);
-        loadWholeGame();
-    }
     void TearDown() override {
         clearEnemies();
-        releaseSharedResources();
-        hge->Resource_RemoveAllPacks();
-        std::filesystem::current_path(oldDir_);
-        SdlEngineTest::TearDown();
+        SdlGameTest::TearDown();
     }
 
     static void startMatch(int opp) {
@@ -134,10 +125,6 @@ protected:
                     ++n;
         return n;
     }
-
-private:
-    TempDir dir_;
-    std::filesystem::path oldDir_;
 };
 
 // A grid over both fields (clear of the HUD columns, the divider, the vehicles and the
