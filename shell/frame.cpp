@@ -31,16 +31,20 @@ void renderAll() {
 }
 
 namespace {
-bool runFrame() {
-    updateVars(hge->Timer_GetDelta());
+void drawFrame() {
     hge->Gfx_BeginScene();
     hge->Gfx_Clear(0);
     renderAll();
     if (font1) font1->SetColor(0xFFFFFFFF);
     if (fontArial) fontArial->SetColor(0xFFFFFFFF);
-    if (pl[0].showFps && font1) font1->printf(355, 5, "FPS: %d", hge->Timer_GetFPS());
+    if (pl[0].showFps && font1) {
+        font1->printf(355, 5, "FPS: %d", hge->Timer_GetFPS());
+        // Below the frame rate, in milliseconds: a step of the game and a drawn frame.
+        if (fontSmall2)
+            fontSmall2->printf(355, 30, "update %.2f ms  draw %.2f ms", hge->Timer_GetUpdateTime() * 1000,
+                               hge->Timer_GetRenderTime() * 1000);
+    }
     hge->Gfx_EndScene();
-    return done;
 }
 
 // The frame was left half done and the world may be half changed: say what happened and
@@ -52,14 +56,34 @@ bool stopOnError(const char* what) {
                            MB_ICONSTOP | MB_SYSTEMMODAL);
     return true;
 }
-}  // namespace
 
-bool FrameFunc() {
+template <typename Work>
+bool guarded(Work work) {
     try {
-        return runFrame();
+        work();
+        return false;
     } catch (const std::exception& e) {
         return stopOnError(e.what());
     } catch (...) {
         return stopOnError("unknown");
     }
+}
+}  // namespace
+
+bool StepFunc() { return guarded([] { updateVars(hge->Timer_GetDelta()); }) || done; }
+
+bool RenderFunc() { return guarded(drawFrame); }
+
+bool FrameFunc() { return StepFunc() || RenderFunc(); }
+
+bool FocusLostFunc() {
+    return guarded([] {
+        if (gameMode == MODE_GAME && pl[0].opt[OPT_FOCUSPAUSE]) callHook(gameHooks.initPauseScreen);
+    });
+}
+
+void setFrameFunctions() {
+    hge->System_SetState(HGE_FRAMEFUNC, StepFunc);
+    hge->System_SetState(HGE_RENDERFUNC, RenderFunc);
+    hge->System_SetState(HGE_FOCUSLOSTFUNC, FocusLostFunc);
 }

@@ -2,6 +2,7 @@
 // passives and conditions.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "battle/combos.h"
 #include "battle/setup.h"
@@ -306,6 +307,24 @@ TEST_F(HudColumnTest, NoTwoThingsInEitherColumnOverlapInTheWorstCase) {
         ASSERT_GE(vehicle, 0);
         EXPECT_GT(int(theirs->quadsBefore), vehicle) << "written after the fields' sprites";
     }
+}
+
+TEST_F(HudTest, F2ShowsTheFrameRateWithTheUpdateAndDrawTimesBelowIt) {
+    pl[0].showFps = true;
+    for (int frame = 0; frame < 110; ++frame) engine->runFrame();
+    texts().clear();
+    engine->runFrame();
+    const DrawnText *rate = nullptr, *times = nullptr;
+    for (const DrawnText& t : texts()) {
+        if (t.text.rfind("FPS: ", 0) == 0) rate = &t;
+        if (t.text.rfind("update ", 0) == 0) times = &t;
+    }
+    ASSERT_NE(rate, nullptr);
+    EXPECT_NEAR(std::atoi(rate->text.c_str() + 5), 100, 1) << "frames in the last whole second";
+    ASSERT_NE(times, nullptr);
+    EXPECT_NE(times->text.find(" ms  draw "), std::string::npos) << times->text;
+    EXPECT_GT(times->y, rate->y);
+    EXPECT_EQ(times->x, rate->x);
 }
 
 TEST_F(HudTest, TheTallyCountsTheRoundsEachSideHasWon) {
