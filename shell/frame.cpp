@@ -1,5 +1,7 @@
 #include "shell/frame.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <exception>
 
 #include "shell/hooks.h"
@@ -7,6 +9,7 @@
 #include "shell/options.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
+#include "toolkit/hgesprite.h"
 
 GameHooks gameHooks;
 
@@ -31,19 +34,36 @@ void renderAll() {
 }
 
 namespace {
+constexpr DWORD FIGURESPLATE = 0xC8000000;
+
+// The frame rate and, below it in milliseconds, a step of the game and a drawn frame, on
+// a dark plate that keeps them readable over whatever the screen shows there.
+void drawFrameFigures() {
+    char rate[32], times[64];
+    std::snprintf(rate, sizeof rate, "FPS: %d", hge->Timer_GetFPS());
+    std::snprintf(times, sizeof times, "update %.2f ms  draw %.2f ms", hge->Timer_GetUpdateTime() * 1000,
+                  hge->Timer_GetRenderTime() * 1000);
+    font1->SetScale(1);
+    if (fontSmall2) {
+        fontSmall2->SetScale(1);
+        fontSmall2->SetColor(0xFFFFFFFF);
+    }
+    const float width = std::max(font1->GetStringWidth(rate), fontSmall2 ? fontSmall2->GetStringWidth(times) : 0);
+    if (blankSpr) {
+        blankSpr->SetColor(FIGURESPLATE);
+        blankSpr->RenderStretch(349, 3, 361 + width, fontSmall2 ? 46 : 30);
+    }
+    font1->Render(355, 5, rate);
+    if (fontSmall2) fontSmall2->Render(355, 30, times);
+}
+
 void drawFrame() {
     hge->Gfx_BeginScene();
     hge->Gfx_Clear(0);
     renderAll();
     if (font1) font1->SetColor(0xFFFFFFFF);
     if (fontArial) fontArial->SetColor(0xFFFFFFFF);
-    if (pl[0].showFps && font1) {
-        font1->printf(355, 5, "FPS: %d", hge->Timer_GetFPS());
-        // Below the frame rate, in milliseconds: a step of the game and a drawn frame.
-        if (fontSmall2)
-            fontSmall2->printf(355, 30, "update %.2f ms  draw %.2f ms", hge->Timer_GetUpdateTime() * 1000,
-                               hge->Timer_GetRenderTime() * 1000);
-    }
+    if (pl[0].showFps && font1) drawFrameFigures();
     hge->Gfx_EndScene();
 }
 
