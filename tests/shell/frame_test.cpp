@@ -107,11 +107,6 @@ TEST_F(FrameTest, LosingFocusPausesOnlyARunningBattleAndOnlyWhenAsked) {
         engine->loseFocus();
         EXPECT_EQ(pauses, 1) << "mode " << mode;
     }
-    pl[0].opt[OPT_FOCUSPAUSE] = 0;
-    gameMode = MODE_GAME;
-    engine->loseFocus();
-    EXPECT_EQ(pauses, 1) << "the player turned it off";
-    EXPECT_EQ(gameMode, MODE_GAME);
 }
 
 TEST_F(FrameTest, TheMousePositionIsReadBeforeTheScreenUpdates) {

@@ -49,26 +49,6 @@ TEST_F(ProgramTest, OptionsHaveTheirDefaultsAndBadValuesAreMended) {
     EXPECT_TRUE(logContains("fire = 300 is not a key code"));
 }
 
-TEST_F(ProgramTest, TheDisplayOptionsFollowWhatTheEngineOffersAndReachIt) {
-    readOptions();
-    EXPECT_EQ(pl[0].opt[OPT_SYNCDISPLAY], 0) << "no display to wait for";
-    EXPECT_EQ(pl[0].opt[OPT_FOCUSPAUSE], 1);
-    EXPECT_EQ(pl[0].opt[OPT_PIXELEXACT], 0);
-    engine->offerSync(true);
-    readOptions();
-    EXPECT_EQ(pl[0].opt[OPT_SYNCDISPLAY], 1) << "on by default where the display offers it";
-    applyDisplayOptions();
-    EXPECT_TRUE(hge->System_GetState(HGE_VSYNC));
-
-    writeFile("Options.ini", "[Misc]\nsync to display=0\npixel-exact scaling=1\npause when not focused=0\n");
-    hge->System_SetState(HGE_INIFILE, "Options.ini");
-    readOptions();
-    applyDisplayOptions();
-    EXPECT_FALSE(hge->System_GetState(HGE_VSYNC));
-    EXPECT_TRUE(hge->System_GetState(HGE_PIXELEXACT));
-    EXPECT_EQ(pl[0].opt[OPT_FOCUSPAUSE], 0);
-}
-
 TEST_F(ProgramTest, TheWindowIsFullScreenUnlessTheOptionsSayOtherwise) {
     configureEngine();
     EXPECT_FALSE(hge->System_GetState(HGE_WINDOWED));
