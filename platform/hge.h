@@ -52,8 +52,16 @@ struct hgeQuad {
 
 using hgeCallback = bool (*)();
 
-enum hgeBoolState { HGE_WINDOWED, HGE_HIDEMOUSE };
-enum hgeFuncState { HGE_FRAMEFUNC };
+// HGE_VSYNC: present at the display's rate (where the display offers it) instead of the
+// fixed-rate loop. HGE_PIXELEXACT: scale the canvas by whole numbers with nearest
+// filtering, where the window holds it at least once; otherwise smoothly to fit.
+enum hgeBoolState { HGE_WINDOWED, HGE_HIDEMOUSE, HGE_VSYNC, HGE_PIXELEXACT };
+// HGE_FRAMEFUNC: one fixed step of the game (1 / HGE_FPS seconds); true ends the loop.
+// HGE_RENDERFUNC: draws a shown frame; once it is set the loop runs as many steps per
+// shown frame as real time asks (0, 1 or 2 at usual display rates), without it every
+// frame is one step and the frame function draws. HGE_FOCUSLOSTFUNC: the window lost
+// the keyboard's focus; its result is not used.
+enum hgeFuncState { HGE_FRAMEFUNC, HGE_RENDERFUNC, HGE_FOCUSLOSTFUNC };
 enum hgeIntState { HGE_SCREENWIDTH, HGE_SCREENHEIGHT, HGE_SCREENBPP, HGE_FPS, HGE_FXVOLUME, HGE_ICON };
 enum hgeStringState { HGE_TITLE, HGE_LOGFILE, HGE_INIFILE };
 
@@ -92,6 +100,8 @@ public:
     virtual hgeCallback System_GetState(hgeFuncState state) = 0;
     virtual int System_GetState(hgeIntState state) = 0;
     virtual const char* System_GetState(hgeStringState state) = 0;
+    // True when presenting can follow the display's rate (known once initiated).
+    virtual bool System_CanSyncToDisplay() = 0;
 
     // Whole file from the attached packs first, then from the disk; null when missing.
     virtual void* Resource_Load(const char* filename, DWORD* size = nullptr) = 0;
@@ -110,7 +120,12 @@ public:
 
     virtual float Timer_GetTime() = 0;
     virtual float Timer_GetDelta() = 0;
+    // Frames shown in the last whole second of real time.
     virtual int Timer_GetFPS() = 0;
+    // Real seconds an update step and the drawing of a frame took on average in that
+    // second (the drawing without the wait for the display).
+    virtual float Timer_GetUpdateTime() = 0;
+    virtual float Timer_GetRenderTime() = 0;
 
     virtual HEFFECT Effect_Load(const char* filename) = 0;
     virtual void Effect_Free(HEFFECT eff) = 0;

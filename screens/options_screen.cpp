@@ -25,8 +25,11 @@ constexpr int NUMKEYBUTTONS = 10;
 constexpr int MUSICSLIDER = 164, SFXSLIDER = 165;
 constexpr int COMBOBOX = 166, FULLSCREENBOX = 167, SCOREBOX = 168;
 constexpr int DEFAULTBUTTON = 169, OKBUTTON = 170, DISCARDBUTTON = 171, KEYDIALOG = 172, FLASHBOX = 173;
+// The display and focus boxes stand apart from the rest, leaving room for more keys.
+constexpr int SYNCBOX = 190, PIXELBOX = 191, FOCUSBOX = 192;
+constexpr int LASTPLACE = FOCUSBOX;
 constexpr int CHANGESOUND = 1, DEFAULTSOUND = 38, OPTIONSCHANNEL = 5;
-constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA;
+constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA, DIMMED = 0xFF8C8C8C;
 constexpr float MINKEYNAMESCALE = 0.7f;
 constexpr float KEYBOXWIDTH = 76;
 constexpr int SLIDERSTEP = 5;
@@ -54,8 +57,20 @@ const KeyButton KEYBUTTONLIST[] = {
 struct CheckBox {
     int place, option;
 };
-const CheckBox CHECKBOXES[] = {
-    {COMBOBOX, OPT_COMBO}, {FULLSCREENBOX, OPT_FULLSCREEN}, {SCOREBOX, OPT_SCORE}, {FLASHBOX, OPT_REDUCEFLASH}};
+const CheckBox CHECKBOXES[] = {{COMBOBOX, OPT_COMBO},      {FULLSCREENBOX, OPT_FULLSCREEN}, {SCOREBOX, OPT_SCORE},
+                               {FLASHBOX, OPT_REDUCEFLASH}, {SYNCBOX, OPT_SYNCDISPLAY},      {PIXELBOX, OPT_PIXELEXACT},
+                               {FOCUSBOX, OPT_FOCUSPAUSE}};
+
+// The misc panel's boxes with a one-line label beside them.
+struct LabelledBox {
+    int place;
+    const char* text;
+};
+const LabelledBox LABELLEDBOXES[] = {{FULLSCREENBOX, "Fullscreen"},
+                                     {FLASHBOX, OPTFLASHTEXT},
+                                     {SYNCBOX, OPTSYNCTEXT},
+                                     {PIXELBOX, OPTPIXELTEXT},
+                                     {FOCUSBOX, OPTFOCUSTEXT}};
 
 struct Slider {
     int place, option;
@@ -63,11 +78,12 @@ struct Slider {
 const Slider SLIDERS[] = {{MUSICSLIDER, OPT_VOLBGM}, {SFXSLIDER, OPT_VOLSFX}};
 
 // Every control in the order the keyboard's focus walks them: the key columns top to
-// bottom and left to right, the volumes, the boxes, then Default and OK.
-MenuFocus focus{KEYBUTTONS + 0, KEYBUTTONS + 1, KEYBUTTONS + 2, KEYBUTTONS + 3, KEYBUTTONS + 4,
-                KEYBUTTONS + 5, DISCARDBUTTON,  KEYBUTTONS + 6, KEYBUTTONS + 7, KEYBUTTONS + 8,
-                KEYBUTTONS + 9, MUSICSLIDER,    SFXSLIDER,      COMBOBOX,       FULLSCREENBOX,
-                SCOREBOX,       FLASHBOX,       DEFAULTBUTTON,  OKBUTTON};
+// bottom and left to right, the volumes, the combo box, the misc boxes row by row, then
+// Default and OK.
+MenuFocus focus{KEYBUTTONS + 0, KEYBUTTONS + 1, KEYBUTTONS + 2, KEYBUTTONS + 3, KEYBUTTONS + 4, KEYBUTTONS + 5,
+                DISCARDBUTTON,  KEYBUTTONS + 6, KEYBUTTONS + 7, KEYBUTTONS + 8, KEYBUTTONS + 9, MUSICSLIDER,
+                SFXSLIDER,      COMBOBOX,       SYNCBOX,        PIXELBOX,       FULLSCREENBOX,  FLASHBOX,
+                SCOREBOX,       FOCUSBOX,       DEFAULTBUTTON,  OKBUTTON};
 
 hgeSprite* background = nullptr;
 hgeSprite* redBox = nullptr;
@@ -105,17 +121,23 @@ void leave() {
     else back2title();
 }
 
+// Where the display cannot be waited for, its box stays unticked and takes no clicks.
+bool offered(int option) { return option != OPT_SYNCDISPLAY || hge->System_CanSyncToDisplay(); }
+
 void toggle(const CheckBox& box) {
+    if (!offered(box.option)) return;
     int& value = pl[0].opt[box.option];
     value = (value + 1) % 2;
     writeOption(box.option);
     if (box.option == OPT_FULLSCREEN) applyWindowMode();
+    if (box.option == OPT_SYNCDISPLAY || box.option == OPT_PIXELEXACT) applyDisplayOptions();
 }
 
 void restoreDefaults() {
-    for (const OptionEntry& e : optionEntries) hge->Ini_SetInt(e.section, e.key, e.defaultValue);
+    for (const OptionEntry& e : optionEntries) hge->Ini_SetInt(e.section, e.key, optionDefault(e));
     readOptions();
     applyWindowMode();
+    applyDisplayOptions();
     applyVolumes();
     sharedWith = nullptr;
     playSFX(DEFAULTSOUND, OPTIONSCHANNEL);
@@ -197,7 +219,10 @@ void drawSlider(int place, int option, const char* name, float numberY) {
     DrawTextA(font1, 336, numberY, label("%d", pl[0].opt[option]), 1, 1, WHITE);
 }
 
-void drawCheckBox(int place, int option) { stretchSprite(pl[0].opt[option] ? boxChecked : boxEmpty, pos[place]); }
+void drawCheckBox(int place, int option) {
+    const bool ticked = pl[0].opt[option] && offered(option);
+    stretchSprite(ticked ? boxChecked : boxEmpty, pos[place], offered(option) ? WHITE : DIMMED);
+}
 
 }  // namespace
 
@@ -228,6 +253,9 @@ void initOptionsScreen() {
     pos[FULLSCREENBOX] = hgeRect(432, 384, 464, 416);
     pos[SCOREBOX] = OPTSCOREBOX;
     pos[FLASHBOX] = OPTFLASHBOX;
+    pos[SYNCBOX] = OPTSYNCBOX;
+    pos[PIXELBOX] = OPTPIXELBOX;
+    pos[FOCUSBOX] = OPTFOCUSBOX;
     pos[DEFAULTBUTTON] = hgeRect(324, 560, 468, 584);
     pos[OKBUTTON] = hgeRect(704, 512, 768, 576);
     pos[KEYDIALOG] = hgeRect(200, 56, 592, 272);
@@ -244,7 +272,7 @@ void initOptionsScreen() {
 }
 
 void updateOptionsScreen(float) {
-    hoverTest(KEYPANEL, FLASHBOX);
+    hoverTest(KEYPANEL, LASTPLACE);
     focus.followPointer(pointerMoved());
     handleKey(menuKey());
     if (gameMode != MODE_OPTIONS || !hge->Input_GetKeyState(vk::LBUTTON)) return;
@@ -275,8 +303,10 @@ void drawOptionsScreen() {
     DrawTextA(fontSmall2, combo.x2 + 8, combo.y1 - 2, "display combo count over last enemy defeated", 0, 1, WHITE);
     DrawTextA(fontSmall2, combo.x2 + 8, combo.y1 + 14,
               "If unchecked, combo count will always be\n displayed at the top of screen instead.", 0, 1, 0xFFAFAFAF);
-    DrawTextA(fontSmall2, pos[FULLSCREENBOX].x2 + 8, pos[FULLSCREENBOX].y1 + 9, "Fullscreen", 0, 1, WHITE);
-    DrawTextA(fontSmall2, pos[FLASHBOX].x2 + 8, pos[FLASHBOX].y1 + 9, OPTFLASHTEXT, 0, 1, WHITE);
+    for (const LabelledBox& box : LABELLEDBOXES) {
+        const bool dim = box.place == SYNCBOX && !offered(OPT_SYNCDISPLAY);
+        DrawTextA(fontSmall2, pos[box.place].x2 + 8, pos[box.place].y1 + 9, box.text, 0, 1, dim ? DIMMED : WHITE);
+    }
     setFontStyle(fontSmall2, 1, WHITE);
     drawTextInRect(OPTSCORELABEL, OPTSCORETEXT, fontSmall2);
 

@@ -27,14 +27,21 @@ inline const hgeRect OPPDESCPOS{38, 36, 392, 92};
 inline constexpr const char* EXMISSIONDESC =
     "In this secret mission, defeat a ghost-like version of the enemy to advance to the next round.";
 
-// The options screen: the score option's label beside its check box, up to the misc
-// panel's right edge.
-inline const hgeRect OPTMISCPANEL{416, 376, 744, 464};
+// The options screen's misc panel: check boxes in two columns with a one-line label each,
+// and the score option's label beside its box up to the panel's right edge. The panel
+// stops short of the OK button below it.
+inline const hgeRect OPTMISCPANEL{416, 336, 744, 504};
 inline const hgeRect OPTSCOREBOX{432, 424, 464, 456};
 inline const hgeRect OPTSCORELABEL{OPTSCOREBOX.x2 + 8, OPTSCOREBOX.y1 + 2, OPTMISCPANEL.x2 - 6, OPTSCOREBOX.y2 + 8};
 inline constexpr const char* OPTSCORETEXT = "display score value of enemies when they are defeated";
 inline const hgeRect OPTFLASHBOX{584, 384, 616, 416};
 inline constexpr const char* OPTFLASHTEXT = "Reduce flashing";
+inline const hgeRect OPTSYNCBOX{432, 344, 464, 376};
+inline constexpr const char* OPTSYNCTEXT = "Sync to display";
+inline const hgeRect OPTPIXELBOX{584, 344, 616, 376};
+inline constexpr const char* OPTPIXELTEXT = "Pixel-exact scaling";
+inline const hgeRect OPTFOCUSBOX{432, 464, 464, 496};
+inline constexpr const char* OPTFOCUSTEXT = "Pause when not focused";
 
 // The credits page: line i centred on the box's top plus i steps, cut at the box's width;
 // every line stays above the box's bottom, where the page's prompt stands.

@@ -1,5 +1,7 @@
 #include "shell/frame.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <exception>
 
 #include "shell/hooks.h"
@@ -7,6 +9,7 @@
 #include "shell/options.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
+#include "toolkit/hgesprite.h"
 
 GameHooks gameHooks;
 
@@ -31,16 +34,37 @@ void renderAll() {
 }
 
 namespace {
-bool runFrame() {
-    updateVars(hge->Timer_GetDelta());
+constexpr DWORD FIGURESPLATE = 0xC8000000;
+
+// The frame rate and, below it in milliseconds, a step of the game and a drawn frame, on
+// a dark plate that keeps them readable over whatever the screen shows there.
+void drawFrameFigures() {
+    char rate[32], times[64];
+    std::snprintf(rate, sizeof rate, "FPS: %d", hge->Timer_GetFPS());
+    std::snprintf(times, sizeof times, "update %.2f ms  draw %.2f ms", hge->Timer_GetUpdateTime() * 1000,
+                  hge->Timer_GetRenderTime() * 1000);
+    font1->SetScale(1);
+    if (fontSmall2) {
+        fontSmall2->SetScale(1);
+        fontSmall2->SetColor(0xFFFFFFFF);
+    }
+    const float width = std::max(font1->GetStringWidth(rate), fontSmall2 ? fontSmall2->GetStringWidth(times) : 0);
+    if (blankSpr) {
+        blankSpr->SetColor(FIGURESPLATE);
+        blankSpr->RenderStretch(349, 3, 361 + width, fontSmall2 ? 46 : 30);
+    }
+    font1->Render(355, 5, rate);
+    if (fontSmall2) fontSmall2->Render(355, 30, times);
+}
+
+void drawFrame() {
     hge->Gfx_BeginScene();
     hge->Gfx_Clear(0);
     renderAll();
     if (font1) font1->SetColor(0xFFFFFFFF);
     if (fontArial) fontArial->SetColor(0xFFFFFFFF);
-    if (pl[0].showFps && font1) font1->printf(355, 5, "FPS: %d", hge->Timer_GetFPS());
+    if (pl[0].showFps && font1) drawFrameFigures();
     hge->Gfx_EndScene();
-    return done;
 }
 
 // The frame was left half done and the world may be half changed: say what happened and
@@ -52,14 +76,34 @@ bool stopOnError(const char* what) {
                            MB_ICONSTOP | MB_SYSTEMMODAL);
     return true;
 }
-}  // namespace
 
-bool FrameFunc() {
+template <typename Work>
+bool guarded(Work work) {
     try {
-        return runFrame();
+        work();
+        return false;
     } catch (const std::exception& e) {
         return stopOnError(e.what());
     } catch (...) {
         return stopOnError("unknown");
     }
+}
+}  // namespace
+
+bool StepFunc() { return guarded([] { updateVars(hge->Timer_GetDelta()); }) || done; }
+
+bool RenderFunc() { return guarded(drawFrame); }
+
+bool FrameFunc() { return StepFunc() || RenderFunc(); }
+
+bool FocusLostFunc() {
+    return guarded([] {
+        if (gameMode == MODE_GAME && pl[0].opt[OPT_FOCUSPAUSE]) callHook(gameHooks.initPauseScreen);
+    });
+}
+
+void setFrameFunctions() {
+    hge->System_SetState(HGE_FRAMEFUNC, StepFunc);
+    hge->System_SetState(HGE_RENDERFUNC, RenderFunc);
+    hge->System_SetState(HGE_FOCUSLOSTFUNC, FocusLostFunc);
 }

@@ -24,11 +24,22 @@ const OptionEntry optionEntries[NUMOPTIONENTRIES] = {
     {OPT_TUTORIAL, "Misc", "display tutorial info while playing", 1, false, false},
     // Hit flashes and screen flashes softened, for players who need it.
     {OPT_REDUCEFLASH, "Misc", "reduce flashing", 0, false, false},
+    // Presenting at the display's rate; the battle runs 100 steps a second either way.
+    {OPT_SYNCDISPLAY, "Misc", "sync to display", 1, false, false},
+    // The battle pauses when the window loses the keyboard's focus.
+    {OPT_FOCUSPAUSE, "Misc", "pause when not focused", 1, false, false},
+    // Whole-number scaling with crisp pixels instead of smooth scaling to fit.
+    {OPT_PIXELEXACT, "Misc", "pixel-exact scaling", 0, false, false},
 };
+
+int optionDefault(const OptionEntry& entry) {
+    if (entry.index == OPT_SYNCDISPLAY) return hge->System_CanSyncToDisplay() ? 1 : 0;
+    return entry.defaultValue;
+}
 
 void readOptions() {
     for (const OptionEntry& e : optionEntries) {
-        int value = hge->Ini_GetInt(e.section, e.key, e.defaultValue);
+        int value = hge->Ini_GetInt(e.section, e.key, optionDefault(e));
         if (e.isKey && (value < 0 || value > 255)) {
             hge->System_Log("Options: [%s] %s = %d is not a key code; using %d.", e.section, e.key, value,
                             e.defaultValue);
@@ -41,6 +52,11 @@ void readOptions() {
         }
         pl[0].opt[e.index] = value;
     }
+}
+
+void applyDisplayOptions() {
+    hge->System_SetState(HGE_VSYNC, pl[0].opt[OPT_SYNCDISPLAY] != 0);
+    hge->System_SetState(HGE_PIXELEXACT, pl[0].opt[OPT_PIXELEXACT] != 0);
 }
 
 void followWindowMode() {

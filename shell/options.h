@@ -10,13 +10,20 @@ struct OptionEntry {
     bool isVolume;  // 0..100
 };
 
-constexpr int NUMOPTIONENTRIES = 18;
+constexpr int NUMOPTIONENTRIES = 21;
 extern const OptionEntry optionEntries[NUMOPTIONENTRIES];
+
+// The value an option starts from: its table default, except that the sync to the display
+// is on exactly where the engine offers it.
+int optionDefault(const OptionEntry& entry);
 
 // Reads every option into pl[0].opt. A key code outside 0..255 would index past the
 // engine's key tables, so it falls back to the option's default; a volume is clamped
 // into 0..100. Both are logged.
 void readOptions();
+
+// Hands the display options to the engine: the sync to the display and pixel-exact scaling.
+void applyDisplayOptions();
 
 // Alt+Enter switches the window mode in the engine itself: once a frame the full-screen
 // option follows the engine's state and a change is written to "Options.ini", so that

@@ -133,7 +133,7 @@ void showErrorBox(const char* text) { hge->System_MessageBox(text, "Error", MB_I
 void configureEngine() {
     hge->System_SetState(HGE_LOGFILE, userPath("kvb.log").c_str());
     hge->System_SetState(HGE_INIFILE, userPath("Options.ini").c_str());
-    hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
+    setFrameFunctions();
     hge->System_SetState(HGE_TITLE, "Korvania 2:  Battle");
     hge->System_SetState(HGE_FPS, 100);
     hge->System_SetState(HGE_WINDOWED, hge->Ini_GetInt("Misc", "Fullscreen", 1) == 0);
@@ -217,6 +217,7 @@ int WinMain(const StartOptions& options) {
         done = false;
         hge->Random_Seed(0);
         readOptions();
+        applyDisplayOptions();
         hge->Channel_SetVolume(chan[0], pl[0].opt[OPT_VOLBGM]);
         hge->System_SetState(HGE_FXVOLUME, pl[0].opt[OPT_VOLSFX]);
         playTime = 0;

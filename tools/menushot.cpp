@@ -9,10 +9,10 @@
 // "winround", "winmatch" (each over a battle), "upgrade" or "reward" (after a first win
 // over opponent 3), "title", "load" (continue: a saved game, and a damaged one with a
 // backup in slot 2), "vehicle", "deck", "opponent" or "viewdeck" (of a second quest with
-// two opponents beaten and 120 cards), "inst" or "credits". The screen runs for SECONDS,
-// then KEYS are pressed one after another (u d l r: the arrows, e: Enter, s: Space,
-// b: Escape), and the picture is taken. Run it in the folder that holds kvb.paq and the
-// data files (build/play/).
+// two opponents beaten and 120 cards), "options", "inst" or "credits". The screen runs
+// for SECONDS, then KEYS are pressed one after another (u d l r: the arrows, e: Enter,
+// s: Space, b: Escape), and the picture is taken. Run it in the folder that holds kvb.paq
+// and the data files (build/play/).
 #include <unistd.h>
 
 #include <cstdio>
@@ -103,6 +103,9 @@ bool openMenu(const std::string& screen) {
         gameMode = MODE_INST;
     } else if (screen == "credits") {
         initCredits();
+    } else if (screen == "options") {
+        pl[0].misc[M_OPTIONS] = CF_TITLE;
+        initOptionsScreen();
     } else {
         return false;
     }
@@ -203,7 +206,7 @@ int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
         std::fprintf(stderr,
                      "usage: kvb_menushot confirm|keychange|ending|roll|pause|pauseconds|gameover|winround|winmatch|"
-                     "upgrade|reward|title|load|vehicle|deck|opponent|viewdeck|inst|credits SECONDS OUT.png [KEYS]\n");
+                     "upgrade|reward|title|load|vehicle|deck|opponent|viewdeck|options|inst|credits SECONDS OUT.png [KEYS]\n");
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);

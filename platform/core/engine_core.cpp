@@ -1,5 +1,6 @@
 #include "platform/core/engine_core.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -15,6 +16,11 @@ namespace {
 constexpr std::size_t MAX_LOG_LINES = 4000;
 
 TextureInfo* textureOf(HTEXTURE tex) { return reinterpret_cast<TextureInfo*>(tex); }
+
+double secondsNow() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
 }  // namespace
 
 EngineCore::EngineCore()
@@ -77,12 +83,18 @@ void EngineCore::System_SetState(hgeBoolState state, bool value) {
     switch (state) {
     case HGE_WINDOWED: windowed_ = value; break;
     case HGE_HIDEMOUSE: hideMouse_ = value; break;
+    case HGE_VSYNC: vsync_ = value; break;
+    case HGE_PIXELEXACT: pixelExact_ = value; break;
     }
     onStateChanged(state);
 }
 
 void EngineCore::System_SetState(hgeFuncState state, hgeCallback value) {
-    if (state == HGE_FRAMEFUNC) frameFunc_ = value;
+    switch (state) {
+    case HGE_FRAMEFUNC: frameFunc_ = value; break;
+    case HGE_RENDERFUNC: renderFunc_ = value; break;
+    case HGE_FOCUSLOSTFUNC: focusLostFunc_ = value; break;
+    }
 }
 
 void EngineCore::System_SetState(hgeIntState state, int value) {
@@ -115,10 +127,23 @@ void EngineCore::System_SetState(hgeStringState state, const char* value) {
 }
 
 bool EngineCore::System_GetState(hgeBoolState state) {
-    return state == HGE_WINDOWED ? windowed_ : hideMouse_;
+    switch (state) {
+    case HGE_WINDOWED: return windowed_;
+    case HGE_HIDEMOUSE: return hideMouse_;
+    case HGE_VSYNC: return vsync_;
+    case HGE_PIXELEXACT: return pixelExact_;
+    }
+    return false;
 }
 
-hgeCallback EngineCore::System_GetState(hgeFuncState) { return frameFunc_; }
+hgeCallback EngineCore::System_GetState(hgeFuncState state) {
+    switch (state) {
+    case HGE_FRAMEFUNC: return frameFunc_;
+    case HGE_RENDERFUNC: return renderFunc_;
+    case HGE_FOCUSLOSTFUNC: return focusLostFunc_;
+    }
+    return nullptr;
+}
 
 int EngineCore::System_GetState(hgeIntState state) {
     switch (state) {
@@ -183,27 +208,39 @@ void EngineCore::Random_Seed(int seed) { rng_.seed(seed); }
 int EngineCore::Random_Int(int min, int max) { return rng_.nextInt(min, max); }
 float EngineCore::Random_Float(float min, float max) { return rng_.nextFloat(min, max); }
 
+void EngineCore::loseFocus() {
+    input_.releaseAll();
+    if (focusLostFunc_) focusLostFunc_();
+}
+
 void EngineCore::tapKey(int key) {
     input_.keyDown(key);
     releaseAfterFrame_.push_back(key);
 }
 
-void EngineCore::releaseTaps() {
-    for (int key : releaseAfterFrame_) input_.keyUp(key);
-    releaseAfterFrame_.clear();
-}
-
-void EngineCore::advanceTimer(float dt) {
+bool EngineCore::runStep(float dt) {
+    input_.beginFrame();
     delta_ = dt;
     time_ += dt;
-    ++framesThisSecond_;
-    fpsClock_ += dt;
-    if (fpsClock_ >= 1.0f) {
-        fps_ = framesThisSecond_;
-        framesThisSecond_ = 0;
-        fpsClock_ -= 1.0f;
-        if (fpsClock_ > 1.0f) fpsClock_ = 0;
+    const double started = secondsNow();
+    const bool quit = frameFunc_ ? frameFunc_() : false;
+    stats_.addUpdate(secondsNow() - started);
+    // Taps last exactly one step.
+    for (int key : releaseAfterFrame_) input_.keyUp(key);
+    releaseAfterFrame_.clear();
+    return quit;
+}
+
+bool EngineCore::runRender(double realSeconds) {
+    bool quit = false;
+    if (renderFunc_) {
+        presentWait_ = 0;
+        const double started = secondsNow();
+        quit = renderFunc_();
+        stats_.addRender(secondsNow() - started - presentWait_);
     }
+    stats_.frameShown(realSeconds);
+    return quit;
 }
 
 void EngineCore::Input_GetMousePos(float* x, float* y) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/core/ini_file.h"
+#include "platform/core/frame_stats.h"
 #include "platform/core/input_state.h"
 #include "platform/core/pack_reader.h"
 #include "platform/core/quad_batcher.h"
@@ -53,6 +54,7 @@ public:
     hgeCallback System_GetState(hgeFuncState state) override;
     int System_GetState(hgeIntState state) override;
     const char* System_GetState(hgeStringState state) override;
+    bool System_CanSyncToDisplay() override { return false; }
 
     void* Resource_Load(const char* filename, DWORD* size = nullptr) override;
     void Resource_Free(void* res) override;
@@ -68,7 +70,9 @@ public:
 
     float Timer_GetTime() override { return time_; }
     float Timer_GetDelta() override { return delta_; }
-    int Timer_GetFPS() override { return fps_; }
+    int Timer_GetFPS() override { return stats_.fps(); }
+    float Timer_GetUpdateTime() override { return static_cast<float>(stats_.updateSeconds()); }
+    float Timer_GetRenderTime() override { return static_cast<float>(stats_.renderSeconds()); }
 
     void Input_GetMousePos(float* x, float* y) override;
     int Input_GetMouseWheel() override { return input_.wheelNotches(); }
@@ -96,6 +100,9 @@ public:
     void tapKey(int key);
     void moveMouse(float x, float y) { input_.mouseMove(x, y); }
     void turnWheel(int notches) { input_.wheel(notches); }
+    // The window lost the keyboard's focus: every key is let go (releases made elsewhere
+    // never arrive) and the game is told.
+    void loseFocus();
 
     // The log lines written so far (the newest few thousand), for tests and tools.
     const std::vector<std::string>& logLines() const { return logLines_; }
@@ -115,18 +122,26 @@ protected:
     virtual void onStateChanged(hgeStringState) {}
 
     void setError(const std::string& text);
-    // Counts a frame for Timer_GetFPS and advances the timer by dt.
-    void advanceTimer(float dt);
-    // Ends the taps of the frame just run: they last exactly one frame.
-    void releaseTaps();
+    // One step of the game: the next input taken, the timer advanced by dt, the frame
+    // function run (and timed), the taps of the step ended. True when it asks to stop.
+    bool runStep(float dt);
+    // A shown frame `realSeconds` after the one before: the render function run and timed,
+    // the frame counted for Timer_GetFPS. True when it asks to stop.
+    bool runRender(double realSeconds);
+    // The length of one step of the game.
+    float stepSeconds() const { return 1.0f / static_cast<float>(fpsTarget_); }
 
     // States.
     hgeCallback frameFunc_ = nullptr;
+    hgeCallback renderFunc_ = nullptr;
+    hgeCallback focusLostFunc_ = nullptr;
     std::string title_ = "Korvania 2:  Battle";
     std::string logFile_;
     std::string iniFileName_;
     bool windowed_ = false;
     bool hideMouse_ = false;
+    bool vsync_ = false;
+    bool pixelExact_ = false;
     int screenWidth_ = 800;
     int screenHeight_ = 600;
     int screenBpp_ = 32;
@@ -137,6 +152,8 @@ protected:
     InputState input_;
     QuadBatcher batcher_;
     bool initiated_ = false;
+    // Seconds of the current frame spent waiting for the display, left out of its drawing time.
+    double presentWait_ = 0;
 
 private:
     void openLog();
@@ -156,7 +173,5 @@ private:
     std::unordered_set<TargetInfo*> targets_;
     float time_ = 0;
     float delta_ = 0;
-    int fps_ = 0;
-    int framesThisSecond_ = 0;
-    float fpsClock_ = 0;
+    FrameStats stats_;
 };

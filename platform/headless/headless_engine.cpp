@@ -46,12 +46,9 @@ bool HeadlessEngine::System_Start() {
 }
 
 bool HeadlessEngine::runFrame(float dt) {
-    input_.beginFrame();
-    advanceTimer(dt);
     ++framesRun_;
-    const bool quit = frameFunc_ ? frameFunc_() : false;
-    releaseTaps();
-    return quit;
+    const bool quit = runStep(dt);
+    return runRender(dt) || quit;
 }
 
 void HeadlessEngine::System_Snapshot(const char*) { System_Log("Snapshot skipped: no canvas without a window."); }

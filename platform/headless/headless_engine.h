@@ -42,6 +42,8 @@ public:
     // Runs frames of the set frame time until the frame function returns true or the
     // frame limit (setFrameLimit) is reached.
     bool System_Start() override;
+    // No display to wait for, unless a test pretends there is one (offerSync).
+    bool System_CanSyncToDisplay() override { return syncOffered_; }
     void System_Snapshot(const char* filename = nullptr) override;
 
     HEFFECT Effect_Load(const char* filename) override;
@@ -72,11 +74,12 @@ public:
     void setFrameTime(float dt) { frameTime_ = dt; }
     // System_Start stops after this many frames (default 1000); 0 means no limit.
     void setFrameLimit(int frames) { frameLimit_ = frames; }
-    // One frame: input is taken, the timer advances by dt and the frame function runs.
-    // Returns what the frame function returned (false without one).
+    // One frame: input is taken, the timer advances by dt, the frame function runs, then
+    // the render function when one is set. True when either asked to stop.
     bool runFrame(float dt);
     bool runFrame() { return runFrame(frameTime_); }
     int framesRun() const { return framesRun_; }
+    void offerSync(bool offered) { syncOffered_ = offered; }
 
     // --- What was drawn ---
     const DrawCounters& lastScene() const { return lastScene_; }
@@ -111,6 +114,7 @@ private:
     float frameTime_ = 0.01f;
     int frameLimit_ = 1000;
     int framesRun_ = 0;
+    bool syncOffered_ = false;
     bool inScene_ = false;
     DrawCounters scene_, lastScene_, totals_;
     int texturesLoaded_ = 0;

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "platform/core/step_clock.h"
 #include "platform/sdl/sdl_frame_pacer.h"
 #include "platform/sdl/sdl_icon.h"
 
@@ -44,7 +45,8 @@ bool SdlEngine::System_Initiate() {
 
     SDL_RendererInfo info{};
     SDL_GetRendererInfo(renderer_, &info);
-    System_Log("Video: driver %s, renderer %s", SDL_GetCurrentVideoDriver(), info.name ? info.name : "?");
+    System_Log("Video: driver %s, renderer %s, display %d Hz, sync to the display %s", SDL_GetCurrentVideoDriver(),
+               info.name ? info.name : "?", displayRate_, vsyncOffered_ ? "offered" : "not offered");
     initiated_ = true;
     return true;
 }
@@ -71,15 +73,20 @@ bool SdlEngine::createWindow() {
         SDL_SetWindowIcon(window_, icon);
         SDL_FreeSurface(icon);
     }
-    // No vsync: the frame pacer holds the rate, whatever the display's refresh.
     renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
     if (!renderer_) {
         setError(std::string("Cannot create a renderer: ") + SDL_GetError());
         return false;
     }
+    // Where the renderer can wait for the display, the game may ask for it; until then
+    // the frame pacer holds the fixed rate.
+    vsyncOffered_ = SDL_RenderSetVSync(renderer_, 1) == 0;
+    if (vsyncOffered_) applySync();
+    readDisplayRate();
     // The canvas keeps its size and aspect in any window; the rest is black bars.
     SDL_RenderSetLogicalSize(renderer_, screenWidth_, screenHeight_);
+    applyScaling();
     whiteTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGBA32, SDL_TEXTUREACCESS_STATIC, WHITE_SIZE, WHITE_SIZE);
     if (!whiteTexture_) {
         setError(std::string("Cannot create a texture: ") + SDL_GetError());
@@ -121,24 +128,30 @@ bool SdlEngine::System_Start() {
     }
     FramePacer pacer(fpsTarget_, FramePacer::systemClock());
     pacer.start();
+    double owed = 0;
     for (;;) {
-        const double delta = pacer.nextFrame();
+        const bool synced = syncedToDisplay();
+        pacer.setRate(synced ? displayRate_ : fpsTarget_);
+        const double elapsed = synced ? pacer.nextSyncedFrame() : pacer.nextFrame();
         if (!pumpEvents()) break;
-        input_.beginFrame();
-        advanceTimer(static_cast<float>(delta));
-        if (frameFunc_()) break;
-        releaseTaps();
+        // Without a render function the frame function draws: one step a frame.
+        int steps = 1;
+        if (renderFunc_) {
+            const StepPlan plan = planSteps(owed, elapsed, fpsTarget_);
+            steps = plan.steps;
+            owed = plan.owed;
+        }
+        bool quit = false;
+        for (int step = 0; step < steps && !quit; ++step) quit = runStep(stepSeconds());
+        if (quit || runRender(elapsed)) break;
     }
     return true;
 }
 
 bool SdlEngine::runFrame(float dt) {
     if (!initiated_ || !pumpEvents()) return false;
-    input_.beginFrame();
-    advanceTimer(dt);
-    const bool quit = frameFunc_ ? frameFunc_() : false;
-    releaseTaps();
-    return !quit;
+    const bool quit = runStep(dt);
+    return !(runRender(dt) || quit);
 }
 
 bool SdlEngine::pumpEvents() {
@@ -148,8 +161,15 @@ bool SdlEngine::pumpEvents() {
             case SDL_QUIT:
                 return false;
             case SDL_WINDOWEVENT:
-                // Keys released while another window has focus never reach us.
-                if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) sdlInput_.releaseAll();
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                    // Keys released while another window has focus never reach us.
+                    sdlInput_.releaseAll();
+                    loseFocus();
+                } else if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+                    applyScaling();
+                } else if (event.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED) {
+                    readDisplayRate();
+                }
                 break;
             case SDL_KEYDOWN:
                 if (event.key.repeat == 0 && (event.key.keysym.mod & KMOD_ALT) &&
@@ -188,8 +208,12 @@ void SdlEngine::applyWindowMode() {
 
 void SdlEngine::onStateChanged(hgeBoolState state) {
     if (!window_) return;
-    if (state == HGE_WINDOWED) applyWindowMode();
-    else if (state == HGE_HIDEMOUSE) SDL_ShowCursor(hideMouse_ ? SDL_DISABLE : SDL_ENABLE);
+    switch (state) {
+    case HGE_WINDOWED: applyWindowMode(); break;
+    case HGE_HIDEMOUSE: SDL_ShowCursor(hideMouse_ ? SDL_DISABLE : SDL_ENABLE); break;
+    case HGE_VSYNC: applySync(); break;
+    case HGE_PIXELEXACT: applyScaling(); break;
+    }
 }
 
 void SdlEngine::onStateChanged(hgeIntState state) {

@@ -1,6 +1,7 @@
-// The engine on SDL2: a resizable window showing the 800x600 canvas letterboxed, a fixed
-// rate frame loop, quads drawn in batches with SDL_RenderGeometry, sound on SDL2_mixer and
-// input from SDL events (keys, mouse and game controllers as virtual-key numbers).
+// The engine on SDL2: a resizable window showing the 800x600 canvas letterboxed, a frame
+// loop presenting at a fixed rate or at the display's, quads drawn in batches with
+// SDL_RenderGeometry, sound on SDL2_mixer and input from SDL events (keys, mouse and game
+// controllers as virtual-key numbers).
 #pragma once
 
 #include <SDL.h>
@@ -24,6 +25,7 @@ public:
     void System_Shutdown() override;
     // Runs the frame loop until the frame function returns true or the window is closed.
     bool System_Start() override;
+    bool System_CanSyncToDisplay() override { return vsyncOffered_; }
     void System_Snapshot(const char* filename = nullptr) override;
     const char* System_GetBaseFolder() override;
     const char* System_GetUserDataFolder(const char* org, const char* app) override;
@@ -49,9 +51,12 @@ public:
     void Gfx_SetClipping(int x = 0, int y = 0, int w = 0, int h = 0) override;
 
     // --- For tests and tools ---
-    // One frame of the loop without pacing: events, input, the timer advanced by dt, the
-    // frame function. False when the window was closed or the frame function asked to stop.
+    // One frame of the loop without pacing: events, then one step of dt and the render
+    // function when one is set. False when the window was closed or the game asked to stop.
     bool runFrame(float dt);
+    // Whether presenting waits for the display now, and the display's refresh rate.
+    bool syncedToDisplay() const { return vsync_ && vsyncOffered_; }
+    int displayRate() const { return displayRate_; }
     // Pixels of the current render target as ARGB, top row first: the canvas as it is
     // shown in the window, or the render target of the scene. Pending quads are drawn first.
     bool readPixels(std::vector<std::uint32_t>& argb, int& width, int& height);
@@ -86,6 +91,13 @@ private:
     bool pumpEvents();
     void handleWindowKeys(const SDL_Event& event);
     void applyWindowMode();
+    void applySync();
+    // Whole-number scaling with nearest filtering while pixel-exact scaling is asked for
+    // and the window holds the canvas at least once; smooth scaling to fit otherwise.
+    void applyScaling();
+    bool wholeScaling() const;
+    SDL_ScaleMode textureScaleMode() const { return nearest_ ? SDL_ScaleModeNearest : SDL_ScaleModeLinear; }
+    void readDisplayRate();
     // The current target's pixels in an SDL pixel format of 4 bytes per pixel.
     bool readTarget(Uint32 format, std::vector<std::uint32_t>& pixels, int& width, int& height);
     void saveSnapshot(const std::string& path);
@@ -112,6 +124,10 @@ private:
     std::vector<BatchVertex> whiteVerts_;
     std::unordered_map<NativeTexture*, std::unique_ptr<NativeTexture>> natives_;
     int geometryCalls_ = 0;
+    bool vsyncOffered_ = false;
+    bool nearest_ = false;
+    // Refresh rate of the window's display; 60 where the display does not say.
+    int displayRate_ = 60;
 };
 
 // The SDL engine behind `hge`, for tests and tools (null when none exists).

@@ -13,9 +13,9 @@ static_assert(offsetof(BatchVertex, r) == offsetof(SDL_Vertex, color));
 static_assert(offsetof(BatchVertex, u) == offsetof(SDL_Vertex, tex_coord));
 
 namespace {
-SDL_Texture* createTexture(SDL_Renderer* renderer, int access, int width, int height) {
+SDL_Texture* createTexture(SDL_Renderer* renderer, int access, int width, int height, SDL_ScaleMode scaleMode) {
     SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGBA32, access, width, height);
-    if (texture) SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+    if (texture) SDL_SetTextureScaleMode(texture, scaleMode);
     return texture;
 }
 }  // namespace
@@ -92,7 +92,11 @@ void SdlEngine::Gfx_EndScene() {
         snapshotPending_ = false;
         System_Snapshot();
     }
+    // Synced to the display, the present mostly waits for it: not part of the drawing.
+    const Uint64 before = SDL_GetPerformanceCounter();
     SDL_RenderPresent(renderer_);
+    if (syncedToDisplay())
+        presentWait_ += static_cast<double>(SDL_GetPerformanceCounter() - before) / static_cast<double>(SDL_GetPerformanceFrequency());
 }
 
 void SdlEngine::Gfx_Clear(DWORD color) {
@@ -137,7 +141,7 @@ SdlEngine::NativeTexture* SdlEngine::newNative() {
 
 bool SdlEngine::createNativeTexture(TextureInfo& info, const std::uint8_t* rgba) {
     if (!renderer_) return false;
-    SDL_Texture* texture = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, info.width, info.height);
+    SDL_Texture* texture = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, info.width, info.height, textureScaleMode());
     if (!texture) {
         System_Log("Cannot create a %dx%d texture: %s", info.width, info.height, SDL_GetError());
         return false;
@@ -151,7 +155,7 @@ bool SdlEngine::createNativeTexture(TextureInfo& info, const std::uint8_t* rgba)
             white[i] = white[i + 1] = white[i + 2] = 255;
             white[i + 3] = rgba[i + 3];
         }
-        silhouette = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, info.width, info.height);
+        silhouette = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, info.width, info.height, textureScaleMode());
         if (silhouette) SDL_UpdateTexture(silhouette, nullptr, white.data(), pitch);
     }
     NativeTexture* native = newNative();
@@ -163,7 +167,7 @@ bool SdlEngine::createNativeTexture(TextureInfo& info, const std::uint8_t* rgba)
 
 bool SdlEngine::createNativeTarget(TargetInfo& info) {
     if (!renderer_) return false;
-    SDL_Texture* texture = createTexture(renderer_, SDL_TEXTUREACCESS_TARGET, info.tex.width, info.tex.height);
+    SDL_Texture* texture = createTexture(renderer_, SDL_TEXTUREACCESS_TARGET, info.tex.width, info.tex.height, textureScaleMode());
     if (!texture) {
         System_Log("Cannot create a %dx%d render target: %s", info.tex.width, info.tex.height, SDL_GetError());
         return false;

@@ -2,6 +2,7 @@
 // passives and conditions.
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "battle/combos.h"
 #include "battle/setup.h"
@@ -306,6 +307,21 @@ TEST_F(HudColumnTest, NoTwoThingsInEitherColumnOverlapInTheWorstCase) {
         ASSERT_GE(vehicle, 0);
         EXPECT_GT(int(theirs->quadsBefore), vehicle) << "written after the fields' sprites";
     }
+}
+
+TEST_F(HudTest, F2ShowsTheFrameRateWithTheUpdateAndDrawTimesBelowIt) {
+    pl[0].showFps = true;
+    for (int frame = 0; frame < 110; ++frame) engine->runFrame();
+    texts().clear();
+    engine->runFrame();
+    ASSERT_GE(texts().size(), 2u);
+    const DrawnText& times = texts().back();
+    const DrawnText& rate = texts()[texts().size() - 2];
+    ASSERT_EQ(rate.text.rfind("FPS: ", 0), 0u) << rate.text;
+    EXPECT_NEAR(std::atoi(rate.text.c_str() + 5), 100, 1) << "frames in the last whole second";
+    EXPECT_EQ(times.text.rfind("update ", 0), 0u) << times.text;
+    EXPECT_NE(times.text.find(" ms  draw "), std::string::npos) << times.text;
+    EXPECT_GT(times.y, rate.y);
 }
 
 TEST_F(HudTest, TheTallyCountsTheRoundsEachSideHasWon) {

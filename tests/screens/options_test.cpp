@@ -61,7 +61,8 @@ TEST_F(OptionsTest, TheDefaultButtonRestoresEveryValue) {
     hge->System_SetState(HGE_WINDOWED, true);
     hge->Ini_SetInt("Key Config", "fire", 7);
     clickOn(169);
-    const int expected[NUMOPTIONS] = {87, 65, 83, 68, 32, 16, 49, 50, 51, 220, 100, 100, 1, 1, 0, 8, 1};
+    // The sync to the display is on by default only where the display offers it.
+    const int expected[NUMOPTIONS] = {87, 65, 83, 68, 32, 16, 49, 50, 51, 220, 100, 100, 1, 1, 0, 8, 1, 0, 0, 1, 0};
     for (int i = 0; i < NUMOPTIONS; ++i) EXPECT_EQ(pl[0].opt[i], expected[i]) << i;
     EXPECT_EQ(iniValue("Key Config", "fire"), 32);
     EXPECT_EQ(iniValue("Misc", "Fullscreen"), 1);
@@ -116,17 +117,53 @@ TEST_F(OptionsTest, EveryControlIsReachedAndUsedByKeysAlone) {
     press(vk::DOWN);
     press(vk::ENTER);
     EXPECT_EQ(pl[0].opt[OPT_COMBO], 0);
-    for (int i = 0; i < 3; ++i) press(vk::DOWN);  // full screen, score, reduce flashing
+    press(vk::DOWN);  // sync to display, not offered here
+    press(vk::ENTER);
+    EXPECT_EQ(iniValue("Misc", "sync to display"), -999) << "a box that is not offered takes no press";
+    press(vk::DOWN);
+    press(vk::SPACE);
+    EXPECT_EQ(iniValue("Misc", "pixel-exact scaling"), 1);
+    EXPECT_TRUE(hge->System_GetState(HGE_PIXELEXACT)) << "applied at once";
+    for (int i = 0; i < 2; ++i) press(vk::DOWN);  // full screen, reduce flashing
     press(vk::SPACE);
     EXPECT_EQ(pl[0].opt[OPT_REDUCEFLASH], 1);
     EXPECT_EQ(iniValue("Misc", "reduce flashing"), 1);
+    for (int i = 0; i < 2; ++i) press(vk::DOWN);  // score, pause when not focused
+    press(vk::SPACE);
+    EXPECT_EQ(iniValue("Misc", "pause when not focused"), 0);
     press(vk::DOWN);
     press(vk::SPACE);
     EXPECT_EQ(pl[0].opt[OPT_KEYUP], 'W') << "Default pressed by Space";
-    EXPECT_EQ(pl[0].opt[OPT_REDUCEFLASH], 0);
+    EXPECT_EQ(pl[0].opt[OPT_FOCUSPAUSE], 1);
+    EXPECT_FALSE(hge->System_GetState(HGE_PIXELEXACT));
     press(vk::DOWN);
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_TITLE) << "OK leaves";
+}
+
+TEST_F(OptionsTest, TheSyncBoxIsDimmedWhereNotOfferedAndAppliedAtOnceWhereItIs) {
+    look();
+    const int box = quadAt(pos[190].x1, pos[190].y1);
+    ASSERT_GE(box, 0);
+    EXPECT_NE(quads()[static_cast<std::size_t>(box)].v[0].col, 0xFFFFFFFFu);
+    engine->offerSync(true);
+    clickOn(190);
+    EXPECT_EQ(iniValue("Misc", "sync to display"), 1);
+    EXPECT_TRUE(hge->System_GetState(HGE_VSYNC));
+    clickOn(190);
+    EXPECT_FALSE(hge->System_GetState(HGE_VSYNC));
+    clickOn(169);
+    EXPECT_TRUE(hge->System_GetState(HGE_VSYNC)) << "on by default where the display offers it";
+}
+
+TEST_F(OptionsTest, TheMiscBoxesStayInTheirPanelClearOfTheButtons) {
+    const hgeRect& panel = pos[153];
+    for (int place : {167, 168, 173, 190, 191, 192}) {
+        EXPECT_TRUE(panel.x1 < pos[place].x1 && pos[place].x2 < panel.x2 && panel.y1 < pos[place].y1 &&
+                    pos[place].y2 < panel.y2)
+            << place;
+    }
+    for (int button : {169, 170}) EXPECT_FALSE(panel.Intersect(&pos[button])) << button;
 }
 
 TEST_F(OptionsTest, TheFocusWrapsAtBothEnds) {
@@ -134,7 +171,7 @@ TEST_F(OptionsTest, TheFocusWrapsAtBothEnds) {
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_TITLE);
     initOptionsScreen();
-    for (int i = 0; i < 19; ++i) press(vk::DOWN);  // every control once, back to the first
+    for (int i = 0; i < 22; ++i) press(vk::DOWN);  // every control once, back to the first
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_CONFIRMKEY);
     EXPECT_EQ(pl[0].misc[M_KEY2CHANGE], OPT_KEYUP);

@@ -71,6 +71,13 @@ TEST_F(TextFitTest, EveryShippedTextFitsTheBoxItsScreenGivesIt) {
         check("opponent " + std::to_string(o), "OPPDESCPOS", oppBox, oppDesc[o], fontSmall2);
     check("the EX mission", "OPPDESCPOS", oppBox, EXMISSIONDESC, fontSmall2);
     check("the score option", "OPTSCORELABEL", OPTSCORELABEL, OPTSCORETEXT, fontSmall2);
+    // The misc panel's one-line labels end before the next column, or the panel's edge.
+    const float leftColumn = OPTFLASHBOX.x1 - 8 - (OPTSYNCBOX.x2 + 8);
+    const float rightColumn = OPTMISCPANEL.x2 - 6 - (OPTPIXELBOX.x2 + 8);
+    checkLine("the sync option", leftColumn, OPTSYNCTEXT, fontSmall2, 1);
+    checkLine("the pixel-exact option", rightColumn, OPTPIXELTEXT, fontSmall2, 1);
+    checkLine("the flashing option", rightColumn, OPTFLASHTEXT, fontSmall2, 1);
+    checkLine("the focus option", OPTMISCPANEL.x2 - 6 - (OPTFOCUSBOX.x2 + 8), OPTFOCUSTEXT, fontSmall2, 1);
 
     int cards = 0;
     for (int id = 1; id < MAXCARDS; ++id) {

@@ -29,7 +29,7 @@ protected:
         SdlEngineTest::SetUp();
         resetWorld();
         hge->System_SetState(HGE_INIFILE, "Options.ini");
-        hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
+        setFrameFunctions();
         loadWholeGame();
         initTitleScreen();
     }
@@ -80,3 +80,22 @@ TEST_F(MenusEndToEnd, EnterAloneLeadsFromTheTitleToTheBattle) {
 }
 
 }  // namespace
+
+TEST_F(MenusEndToEnd, LosingTheWindowsFocusPausesTheBattleUnlessTurnedOff) {
+    frames(10);
+    for (int i = 0; i < 5; ++i) enter();
+    ASSERT_EQ(gameMode, MODE_GAME);
+    SDL_Event lost{};
+    lost.type = SDL_WINDOWEVENT;
+    lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    lost.window.windowID = SDL_GetWindowID(engine->window());
+    pushEvent(lost);
+    frames(1);
+    EXPECT_EQ(gameMode, MODE_PAUSE);
+    enter();  // Resume
+    ASSERT_EQ(gameMode, MODE_GAME);
+    pl[0].opt[OPT_FOCUSPAUSE] = 0;
+    pushEvent(lost);
+    frames(1);
+    EXPECT_EQ(gameMode, MODE_GAME);
+}

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "shell/frame.h"
+#include "platform/core/input_state.h"
 #include "shell/hooks.h"
 #include "shell/modes.h"
 #include "shell/world.h"
@@ -59,7 +60,7 @@ TEST_F(FrameTest, EachModeRunsItsOwnUpdateAndDrawsInOrder) {
     setModeHandlers(MODE_GAME, {[](float) { trace += "u5 "; }, [] { trace += "d5 "; }, nullptr});
     setModeHandlers(MODE_PAUSE, {[](float) { trace += "u11 "; }, [] { trace += "game "; }, [] { trace += "pause "; }});
     gameMode = MODE_PAUSE;
-    hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
+    setFrameFunctions();
     engine->runFrame();
     gameMode = MODE_GAME;
     engine->runFrame();
@@ -79,12 +80,33 @@ TEST_F(FrameTest, TheKeyboardHandlerRunsOnlyOnSelectionAndLoadScreens) {
     }
 }
 
-TEST_F(FrameTest, FrameFuncEndsTheLoopOnceDoneIsSet) {
-    hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
+TEST_F(FrameTest, TheLoopEndsOnceDoneIsSet) {
+    setFrameFunctions();
     setModeHandlers(MODE_TITLE, {[](float) { done = hge->Timer_GetTime() > 0.045f; }, nullptr, nullptr});
     engine->setFrameLimit(100);
     hge->System_Start();
     EXPECT_EQ(engine->framesRun(), 5);
+}
+
+TEST_F(FrameTest, LosingFocusPausesOnlyARunningBattleAndOnlyWhenAsked) {
+    static int pauses = 0;
+    pauses = 0;
+    gameHooks.initPauseScreen = [] {
+        ++pauses;
+        gameMode = MODE_PAUSE;
+    };
+    setFrameFunctions();
+    pl[0].opt[OPT_FOCUSPAUSE] = 1;
+    gameMode = MODE_GAME;
+    engine->pressKey(vk::UP);
+    engine->loseFocus();
+    EXPECT_EQ(pauses, 1);
+    EXPECT_FALSE(hge->Input_GetKeyState(vk::UP)) << "keys let go elsewhere never arrive";
+    for (int mode : {MODE_PAUSE, MODE_TITLE, MODE_OPTIONS, MODE_WINROUND, MODE_GAMEOVER}) {
+        gameMode = mode;
+        engine->loseFocus();
+        EXPECT_EQ(pauses, 1) << "mode " << mode;
+    }
 }
 
 TEST_F(FrameTest, TheMousePositionIsReadBeforeTheScreenUpdates) {
