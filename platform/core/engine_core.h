@@ -22,8 +22,16 @@ struct TextureInfo {
     int width = 0;
     int height = 0;
     bool isTarget = false;
+    // Every texel has full alpha: drawn at full vertex alpha it needs no blending.
+    bool opaque = false;
+    // The picture file it was loaded from (empty for a render target): a backend that
+    // needs the pixels again later reads them from there rather than keeping a copy.
+    std::string source;
     void* native = nullptr;  // the backend's object (SDL_Texture* on the SDL backend)
 };
+
+// Decoded RGBA pixels, freed by the decoder's own function.
+using PixelBuffer = std::unique_ptr<std::uint8_t, void (*)(void*)>;
 
 struct TargetInfo {
     TextureInfo tex;
@@ -115,6 +123,9 @@ protected:
     virtual void onStateChanged(hgeStringState) {}
 
     void setError(const std::string& text);
+    // The picture file's pixels as RGBA rows, or null (and a log line) when it cannot be
+    // loaded or decoded.
+    PixelBuffer decodePicture(const std::string& filename, int& width, int& height);
     // Counts a frame for Timer_GetFPS and advances the timer by dt.
     void advanceTimer(float dt);
     // Ends the taps of the frame just run: they last exactly one frame.
