@@ -32,15 +32,29 @@ fuzz() {  # target, longest input, seed files...
   fi
   grep -E '^Done [0-9]+ runs' "build-check/fuzz_$target.log" || true
 }
-fuzz resource_script 4096
-fuzz font_file 4096
-fuzz particle_file 4096
-fuzz data_file 16384 data/data.paq
-fuzz card_file 4096 data/card.paq
-fuzz deck_file 4096 data/deck.paq
-fuzz credits_file 2048 data/credits.txt
-fuzz ini_file 1024 tests/fuzz/Options.ini
-fuzz save_file 4096 tests/fuzz/corpus/save_file/*
+# Each fuzzer uses one core: two run at a time, and any finding fails the run.
+FUZZ_PIDS=()
+waitFuzzers() {
+  local failed=0 pid
+  for pid in "${FUZZ_PIDS[@]}"; do wait "$pid" || failed=1; done
+  FUZZ_PIDS=()
+  [ "$failed" = 0 ] || exit 1
+}
+fuzzAlongside() {
+  fuzz "$@" &
+  FUZZ_PIDS+=($!)
+  [ "${#FUZZ_PIDS[@]}" -lt 2 ] || waitFuzzers
+}
+fuzzAlongside resource_script 4096
+fuzzAlongside font_file 4096
+fuzzAlongside particle_file 4096
+fuzzAlongside data_file 16384 data/data.paq
+fuzzAlongside card_file 4096 data/card.paq
+fuzzAlongside deck_file 4096 data/deck.paq
+fuzzAlongside credits_file 2048 data/credits.txt
+fuzzAlongside ini_file 1024 tests/fuzz/Options.ini
+fuzzAlongside save_file 4096 tests/fuzz/corpus/save_file/*
+waitFuzzers
 
 # The pack's sameness across worker counts is checked in the release tree: here it would
 # only run the checked generator twice more (its build already ran it once).

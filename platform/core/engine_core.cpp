@@ -308,28 +308,40 @@ HTEXTURE EngineCore::Target_GetTexture(HTARGET target) {
     return reinterpret_cast<HTEXTURE>(&reinterpret_cast<TargetInfo*>(target)->tex);
 }
 
-HTEXTURE EngineCore::Texture_Load(const char* filename) {
+PixelBuffer EngineCore::decodePicture(const std::string& filename, int& width, int& height) {
+    PixelBuffer none(nullptr, stbi_image_free);
     DWORD size = 0;
-    void* data = Resource_Load(filename, &size);
+    void* data = Resource_Load(filename.c_str(), &size);
     if (!data) {
-        System_Log("Texture '%s' not found.", filename ? filename : "");
-        return 0;
+        System_Log("Texture '%s' not found.", filename.c_str());
+        return none;
     }
-    int w = 0, h = 0, channels = 0;
-    stbi_uc* pixels = stbi_load_from_memory(static_cast<const stbi_uc*>(data), static_cast<int>(size), &w, &h,
-                                            &channels, 4);
+    int channels = 0;
+    stbi_uc* pixels = stbi_load_from_memory(static_cast<const stbi_uc*>(data), static_cast<int>(size), &width,
+                                            &height, &channels, 4);
     Resource_Free(data);
     if (!pixels) {
-        System_Log("Texture '%s' could not be decoded: %s", filename, stbi_failure_reason());
-        return 0;
+        System_Log("Texture '%s' could not be decoded: %s", filename.c_str(), stbi_failure_reason());
+        return none;
     }
+    return PixelBuffer(pixels, stbi_image_free);
+}
+
+HTEXTURE EngineCore::Texture_Load(const char* filename) {
+    const std::string name = filename ? filename : "";
+    int w = 0, h = 0;
+    const PixelBuffer pixels = decodePicture(name, w, h);
+    if (!pixels) return 0;
     auto* info = new TextureInfo;
     info->width = w;
     info->height = h;
-    const bool ok = createNativeTexture(*info, pixels);
-    stbi_image_free(pixels);
-    if (!ok) {
-        System_Log("Texture '%s' could not be created.", filename);
+    info->source = name;
+    const std::size_t bytes = static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4;
+    info->opaque = true;
+    for (std::size_t i = 3; i < bytes && info->opaque; i += 4) info->opaque = pixels.get()[i] == 255;
+    // The device has its own copy from here on; the decoded pixels go.
+    if (!createNativeTexture(*info, pixels.get())) {
+        System_Log("Texture '%s' could not be created.", name.c_str());
         delete info;
         return 0;
     }

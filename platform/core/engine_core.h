@@ -23,8 +23,16 @@ struct TextureInfo {
     int width = 0;
     int height = 0;
     bool isTarget = false;
+    // Every texel has full alpha: drawn at full vertex alpha it needs no blending.
+    bool opaque = false;
+    // The picture file it was loaded from (empty for a render target): a backend that
+    // needs the pixels again later reads them from there rather than keeping a copy.
+    std::string source;
     void* native = nullptr;  // the backend's object (SDL_Texture* on the SDL backend)
 };
+
+// Decoded RGBA pixels, freed by the decoder's own function.
+using PixelBuffer = std::unique_ptr<std::uint8_t, void (*)(void*)>;
 
 struct TargetInfo {
     TextureInfo tex;
@@ -130,6 +138,9 @@ protected:
     bool runRender(double realSeconds);
     // The length of one step of the game.
     float stepSeconds() const { return 1.0f / static_cast<float>(fpsTarget_); }
+    // The picture file's pixels as RGBA rows, or null (and a log line) when it cannot be
+    // loaded or decoded.
+    PixelBuffer decodePicture(const std::string& filename, int& width, int& height);
 
     // States.
     hgeCallback frameFunc_ = nullptr;

@@ -47,6 +47,9 @@ bool SdlEngine::System_Initiate() {
     SDL_GetRendererInfo(renderer_, &info);
     System_Log("Video: driver %s, renderer %s, display %d Hz, sync to the display %s", SDL_GetCurrentVideoDriver(),
                info.name ? info.name : "?", displayRate_, vsyncOffered_ ? "offered" : "not offered");
+    const std::string_view rendererName = info.name ? info.name : "";
+    if (rendererName.starts_with("opengl"))
+        glFlush_ = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFlush"));
     initiated_ = true;
     return true;
 }
@@ -109,6 +112,7 @@ void SdlEngine::System_Shutdown() {
     if (window_) SDL_DestroyWindow(window_);
     renderer_ = nullptr;
     window_ = nullptr;
+    glFlush_ = nullptr;
     SDL_Quit();
     sdlStarted_ = false;
     initiated_ = false;

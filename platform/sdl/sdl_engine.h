@@ -62,6 +62,8 @@ public:
     bool readPixels(std::vector<std::uint32_t>& argb, int& width, int& height);
     // SDL_RenderGeometry calls so far (a colour-add run takes two).
     int geometryCalls() const { return geometryCalls_; }
+    // Textures on the device, render targets and silhouettes included.
+    int deviceTextures() const;
     bool soundAvailable() const { return audio_.isOpen(); }
     SDL_Window* window() const { return window_; }
 
@@ -77,10 +79,11 @@ protected:
 
 private:
     // What TextureInfo::native points to. The silhouette (white, the texture's alpha)
-    // draws the colour-add pass; render targets have none.
+    // draws the colour-add pass, made when first needed; render targets have none.
     struct NativeTexture {
         SDL_Texture* texture = nullptr;
         SDL_Texture* silhouette = nullptr;
+        bool silhouetteTried = false;
     };
 
     bool createWindow();
@@ -101,6 +104,8 @@ private:
     // The current target's pixels in an SDL pixel format of 4 bytes per pixel.
     bool readTarget(Uint32 format, std::vector<std::uint32_t>& pixels, int& width, int& height);
     void saveSnapshot(const std::string& path);
+    // The texture's silhouette, made on first use; null when it cannot be made.
+    SDL_Texture* silhouetteOf(const TextureInfo& info, NativeTexture& native);
     void renderRun(SDL_Texture* texture, SDL_BlendMode mode, const BatchVertex* verts, int quadCount);
     void destroyDeviceTextures();
     NativeTexture* newNative();
@@ -128,6 +133,10 @@ private:
     bool nearest_ = false;
     // Refresh rate of the window's display; 60 where the display does not say.
     int displayRate_ = 60;
+    // glFlush of an OpenGL renderer, called after each present: a window without a visible
+    // surface (the offscreen driver's) never flushes on its own, and the driver then keeps
+    // frame after frame of commands and draws them all at once, hundreds of milliseconds late.
+    void (*glFlush_)() = nullptr;
 };
 
 // The SDL engine behind `hge`, for tests and tools (null when none exists).

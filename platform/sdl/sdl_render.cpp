@@ -20,20 +20,30 @@ SDL_Texture* createTexture(SDL_Renderer* renderer, int access, int width, int he
 }
 }  // namespace
 
+namespace {
+bool allOpaque(const BatchVertex* verts, int quadCount) {
+    for (int i = 0; i < quadCount * 4; ++i)
+        if (verts[i].a != 255) return false;
+    return true;
+}
+}  // namespace
+
 void SdlEngine::drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int quadCount) {
     if (!renderer_ || quadCount <= 0) return;
-    const SDL_BlendMode mode = (blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
+    SDL_BlendMode mode = (blend & BLEND_ALPHABLEND) ? SDL_BLENDMODE_BLEND : SDL_BLENDMODE_ADD;
     const TextureInfo* info = reinterpret_cast<const TextureInfo*>(tex);
-    const auto* native = info ? static_cast<const NativeTexture*>(info->native) : nullptr;
+    auto* native = info ? static_cast<NativeTexture*>(info->native) : nullptr;
     SDL_Texture* texture = native ? native->texture : whiteTexture_;
-    if (native && texture && (blend & BLEND_COLORADD) && native->silhouette) {
-        // Colour add in two passes: the plain texels (vertex alpha kept), then the
-        // vertex colour added wherever the texture is opaque.
-        whiteVerts_.assign(verts, verts + static_cast<std::size_t>(quadCount) * 4);
-        for (BatchVertex& v : whiteVerts_) v.r = v.g = v.b = 255;
-        renderRun(texture, mode, whiteVerts_.data(), quadCount);
-        renderRun(native->silhouette, SDL_BLENDMODE_ADD, verts, quadCount);
-        return;
+    if (native && texture && (blend & BLEND_COLORADD)) {
+        if (SDL_Texture* silhouette = silhouetteOf(*info, *native)) {
+            // Colour add in two passes: the plain texels (vertex alpha kept), then the
+            // vertex colour added wherever the texture is opaque.
+            whiteVerts_.assign(verts, verts + static_cast<std::size_t>(quadCount) * 4);
+            for (BatchVertex& v : whiteVerts_) v.r = v.g = v.b = 255;
+            renderRun(texture, mode, whiteVerts_.data(), quadCount);
+            renderRun(silhouette, SDL_BLENDMODE_ADD, verts, quadCount);
+            return;
+        }
     }
     if (!native) {
         // An untextured quad keeps whatever coordinates its sprite had (often pixels, far
@@ -44,7 +54,27 @@ void SdlEngine::drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int
         renderRun(texture, mode, whiteVerts_.data(), quadCount);
         return;
     }
+    // Opaque texels at full alpha replace what is under them whether blended or not, and
+    // skipping the blend spares the renderer reading the canvas back (a whole screen for
+    // a background).
+    if (mode == SDL_BLENDMODE_BLEND && info->opaque && allOpaque(verts, quadCount)) mode = SDL_BLENDMODE_NONE;
     renderRun(texture, mode, verts, quadCount);
+}
+
+SDL_Texture* SdlEngine::silhouetteOf(const TextureInfo& info, NativeTexture& native) {
+    if (native.silhouette || native.silhouetteTried || info.source.empty()) return native.silhouette;
+    // Made on the first colour-add draw from the picture file: a texture never drawn that
+    // way (most of them) costs no second copy on the device.
+    native.silhouetteTried = true;
+    int width = 0, height = 0;
+    const PixelBuffer pixels = decodePicture(info.source, width, height);
+    if (!pixels || width != info.width || height != info.height) return nullptr;
+    std::uint8_t* bytes = pixels.get();
+    const std::size_t size = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
+    for (std::size_t i = 0; i < size; i += 4) bytes[i] = bytes[i + 1] = bytes[i + 2] = 255;
+    native.silhouette = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, width, height, textureScaleMode());
+    if (native.silhouette) SDL_UpdateTexture(native.silhouette, nullptr, bytes, width * 4);
+    return native.silhouette;
 }
 
 void SdlEngine::renderRun(SDL_Texture* texture, SDL_BlendMode mode, const BatchVertex* verts, int quadCount) {
@@ -97,6 +127,7 @@ void SdlEngine::Gfx_EndScene() {
     SDL_RenderPresent(renderer_);
     if (syncedToDisplay())
         presentWait_ += static_cast<double>(SDL_GetPerformanceCounter() - before) / static_cast<double>(SDL_GetPerformanceFrequency());
+    if (glFlush_) glFlush_();
 }
 
 void SdlEngine::Gfx_Clear(DWORD color) {
@@ -146,21 +177,9 @@ bool SdlEngine::createNativeTexture(TextureInfo& info, const std::uint8_t* rgba)
         System_Log("Cannot create a %dx%d texture: %s", info.width, info.height, SDL_GetError());
         return false;
     }
-    SDL_Texture* silhouette = nullptr;
-    if (rgba) {
-        const int pitch = info.width * 4;
-        SDL_UpdateTexture(texture, nullptr, rgba, pitch);
-        std::vector<std::uint8_t> white(static_cast<std::size_t>(pitch) * static_cast<std::size_t>(info.height));
-        for (std::size_t i = 0; i < white.size(); i += 4) {
-            white[i] = white[i + 1] = white[i + 2] = 255;
-            white[i + 3] = rgba[i + 3];
-        }
-        silhouette = createTexture(renderer_, SDL_TEXTUREACCESS_STATIC, info.width, info.height, textureScaleMode());
-        if (silhouette) SDL_UpdateTexture(silhouette, nullptr, white.data(), pitch);
-    }
+    if (rgba) SDL_UpdateTexture(texture, nullptr, rgba, info.width * 4);
     NativeTexture* native = newNative();
     native->texture = texture;
-    native->silhouette = silhouette;
     info.native = native;
     return true;
 }
@@ -196,6 +215,12 @@ void SdlEngine::freeNativeTexture(TextureInfo& info) {
     if (native->texture) SDL_DestroyTexture(native->texture);
     if (native->silhouette) SDL_DestroyTexture(native->silhouette);
     natives_.erase(it);
+}
+
+int SdlEngine::deviceTextures() const {
+    int count = 0;
+    for (const auto& [key, native] : natives_) count += (native->texture != nullptr) + (native->silhouette != nullptr);
+    return count;
 }
 
 void SdlEngine::destroyDeviceTextures() {

@@ -132,6 +132,50 @@ TEST_F(SdlRenderTest, OneDrawCallPerRunOfTextureAndBlend) {
     EXPECT_EQ(calls, 1 + 10 + 2 + 1);
 }
 
+// The colour-add silhouette is made only when a texture is first drawn that way, and an
+// opaque picture drawn without blending still covers exactly what it covers blended.
+TEST_F(SdlRenderTest, SilhouetteOnFirstColourAddAndOpaqueTexturesDrawAlike) {
+    TempDir dir;
+    std::vector<std::uint8_t> solid(8 * 8 * 4, 255);
+    for (std::size_t i = 0; i < solid.size(); i += 4) solid[i + 1] = 0;  // magenta
+    const std::string solidPath = dir.file("solid.png");
+    ASSERT_TRUE(writePng(solidPath, 8, 8, solid.data()));
+    const HTEXTURE half = hge->Texture_Load(writeHalfGreenPng(dir).c_str());
+    const HTEXTURE opaque = hge->Texture_Load(solidPath.c_str());
+    ASSERT_TRUE(half && opaque);
+    const int loaded = engine->deviceTextures();
+    std::vector<std::uint32_t> pixels;
+    int width = 0, height = 0;
+    runFrames(2, [&](int frame) {
+        hge->Gfx_BeginScene();
+        hge->Gfx_Clear(0xFF0000FF);
+        auto draw = [](hgeQuad q) { hge->Gfx_RenderQuad(&q); };
+        draw(makeQuad(10, 10, 8, 8, 0xFFFFFFFF, opaque));
+        draw(makeQuad(30, 10, 8, 8, 0x80FFFFFF, opaque));
+        draw(makeQuad(50, 10, 16, 16, 0xFFFFFFFF, half));
+        if (frame == 1) {
+            EXPECT_TRUE(engine->readPixels(pixels, width, height));
+            EXPECT_EQ(engine->deviceTextures(), loaded) << "no silhouette before a colour-add draw";
+        }
+        draw(makeQuad(80, 10, 16, 16, 0xFFFF0000, half, BLEND_COLORADD | BLEND_ALPHABLEND));
+        hge->Gfx_EndScene();
+        return false;
+    });
+    EXPECT_EQ(engine->deviceTextures(), loaded + 1);
+    const Probe probes[] = {
+        {"opaque texels at full alpha", 13, 13, 0xFF00FF},
+        {"opaque texels at half alpha still blend", 33, 13, 0x8000FF},
+        {"transparent texels of a blended texture", 60, 13, 0x0000FF},
+    };
+    for (const Probe& p : probes) {
+        const std::uint32_t actual = pixelAt(pixels, width, p.x, p.y);
+        EXPECT_TRUE(sameRgb(actual, p.expected)) << p.what << ": got " << std::hex << actual;
+    }
+    hge->Texture_Free(half);
+    hge->Texture_Free(opaque);
+    EXPECT_EQ(engine->deviceTextures(), loaded - 2);
+}
+
 TEST_F(SdlRenderTest, F12SavesNumberedScreenshots) {
     TempDir dir;
     const auto previous = std::filesystem::current_path();
