@@ -184,13 +184,26 @@ int EngineCore::Random_Int(int min, int max) { return rng_.nextInt(min, max); }
 float EngineCore::Random_Float(float min, float max) { return rng_.nextFloat(min, max); }
 
 void EngineCore::tapKey(int key) {
-    input_.keyDown(key);
+    pressOn(0, key);
     releaseAfterFrame_.push_back(key);
 }
 
 void EngineCore::releaseTaps() {
-    for (int key : releaseAfterFrame_) input_.keyUp(key);
+    for (int key : releaseAfterFrame_) releaseOn(0, key);
     releaseAfterFrame_.clear();
+}
+
+// A scripted key is held or not: pressing it twice and releasing it once lets it go.
+void EngineCore::pressOn(int device, int key) {
+    input_.keyDown(key);
+    if (!input_.deviceKeyState(device, key)) input_.deviceKey(device, key, true);
+}
+
+void EngineCore::releaseOn(int device, int key) {
+    input_.deviceKey(device, key, false);
+    for (int d = 0; d <= InputState::MAX_PADS; ++d)
+        if (input_.deviceKeyState(d, key)) return;
+    input_.keyUp(key);
 }
 
 void EngineCore::advanceTimer(float dt) {

@@ -73,6 +73,8 @@ public:
     void Input_GetMousePos(float* x, float* y) override;
     int Input_GetMouseWheel() override { return input_.wheelNotches(); }
     bool Input_GetKeyState(int key) override { return input_.keyState(key); }
+    int Input_GetPadCount() override { return input_.padCount(); }
+    bool Input_GetPadKeyState(int pad, int key) override { return input_.deviceKeyState(pad + 1, key); }
     int Input_GetKey() override { return input_.frameKey(); }
     const char* Input_GetKeyName(int key) override { return virtualKeyName(key); }
 
@@ -90,8 +92,12 @@ public:
     int Texture_GetHeight(HTEXTURE tex) override;
 
     // --- Scripted input for tests and tools, applied from the next frame on ---
-    void pressKey(int key) { input_.keyDown(key); }
-    void releaseKey(int key) { input_.keyUp(key); }
+    void pressKey(int key) { pressOn(0, key); }
+    void releaseKey(int key) { releaseOn(0, key); }
+    // A key of controller slot `pad`, and the controllers attached (the slots 0..count-1).
+    void pressPadKey(int pad, int key) { pressOn(pad + 1, key); }
+    void releasePadKey(int pad, int key) { releaseOn(pad + 1, key); }
+    void attachPads(int count) { input_.setPadCount(count); }
     // Press now and release after the next frame.
     void tapKey(int key);
     void moveMouse(float x, float y) { input_.mouseMove(x, y); }
@@ -119,6 +125,9 @@ protected:
     void advanceTimer(float dt);
     // Ends the taps of the frame just run: they last exactly one frame.
     void releaseTaps();
+    // The shared state lets go of a key only when no device holds it any more.
+    void pressOn(int device, int key);
+    void releaseOn(int device, int key);
 
     // States.
     hgeCallback frameFunc_ = nullptr;

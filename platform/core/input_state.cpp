@@ -107,8 +107,27 @@ void InputState::wheel(int notches) { wheelAccum_ += notches; }
 
 void InputState::releaseAll() {
     held_.fill(false);
+    clearDevices();
     pressedSinceFrame_.fill(false);
     pressedInFrame_.fill(false);
+}
+
+void InputState::deviceKey(int device, int key, bool down) {
+    if (device < 0 || device > MAX_PADS || !validKey(key) || key == 0) return;
+    unsigned char& holders = deviceHolders_[static_cast<std::size_t>(device)][static_cast<std::size_t>(key)];
+    if (down && holders < 255) ++holders;
+    else if (!down && holders > 0) --holders;
+}
+
+void InputState::clearDevices() {
+    for (auto& device : deviceHolders_) device.fill(0);
+}
+
+void InputState::setPadCount(int count) { padCount_ = count < 0 ? 0 : (count > MAX_PADS ? MAX_PADS : count); }
+
+bool InputState::deviceKeyState(int device, int key) const {
+    if (device < 0 || device > MAX_PADS || !validKey(key)) return false;
+    return deviceHolders_[static_cast<std::size_t>(device)][static_cast<std::size_t>(key)] > 0;
 }
 
 void InputState::beginFrame() {
