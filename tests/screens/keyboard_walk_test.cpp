@@ -14,6 +14,7 @@
 #include "screens/stat_rows.h"
 #include "screens/text_places.h"
 #include "screens/title.h"
+#include "shell/exits.h"
 #include "shell/modes.h"
 #include "tests/screens/menu_fixture.h"
 
@@ -170,7 +171,7 @@ protected:
 
 TEST_F(KeyboardWalkTest, TheInstructionsTheCreditsAndTheExitQuestionFromTheTitle) {
     for (int leave : {vk::ESCAPE, vk::PADBACK, vk::SPACE, vk::ENTER}) {
-        pressTimes(vk::DOWN, 2);
+        pressTimes(vk::DOWN, TITLE_INSTRUCTIONS);
         press(vk::ENTER);
         ASSERT_EQ(gameMode, MODE_INST);
         press('A');
@@ -179,7 +180,7 @@ TEST_F(KeyboardWalkTest, TheInstructionsTheCreditsAndTheExitQuestionFromTheTitle
         EXPECT_EQ(gameMode, MODE_TITLE) << "the instructions leave on " << leave;
     }
     for (int leave : {vk::ESCAPE, vk::PADBACK, vk::ENTER}) {
-        pressTimes(vk::DOWN, 4);
+        pressTimes(vk::DOWN, TITLE_CREDITS);
         press(vk::ENTER);
         ASSERT_EQ(gameMode, MODE_CREDITS);
         press(leave);
