@@ -203,9 +203,10 @@ void initVersusSetup() {
     background = menuSprite("selectBG");
     for (int v = 0; v < MAXVEHICLES; ++v) vehicles[v] = menuSprite(label("veh%d", v));
     // Keys held as the screen opens (the Enter that chose it) act only once pressed again.
-    for (SetupSide& s : sides) {
+    for (int side = 0; side < 2; ++side) {
+        SetupSide& s = sides[side];
         s = SetupSide{};
-        std::fill(std::begin(s.was), std::end(s.was), true);
+        for (int a = 0; a < NUMVERSUSACTIONS; ++a) s.was[a] = versusActionHeld(side, a);
         std::fill(std::begin(s.heldFor), std::end(s.heldFor), -HELDBEFORE);
     }
 }
