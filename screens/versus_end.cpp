@@ -26,6 +26,7 @@ constexpr int SFX_ROUNDWON = 52, SFX_BLAST = 97;
 constexpr int ROUNDWONCHANNEL = 5, BLASTCHANNEL = 1;
 constexpr float TITLESCALE = 0.8f;
 constexpr DWORD WHITE = 0xFFFFFFFF, BUTTONCOLOR = 0xFF2B4C8C;
+constexpr DWORD SIDECOLORS[2] = {0xFFFFE34D, 0xFF40E0FF};
 const char* const SIDENAMES[2] = {"Player 1", "Player 2"};
 
 MenuFocus resultFocus({REMATCHBUTTON, CHANGEBUTTON, TITLEBUTTON});
@@ -53,8 +54,8 @@ void celebrate() {
 
 void drawScore(float y) {
     DrawTextA(fontBig, 400, y, label("%d - %d", versus.wins[0], versus.wins[1]), 1, 1, WHITE);
-    DrawTextA(fontArial, 300, y + 48, SIDENAMES[0], 1, 1, FOCUSCOLOR);
-    DrawTextA(fontArial, 500, y + 48, SIDENAMES[1], 1, 1, 0xFF40E0FF);
+    DrawTextA(fontArial, 300, y + 48, SIDENAMES[0], 1, 1, SIDECOLORS[0]);
+    DrawTextA(fontArial, 500, y + 48, SIDENAMES[1], 1, 1, SIDECOLORS[1]);
 }
 
 void killBattleParticles() {
@@ -94,7 +95,7 @@ void drawVersusRound() {
     const int w = versus.roundWinner;
     const char* title = w >= 0 ? label("%s wins round %d!", SIDENAMES[w], curRound + 1) : "Both are out: a draw!";
     DrawTextA(fontBig, 400, 150, title, 1, TITLESCALE * shrinkToFit(fontBig, title, (SCREEN_WIDTH - 32) / TITLESCALE),
-              w == 0 ? FOCUSCOLOR : w == 1 ? 0xFF40E0FF : WHITE);
+              w >= 0 ? SIDECOLORS[w] : WHITE);
     drawScore(236);
     DrawTextA(fontArial, 400, 340, label("first to %d rounds wins the match", versus.roundsToWin), 1, 1, WHITE);
     DrawTextA(fontBig, 400, 420, label("Prepare for round %d ...", curRound + 2), 1, TITLESCALE * 0.8f, flashColor(2));
@@ -140,7 +141,7 @@ void drawVersusResult() {
     const int w = versusMatchWinner();
     const char* title = w >= 0 ? label("%s wins the match!", SIDENAMES[w]) : "";
     DrawTextA(fontBig, 400, 110, title, 1, shrinkToFit(fontBig, title, SCREEN_WIDTH - 32),
-              w == 0 ? FOCUSCOLOR : 0xFF40E0FF);
+              SIDECOLORS[w >= 0 ? w : 0]);
     drawScore(220);
     DrawTextA(fontArial, 400, 330, label("%s: %s    %s: %s", SIDENAMES[0], vehName[selectedVeh].c_str(), SIDENAMES[1],
                                          vehName[vehicleOf(1) >= 0 ? vehicleOf(1) : 0].c_str()),

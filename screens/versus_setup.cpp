@@ -27,7 +27,9 @@ enum Row { ROW_VEHICLE, ROW_DECK, ROW_READY, ROW_ROUNDS, ROW_PLACE, NUMROWS };
 constexpr int SIDEPLACES = 100, SHAREDPLACES = 120, BACKBUTTON = 130, PANELS = 131;
 constexpr int NUMPLACECHOICES = MAXOPPONENTS + 1;  // random, then the seven places
 constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA, READYCOLOR = 0xFF2E8B3A, BUTTONCOLOR = 0xFF2B4C8C;
-constexpr DWORD SIDECOLORS[2] = {FOCUSCOLOR, 0xFF40E0FF};
+// Player 1's focus is the menus' focus edge; his name and tags a yellow of their own.
+constexpr DWORD FOCUSCOLORS[2] = {FOCUSCOLOR, 0xFF40E0FF};
+constexpr DWORD SIDECOLORS[2] = {0xFFFFE34D, 0xFF40E0FF};
 const char* const SIDENAMES[2] = {"Player 1", "Player 2"};
 constexpr float HELDBEFORE = 1e9f;  // a key held from before never repeats
 
@@ -145,13 +147,14 @@ void drawChoice(int at, const char* caption, const char* value, bool locked) {
 void drawSideFocus(int side) {
     const hgeRect& r = pos[place(side, sides[side].row)];
     const float m = side == 0 ? 3 : 7;
-    const DWORD c = SIDECOLORS[side];
+    const DWORD c = FOCUSCOLORS[side];
     drawRect(hgeRect(r.x1 - m, r.y1 - m, r.x2 + m, r.y1 - m + 2), c);
     drawRect(hgeRect(r.x1 - m, r.y2 + m - 2, r.x2 + m, r.y2 + m), c);
     drawRect(hgeRect(r.x1 - m, r.y1 - m, r.x1 - m + 2, r.y2 + m), c);
     drawRect(hgeRect(r.x2 + m - 2, r.y1 - m, r.x2 + m, r.y2 + m), c);
     if (sides[side].row >= ROW_ROUNDS)
-        DrawTextA(fontSmall2, side == 0 ? r.x1 - 40 : r.x2 + 14, r.y1 + 9, side == 0 ? "P1" : "P2", 0, 1, c);
+        DrawTextA(fontSmall2, side == 0 ? r.x1 - 40 : r.x2 + 14, r.y1 + 9, side == 0 ? "P1" : "P2", 0, 1,
+                  SIDECOLORS[side]);
 }
 
 void drawVehiclePicture(int side) {
