@@ -196,13 +196,13 @@ void EngineCore::releaseTaps() {
 // A scripted key is held or not: pressing it twice and releasing it once lets it go.
 void EngineCore::pressOn(int device, int key) {
     input_.keyDown(key);
-    if (!input_.deviceKeyState(device, key)) input_.deviceKey(device, key, true);
+    if (!input_.deviceHolds(device, key)) input_.deviceKey(device, key, true);
 }
 
 void EngineCore::releaseOn(int device, int key) {
     input_.deviceKey(device, key, false);
     for (int d = 0; d <= InputState::MAX_PADS; ++d)
-        if (input_.deviceKeyState(d, key)) return;
+        if (input_.deviceHolds(d, key)) return;
     input_.keyUp(key);
 }
 

@@ -47,7 +47,10 @@ public:
     void clearDevices();
     void setPadCount(int count);
     int padCount() const { return padCount_; }
+    // Held by the device now, or pressed since the start of the last frame.
     bool deviceKeyState(int device, int key) const;
+    // Held by the device now.
+    bool deviceHolds(int device, int key) const;
 
     // Called once at the start of each frame: takes the next queued press as this frame's
     // key and clears the wheel of the previous frame.
@@ -71,7 +74,10 @@ private:
     int wheelAccum_ = 0;
     int frameWheel_ = 0;
     float mouseX_ = 0, mouseY_ = 0;
-    // Controls of each device holding each key.
+    // Controls of each device holding each key, and the keys each device pressed since the
+    // last frame and in it: a tap between two frames still counts, as in keyState.
     std::array<std::array<unsigned char, KEY_COUNT>, 1 + MAX_PADS> deviceHolders_{};
+    std::array<std::array<bool, KEY_COUNT>, 1 + MAX_PADS> devicePressedSince_{};
+    std::array<std::array<bool, KEY_COUNT>, 1 + MAX_PADS> devicePressedIn_{};
     int padCount_ = 0;
 };

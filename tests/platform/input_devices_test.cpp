@@ -18,8 +18,17 @@ TEST(InputDevices, EachDeviceHoldsItsOwnKeysAndTheSharedStateAnyOfThem) {
     EXPECT_FALSE(in.deviceKeyState(1, vk::SPACE)) << "the first controller holds nothing";
     EXPECT_TRUE(in.deviceKeyState(2, vk::SPACE));
     in.deviceKey(0, vk::SPACE, false);
+    EXPECT_TRUE(in.deviceKeyState(0, vk::SPACE)) << "pressed in this frame, it counts for the frame";
+    in.beginFrame();
     EXPECT_FALSE(in.deviceKeyState(0, vk::SPACE));
     EXPECT_TRUE(in.deviceKeyState(2, vk::SPACE));
+    // A tap between two frames is seen in the next.
+    in.deviceKey(1, vk::ENTER, true);
+    in.deviceKey(1, vk::ENTER, false);
+    in.beginFrame();
+    EXPECT_TRUE(in.deviceKeyState(1, vk::ENTER));
+    in.beginFrame();
+    EXPECT_FALSE(in.deviceKeyState(1, vk::ENTER));
     // Two controls of one device (a d-pad and a stick) hold a key until both let go.
     in.deviceKey(1, vk::LEFT, true);
     in.deviceKey(1, vk::LEFT, true);
