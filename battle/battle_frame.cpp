@@ -7,6 +7,7 @@
 #include "battle/enemies.h"
 #include "battle/player.h"
 #include "battle/shots.h"
+#include "battle/versus_rules.h"
 #include "battle/walls.h"
 #include "cards/conditions.h"
 #include "cards/hand.h"
@@ -64,7 +65,8 @@ void checkRoundEnd(int side) {
     if (p.heart > 0) return;
     p.heart = 0;
     if (gameMode != MODE_GAME) return;
-    if (pl[0].heart == 0) showGameOver();
+    if (versus.on) endVersusRound();
+    else if (pl[0].heart == 0) showGameOver();
     else if (selectedOpp < EXMISSION && pl[1].heart == 0) {
         if (curRound == oppRounds[selectedOpp] - 1) showWinMatch();
         else showWinRound();
@@ -124,7 +126,7 @@ void updateSide(int side, float dt) {
     checkRoundEnd(side);
     p.heart = std::min(p.heart, p.maxHeart);
     p.fuel = std::clamp(p.fuel, 0.0f, std::max(0.0f, p.maxFuel));
-    if (passiveExists(side, P_MINPOWER2) || (side == 0 && selectedVeh == HUMANMINPOWERVEHICLE))
+    if (passiveExists(side, P_MINPOWER2) || vehicleOf(side) == HUMANMINPOWERVEHICLE)
         p.powerEx = std::max(p.powerEx, 2);
     runInvincibility(side, dt);
     drainPendingDamage(p);

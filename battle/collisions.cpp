@@ -37,12 +37,11 @@ bool alive(const Enemy& e) { return e.active && e.hp > 0; }
 
 // The human in vehicle 2 may toughen up whenever something touches it.
 void maybeRoxy(int side) {
-    if (side == 0 && selectedVeh == ROXYVEHICLE && hge->Random_Int(0, 100) > ROXYROLLABOVE)
-        receiveCond(0, C_ROXY, 1);
+    if (vehicleOf(side) == ROXYVEHICLE && hge->Random_Int(0, 100) > ROXYROLLABOVE) receiveCond(side, C_ROXY, 1);
 }
 
 // The opponents whose vehicles are creatures show and sound their hits differently.
-bool creatureHit(int side) { return side == 1 && (selectedOpp == 1 || selectedOpp == 3 || selectedOpp == 5); }
+bool creatureHit(int side) { return side == 1 && !versus.on && (selectedOpp == 1 || selectedOpp == 3 || selectedOpp == 5); }
 
 // `shot` is the slot's values as the pass found them: a spent bullet's slot may be taken
 // by an explosion during the pass.
@@ -62,7 +61,7 @@ void shotHitsEnemy(const Shot& shot, int s, bool& spent, int e, float dt) {
     float damage = shot.bullet ? shot.damage : shot.damage * dt;
     const int zombie = badLevel(side, C_ZOM);
     if (zombie > 0) damage /= 1.5f * zombie;
-    if (!shot.bullet && side == 0 && selectedVeh == AREAVEHICLE) damage += AREABONUS * shot.damage * dt;
+    if (!shot.bullet && vehicleOf(side) == AREAVEHICLE) damage += AREABONUS * shot.damage * dt;
     if (shot.bullet) damage += 3.0f * goodLevel(side, C_BZRK);
     target.hp -= damage;
     target.flash = ENEMYFLASHTIME;

@@ -446,6 +446,10 @@ void getLevelLayout() {
         for (int k = 0; k < row.count; ++k) {
             const float x = row.x + row.stepX * static_cast<float>(k);
             initWall(1, row.type, hgeRect(x, row.y, x + row.w, row.y + row.h), row.hp);
+            // Two people get the same place: player 1's field has the same walls.
+            constexpr float FIELDWIDTH = CENTERLINE - LEFTBOUND;
+            if (versus.on)
+                initWall(0, row.type, hgeRect(x - FIELDWIDTH, row.y, x - FIELDWIDTH + row.w, row.y + row.h), row.hp);
         }
     }
 }

@@ -70,10 +70,17 @@ void handleKey(int k) {
     if (k == opt[OPT_KEYUSE1]) activateCard(0, 0);
     else if (k == opt[OPT_KEYUSE2]) activateCard(0, 1);
     else if (k == opt[OPT_KEYUSE3]) activateCard(0, 2);
-    else if (k == vk::RBUTTON) activateCard(0, me.selCard);
-    else if (k == vk::MBUTTON) discardCard(0, me.selCard);
     else if (k == opt[OPT_KEYDISCARD]) discardCard(0, me.selCard);
     else if (k == opt[OPT_KEYCHANGE]) me.selCard = (me.selCard + 1) % 3;
+    else handleSharedKey(k);
+}
+
+}  // namespace
+
+void handleSharedKey(int k) {
+    Player& me = pl[0];
+    if (k == vk::RBUTTON) activateCard(0, me.selCard);
+    else if (k == vk::MBUTTON) discardCard(0, me.selCard);
     else if (k == vk::ESCAPE) callHook(gameHooks.initPauseScreen);
     else if (k == vk::F1) {
         me.misc[M_INST] = CF_INGAME;
@@ -86,8 +93,6 @@ void handleKey(int k) {
     }
 }
 
-// Any displacement of the pointer steers at full speed for the frame; the pointer is then
-// put back in the middle.
 void steerByMouse() {
     mouseMovedLeft = mousePos.x < CENTERLINE;
     mouseMovedRight = mousePos.x > CENTERLINE;
@@ -96,32 +101,48 @@ void steerByMouse() {
     hge->Input_SetMousePos(CENTERLINE, SCREEN_HEIGHT / 2);
 }
 
-void steerHuman(float dt) {
-    Player& me = pl[0];
-    const float a = vehicleSpeed(0) * dt;
-    const bool stup = me.cond[1] == C_STUP;
+void steerSide(int side, float dt, const Steering& way) {
+    Player& p = pl[side];
+    const float a = vehicleSpeed(side) * dt;
+    const bool stup = p.cond[1] == C_STUP;
     const float sign = stup ? -1.0f : 1.0f;
-    const bool leftKey = optionHeld(OPT_KEYLEFT) || held(vk::LEFT);
-    const bool rightKey = optionHeld(OPT_KEYRIGHT) || held(vk::RIGHT);
-    if (leftKey || mouseMovedLeft) {
-        me.velX -= sign * a;
-        me.moving = true;
-        if (leftKey) (stup ? me.leanRight : me.leanLeft) = true;
+    if (way.left) {
+        p.velX -= sign * a;
+        p.moving = true;
+        if (way.leanLeft) (stup ? p.leanRight : p.leanLeft) = true;
     }
-    if (rightKey || mouseMovedRight) {
-        me.velX += sign * a;
-        me.moving = true;
-        if (rightKey) (stup ? me.leanLeft : me.leanRight) = true;
+    if (way.right) {
+        p.velX += sign * a;
+        p.moving = true;
+        if (way.leanRight) (stup ? p.leanLeft : p.leanRight) = true;
     }
-    if (optionHeld(OPT_KEYUP) || held(vk::UP) || mouseMovedUp) {
-        me.velY -= sign * a;
-        me.moving = true;
+    if (way.up) {
+        p.velY -= sign * a;
+        p.moving = true;
     }
-    if (optionHeld(OPT_KEYDOWN) || held(vk::DOWN) || mouseMovedDown) {
-        me.velY += sign * a;
-        me.moving = true;
+    if (way.down) {
+        p.velY += sign * a;
+        p.moving = true;
     }
 }
+
+namespace {
+
+// The campaign's human: the option keys, the arrows and the mouse.
+void steerHuman(float dt) {
+    const bool leftKey = optionHeld(OPT_KEYLEFT) || held(vk::LEFT);
+    const bool rightKey = optionHeld(OPT_KEYRIGHT) || held(vk::RIGHT);
+    Steering way;
+    way.left = leftKey || mouseMovedLeft;
+    way.right = rightKey || mouseMovedRight;
+    way.up = optionHeld(OPT_KEYUP) || held(vk::UP) || mouseMovedUp;
+    way.down = optionHeld(OPT_KEYDOWN) || held(vk::DOWN) || mouseMovedDown;
+    way.leanLeft = leftKey;
+    way.leanRight = rightKey;
+    steerSide(0, dt, way);
+}
+
+}  // namespace
 
 void selectByWheel() {
     Player& me = pl[0];
@@ -129,6 +150,8 @@ void selectByWheel() {
     if (wheel < 0) me.selCard = (me.selCard + 1) % 3;
     else if (wheel > 0) me.selCard = (me.selCard + 2) % 3;
 }
+
+namespace {
 
 bool fireShot(int side, const GunRow& row, int i, hgeRect box, bool backwards) {
     const int slot = roomForMoreShots();
@@ -164,7 +187,7 @@ void moveVehicle(int side, float dt) {
     if (p.boosting && p.fuel > 0) {
         float burn = BOOSTBURN;
         if (passiveExists(side, P_EFFBOOST)) burn /= 2;
-        if (side == 0 && selectedVeh == 0) burn /= 2;
+        if (vehicleOf(side) == 0) burn /= 2;
         p.fuel -= dt * burn;
     }
     if (p.rect.x1 < p.fieldLeft) {
@@ -187,13 +210,14 @@ void moveVehicle(int side, float dt) {
 
 int simulatedSides() { return selectedOpp < EXMISSION ? 2 : 1; }
 
-// Side 0 binds the human's gun from the vehicle and its shotLevel, side 1 the opponent's.
+// A side in a vehicle binds its gun from the vehicle and its shotLevel, the opponent its own.
 void Player::getCurParticle(int side) {
-    const std::string name = side == 0 ? "vehPar" + itos(selectedVeh) + "0" : "oppPar" + itos(selectedOpp);
+    const int veh = vehicleOf(side);
+    const std::string name = veh >= 0 ? "vehPar" + itos(veh) + "0" : "oppPar" + itos(selectedOpp);
     if (hgeParticleSystem* ps = myRes ? myRes->GetParticleSystem(name.c_str()) : nullptr) shotPsi = ps->info;
-    if (side == 0) {
-        shotSizeX = VEH_shotSizeX[selectedVeh] + 4.0f * shotLevel;
-        shotSizeY = VEH_shotSizeY[selectedVeh] + 8.0f * shotLevel;
+    if (veh >= 0) {
+        shotSizeX = VEH_shotSizeX[veh] + 4.0f * shotLevel;
+        shotSizeY = VEH_shotSizeY[veh] + 8.0f * shotLevel;
         shotPsi.sizeStart = shotPsi.sizeEnd = 0.5f * shotLevel + 0.5f;
     } else {
         shotSizeX = shotSizeY = 0.5f * shotLevel + 8;
@@ -221,10 +245,11 @@ float vehicleSpeed(int side) {
 
 void fireVolley(int side) {
     const Player& p = pl[side];
-    const GunRow& row = side == 0 ? VEHICLEGUNS[selectedVeh] : OPPONENTGUNS[oddOpponent() ? 1 : 0];
+    const int veh = vehicleOf(side);
+    const GunRow& row = veh >= 0 ? VEHICLEGUNS[veh] : OPPONENTGUNS[oddOpponent() ? 1 : 0];
     const int n = p.shotQty;
     const float w = p.shotSizeX;
-    const float gap = side == 0 ? w : (oddOpponent() ? 1.5f * w : 2 * w);
+    const float gap = veh >= 0 ? w : (oddOpponent() ? 1.5f * w : 2 * w);
     const float c = centerX(p.rect);
     const float top = p.rect.y1 - p.shotSizeY;
     for (int i = 0; i < n; ++i) {
@@ -263,6 +288,12 @@ void playerMovement(float dt) {
     me.leanLeft = me.leanRight = false;
     pl[0].moving = pl[1].moving = false;
     mouseMovedLeft = mouseMovedRight = mouseMovedUp = mouseMovedDown = false;
+    if (versus.on) {
+        pl[1].leanLeft = pl[1].leanRight = false;
+        versusControl(dt);
+        for (int side = 0; side < 2; ++side) moveVehicle(side, dt);
+        return;
+    }
 
     handleKey(hge->Input_GetKey());
     steerByMouse();

@@ -20,5 +20,23 @@ void pullTrigger(int side, bool wantsToFire);
 // Starts or stops pl[side]'s boost flame as its boosting flag changed this frame.
 void updateBoostFlame(int side);
 
+// Which way a side is steered this frame; a vehicle leans only when keys steer it.
+struct Steering {
+    bool left = false, right = false, up = false, down = false;
+    bool leanLeft = false, leanRight = false;
+};
+void steerSide(int side, float dt, const Steering& way);
+// The pointer's displacement since the last frame as mouseMoved*; the pointer is then put
+// back in the middle.
+void steerByMouse();
+// The wheel turns the human's selected card.
+void selectByWheel();
+// The keys that stay with player 1 whatever the match: the mouse buttons' card use and
+// discard, Escape (pause), F1 (help), F2 (frame rate) and Alt+Enter (window mode).
+void handleSharedKey(int k);
+
+// Both humans' keys and controllers in a two-player match (versus_controls.cpp).
+void versusControl(float dt);
+
 // The opponent's decisions for this frame (opponent_ai.cpp).
 void opponentControl(float dt);

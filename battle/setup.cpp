@@ -6,6 +6,7 @@
 #include "battle/enemies.h"
 #include "battle/player.h"
 #include "battle/shots.h"
+#include "battle/versus_rules.h"
 #include "battle/walls.h"
 #include "cards/conditions.h"
 #include "cards/decks.h"
@@ -130,9 +131,13 @@ void bindBattleGraphics() {
         anim[i] = animation(BATTLEANIMS[i]);
         if (anim[i]) anim[i]->Play();
     }
-    pl[0].spr = sprite("veh" + itos(selectedVeh));
-    pl[0].sprL = sprite("vehL" + itos(selectedVeh));
-    pl[0].sprR = sprite("vehR" + itos(selectedVeh));
+    for (int side = 0; side < 2; ++side) {
+        const int v = vehicleOf(side);
+        if (v < 0) continue;
+        pl[side].spr = sprite("veh" + itos(v));
+        pl[side].sprL = sprite("vehL" + itos(v));
+        pl[side].sprR = sprite("vehR" + itos(v));
+    }
 }
 
 void setHudBoxes() {
@@ -144,9 +149,9 @@ void setHudBoxes() {
     pos[51] = hgeRect(292, 16, 500, 120);
 }
 
-void copyVehicleStats() {
-    Player& p = pl[0];
-    const int v = selectedVeh;
+void copyVehicleStats(int side) {
+    Player& p = pl[side];
+    const int v = vehicleOf(side);
     p.speed = VEH_speed[v];
     p.shotSpeed = VEH_shotSpeed[v];
     p.power = VEH_power[v];
@@ -189,16 +194,18 @@ void clearWalls() {
     for (Wall& w : wall) w.active = false;
 }
 
-// The gun grows with the running score of the whole game.
+// The gun grows with the running score of the whole game; in a two-player match both
+// guns stay as their vehicles came.
 void setGunFromScore() {
     Player& p = pl[0];
     pl[0].shotLevel = pl[1].shotLevel = 0;
     p.shotQty = VEH_shotQty[selectedVeh];
     if (p.spr) p.spr->SetHotSpot(0, 0);
+    const int score = versus.on ? 0 : totalScore;
     for (int threshold : {50000, 500000, 5000000})
-        if (totalScore >= threshold) ++p.shotLevel;
+        if (score >= threshold) ++p.shotLevel;
     for (int threshold : {100000, 1000000, 10000000})
-        if (totalScore >= threshold) ++p.shotQty;
+        if (score >= threshold) ++p.shotQty;
     pl[0].getCurParticle(0);
 }
 
@@ -259,13 +266,26 @@ void setExScene() {
     pl[0].highestRound = std::max(pl[0].highestRound, curRound + 1);
 }
 
-void setHumanForRound() {
-    Player& p = pl[0];
-    p.maxHeart = VEH_heart[selectedVeh];
-    p.maxFuel = VEH_fuel[selectedVeh];
+// A vehicle's full heart and tank, at the foot of the middle of its field.
+void setHumanForRound(int side) {
+    Player& p = pl[side];
+    const int v = vehicleOf(side);
+    p.maxHeart = VEH_heart[v];
+    p.maxFuel = VEH_fuel[v];
     p.heart = p.maxHeart;
     p.fuel = p.maxFuel;
-    p.rect = hgeRect(250.0f - p.vehSizeX, 580.0f - p.vehSizeY, 250, 580);
+    const float right = side == 0 ? 250 : 550;
+    p.rect = hgeRect(right - p.vehSizeX, 580.0f - p.vehSizeY, right, 580);
+}
+
+// The second person's vehicle as it came, its gun included: the tables of a round.
+void setSecondHumanForRound() {
+    Player& o = pl[1];
+    o.anim = nullptr;
+    copyVehicleStats(1);
+    o.shotQty = VEH_shotQty[vehicleOf(1)];
+    o.getCurParticle(1);
+    setHumanForRound(1);
 }
 
 void killInvincibility(int side) {
@@ -317,6 +337,13 @@ void checkSelection() {
         hge->System_Log("Battle: opponent %d does not exist; opponent 0 is used.", selectedOpp);
         selectedOpp = 0;
     }
+    if (!versus.on) return;
+    if (versus.vehicle[1] < 0 || versus.vehicle[1] >= MAXVEHICLES) {
+        hge->System_Log("Battle: vehicle %d does not exist; vehicle 0 is used.", versus.vehicle[1]);
+        versus.vehicle[1] = 0;
+    }
+    // The opponents' places only: the EX mission has no second field.
+    if (selectedOpp >= MAXOPPONENTS) selectedOpp = 0;
 }
 
 }  // namespace
@@ -352,8 +379,16 @@ void initGame() {
         initNewDeck(0);
     }
 
+    if (versus.on) {
+        for (Player& p : pl) {
+            p.deckSize = NEWDECKSIZE;
+            p.questNum = 1;
+        }
+        initNewDeck(0);
+    }
+
     setHudBoxes();
-    copyVehicleStats();
+    copyVehicleStats(0);
     for (Player& p : pl) p.velX = p.velY = 0;
     setFields();
     for (int side = 0; side < 2; ++side) {
@@ -394,19 +429,21 @@ void initRound(bool retry) {
         changeRoundMusic();
     }
     setGunFromScore();
-    if (againstOpponent()) setOpponentForRound();
+    if (versus.on) setSecondHumanForRound();
+    else if (againstOpponent()) setOpponentForRound();
     else setExScene();
-    setHumanForRound();
+    setHumanForRound(0);
     for (int side = 0; side < 2; ++side) resetSideForRound(side);
     clearBattleTables();
 
-    curOppName = getCurOppName();
+    curOppName = versus.on ? locationName() : getCurOppName();
     progress = 0;
 
-    if (againstOpponent() && !retry) addOppCards();
+    if (againstOpponent() && !retry && !versus.on) addOppCards();
     shuffleDeck(0);
     if (againstOpponent()) {
         shuffleDeck(1);
         getLevelLayout();
     }
+    if (versus.on) holdVersusKeys();
 }

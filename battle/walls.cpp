@@ -28,7 +28,7 @@ void initWall(int side, int type, hgeRect rect, float hp) {
     wl.active = true;
     wl.type = type;
     wl.hp = hp;
-    if (selectedVeh == STURDYWALLVEHICLE && side == 0 && type != W_PROXYMINE) wl.hp *= STURDYWALLFACTOR;
+    if (vehicleOf(side) == STURDYWALLVEHICLE && type != W_PROXYMINE) wl.hp *= STURDYWALLFACTOR;
     wl.flash = 0;
     wl.alpha = 255;
     wl.stretch = drawnStretched(type);
@@ -73,8 +73,8 @@ bool checkHitBox(int side, hgeRect r) {
     Player& p = pl[side];
     const hgeRect v = p.rect;
     hgeRect box = v;
-    if (side == 0) {
-        switch (selectedVeh) {
+    if (vehicleOf(side) >= 0) {
+        switch (vehicleOf(side)) {
         case 0:
             // A cross of two boxes: the cockpit column and the wing bar.
             p.hitBox[0] = hgeRect(v.x1 + 22, v.y1, v.x1 + 42, v.y2);

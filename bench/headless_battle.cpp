@@ -1,6 +1,6 @@
 // The battle's cost on the headless backend: the heaviest frame (every table full, both
-// sides simulated, both particle managers busy) and whole matches played as fast as the
-// machine allows. Run from any folder; the game data is read from the source tree.
+// sides simulated, both particle managers busy), a campaign round against a two-player
+// round, and whole matches played as fast as the machine allows. Run from any folder; the game data is read from the source tree.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include "battle/enemies.h"
 #include "battle/setup.h"
 #include "battle/shots.h"
+#include "battle/versus_rules.h"
 #include "cards/datafiles.h"
 #include "platform/headless/headless_engine.h"
 #include "stand_in_world.h"
@@ -86,11 +87,53 @@ void wholeMatches() {
     std::printf("All matches: %.1f s of play in %.3f s: %.0fx real time\n", simulated, wall_, simulated / wall_);
 }
 
+// One long round at place 3 with the stand-in as player 1, against the opponent program
+// and then against a second person who holds fire and sweeps left and right; hearts are
+// kept full so both rounds run the same length. Milliseconds per frame of each.
+double roundCost(bool twoPlayers) {
+    if (twoPlayers) {
+        versus.vehicle[0] = 3;
+        versus.vehicle[1] = 5;
+        versus.deck[0] = 0;
+        versus.deck[1] = 4;
+        versus.place = 3;
+        startVersusMatch();
+    } else {
+        versus.on = false;
+        startMatch(3);
+    }
+    constexpr int FRAMES = 6000;
+    if (twoPlayers) engine->pressKey(pl[1].opt[OPT_KEYFIRE]);
+    const auto start = Clock::now();
+    for (int f = 0; f < FRAMES; ++f) {
+        botFrame(*engine, f);
+        if (twoPlayers && f % 50 == 0) {
+            engine->releaseKey(f % 100 == 0 ? vk::RIGHT : vk::LEFT);
+            engine->pressKey(f % 100 == 0 ? vk::LEFT : vk::RIGHT);
+        }
+        engine->runFrame(0.01f);
+        for (Player& p : pl) p.heart = p.maxHeart;
+        gameMode = MODE_GAME;
+    }
+    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count() / FRAMES;
+    botRelease(*engine);
+    for (int key : {vk::LEFT, vk::RIGHT, pl[1].opt[OPT_KEYFIRE]}) engine->releaseKey(key);
+    versus.on = false;
+    return ms;
+}
+
+void versusAgainstCampaign() {
+    const double campaign = roundCost(false);
+    const double twoPlayers = roundCost(true);
+    std::printf("A round at place 3: campaign %.4f ms/frame, two players %.4f ms/frame\n", campaign, twoPlayers);
+}
+
 }  // namespace
 
 int main() {
     prepare();
     heaviestFrame();
+    versusAgainstCampaign();
     wholeMatches();
     clearEnemies();
     return 0;

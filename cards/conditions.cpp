@@ -124,7 +124,7 @@ void receiveCond(int side, int cond, int n) {
 
     if (s == POSITIVESLOT && passiveExists(side, P_VITALIZER)) p.condTime[0] *= 2;
     if (s == NEGATIVESLOT && passiveExists(side, P_NULLIFIER)) p.condTime[1] /= 2;
-    if (s == NEGATIVESLOT && side == 0 && selectedVeh == 1) p.condTime[1] /= 2;
+    if (s == NEGATIVESLOT && vehicleOf(side) == 1) p.condTime[1] /= 2;
 }
 
 void updateRamBox(int side) {

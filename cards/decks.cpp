@@ -38,11 +38,13 @@ void bubbleSort(int* values, int n, Greater greater) {
 int specialWeaponCard(int veh, int level) { return FIRSTVEHICLEWEAPON + WEAPONLEVELS * veh + level - 1; }
 
 void initNewDeck(int side) {
-    if (side == 0) {
-        if (selectedDeck < 0 || selectedDeck >= MAXDECKS) return;
+    if (side == 0 || (side == 1 && versus.on)) {
+        // A -1 in a starting deck is the special weapon of the vehicle that takes it.
+        const int deck = side == 0 ? selectedDeck : versus.deck[1];
+        if (deck < 0 || deck >= MAXDECKS) return;
         for (int i = 0; i < STARTINGCARDSINDECK; ++i) {
-            const int id = deckDB[selectedDeck][i];
-            pl[0].deck[i] = id == -1 ? specialWeaponCard(selectedVeh, 1) : id;
+            const int id = deckDB[deck][i];
+            pl[side].deck[i] = id == -1 ? specialWeaponCard(vehicleOf(side), 1) : id;
         }
     } else if (side == 1) {
         if (selectedOpp < 0 || selectedOpp >= MAXOPPONENTS) return;

@@ -94,7 +94,9 @@ int deckCoinCap(int deck, int color) {
 void getCoinCapacity() {
     for (int k = 0; k < 3; ++k) {
         pl[0].coinCap[k] = deckCoinCap(selectedDeck, k);
-        if (selectedOpp == 0)
+        if (versus.on)
+            pl[1].coinCap[k] = deckCoinCap(versus.deck[1], k);
+        else if (selectedOpp == 0)
             pl[1].coinCap[k] = 5;
         else if (selectedOpp == 6)
             pl[1].coinCap[k] = 99;
@@ -129,7 +131,7 @@ const char* getTypeName(int type) {
 }
 
 int startingCoins(int side) {
-    if (side == 1 && pl[0].questNum != 2) return 0;
+    if (side == 1 && !versus.on && pl[0].questNum != 2) return 0;
     if (selectedOpp <= 1) return 2;
     if (selectedOpp <= 3) return 1;
     return 0;

@@ -128,8 +128,10 @@ std::string getCurOppName() {
     return title ? title : "";
 }
 
-const char* locationName() {
-    return selectedOpp >= 0 && selectedOpp <= EXMISSION ? LOCATIONS[selectedOpp] : "";
+const char* locationName() { return locationNameOf(selectedOpp); }
+
+const char* locationNameOf(int opp) {
+    return opp >= 0 && opp <= EXMISSION ? LOCATIONS[opp] : "";
 }
 
 void addOppCards() {
@@ -162,7 +164,7 @@ bool canStartMatch(int opp) {
 }
 
 void opponentCardPlay() {
-    if (selectedOpp < 0 || selectedOpp >= EXMISSION) return;
+    if (selectedOpp < 0 || selectedOpp >= EXMISSION || versus.on) return;
     playOpponentCards();
     opponentSpecialCasts();
 }

@@ -15,6 +15,8 @@ int totalBeat();
 std::string getCurOppName();
 // Location of selectedOpp.
 const char* locationName();
+// Location of opponent `opp` (7: the EX mission); "" outside them.
+const char* locationNameOf(int opp);
 // Appends the opponent's cards for round curRound to its deck.
 void addOppCards();
 // Every letter A-Z, a-z replaced by '?'; used for names not yet revealed.

@@ -15,6 +15,8 @@ using HSTREAM = std::uintptr_t;
 using HCHANNEL = std::uintptr_t;
 
 constexpr int HGE_VERSION = 0x152;
+// Input_GetPadKeyState's device for the keyboard and the mouse.
+constexpr int INPUT_KEYBOARD = -1;
 
 // Colours are 32-bit ARGB.
 constexpr DWORD ARGB(DWORD a, DWORD r, DWORD g, DWORD b) {
@@ -149,6 +151,11 @@ public:
     virtual void Input_SetMousePos(float x, float y) = 0;
     virtual int Input_GetMouseWheel() = 0;
     virtual bool Input_GetKeyState(int key) = 0;
+    // Game controllers attached now, in slots 0.. in the order they were attached.
+    virtual int Input_GetPadCount() = 0;
+    // The key as held by controller `pad` alone, or by the keyboard and mouse alone for
+    // INPUT_KEYBOARD; Input_GetKeyState is any of them.
+    virtual bool Input_GetPadKeyState(int pad, int key) = 0;
     // The key or mouse button pressed this frame, 0 if none.
     virtual int Input_GetKey() = 0;
     virtual const char* Input_GetKeyName(int key) = 0;

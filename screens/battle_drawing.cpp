@@ -133,10 +133,20 @@ void drawVehicle(hgeSprite* s, const Player& p, bool spins) {
     s->Render(p.rect.x1, p.rect.y1);
 }
 
+hgeSprite* leaning(const Player& p) {
+    hgeSprite* s = p.leanLeft ? p.sprL : p.leanRight ? p.sprR : p.spr;
+    return s ? s : p.spr;
+}
+
+// In a two-player match both drive vehicles, and the side that lost the round spins.
 void drawVehicles() {
-    const Player& me = pl[0];
-    hgeSprite* mine = me.leanLeft ? me.sprL : me.leanRight ? me.sprR : me.spr;
-    drawVehicle(mine ? mine : me.spr, me, gameMode == MODE_GAMEOVER);
+    if (versus.on) {
+        const bool over = gameMode == MODE_VERSUSROUND || gameMode == MODE_VERSUSRESULT;
+        for (int side = 0; side < 2; ++side)
+            drawVehicle(leaning(pl[side]), pl[side], over && versus.roundWinner != side);
+        return;
+    }
+    drawVehicle(leaning(pl[0]), pl[0], gameMode == MODE_GAMEOVER);
     if (!exMission())
         drawVehicle(pl[1].anim, pl[1], gameMode == MODE_WINROUND || gameMode == MODE_WINMATCH);
 }
@@ -361,7 +371,7 @@ void drawRoundIntro() {
     const char* name = curOppName.c_str();
     const float scale = INTROSCALE * shrinkToFit(fontBig, name, (SCREEN_WIDTH - 2 * INTROMARGIN) / INTROSCALE);
     DrawTextA(fontBig, 400, 275, name, 1, scale, flashColor(1));
-    if (pl[0].questNum == 2 && !exMission()) DrawTextA(fontBig, 400, 475, "2econd quest!", 1, INTROSCALE, flashColor(3));
+    if (pl[0].questNum == 2 && !exMission() && !versus.on) DrawTextA(fontBig, 400, 475, "2econd quest!", 1, INTROSCALE, flashColor(3));
     setFontStyle(fontBig, 1, WHITE);
 }
 
@@ -388,6 +398,6 @@ void drawGame() {
     // The columns and the names over the fields come after everything that moves in them.
     drawHUD();
     drawytxt();
-    if (pl[0].opt[OPT_TUTORIAL] && !overlaid()) drawTutorial();
+    if (pl[0].opt[OPT_TUTORIAL] && !overlaid() && !versus.on) drawTutorial();
     drawRoundIntro();
 }

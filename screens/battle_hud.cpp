@@ -11,6 +11,7 @@
 #include "screens/battle_drawing.h"
 #include "screens/card_drawing.h"
 #include "screens/drawing.h"
+#include "screens/menu.h"
 #include "shell/world.h"
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgefont.h"
@@ -67,7 +68,8 @@ bool holdsAnyPassive(const Player& p) { return p.passive[0] || p.passive[1] || p
 
 void drawHand(int side) {
     const Player& p = pl[side];
-    const bool reveal = side == 0 || passiveExists(0, P_REV);
+    // Both hands face up in a two-player match: each player reads his own.
+    const bool reveal = side == 0 || versus.on || passiveExists(0, P_REV);
     for (int slot = 0; slot < 3; ++slot) {
         const hgeRect& r = box(side, HUD_HAND + slot);
         if (p.cardUseTimer[slot] != 0) {
@@ -229,12 +231,13 @@ void drawNames() {
     if (!font1) return;
     const float half = CENTERLINE - TALLYHALFWIDTH;
     if (selectedVeh >= 0 && selectedVeh < MAXVEHICLES) {
-        const char* mine = vehName[selectedVeh].c_str();
+        const char* mine = versus.on ? label("P1 %s", vehName[selectedVeh].c_str()) : vehName[selectedVeh].c_str();
         const hgeRect& r = box(0, HUD_NAME);
         DrawTextA(font1, r.x1, r.y1, mine, 0, shrinkToFit(font1, mine, half - r.x1), WHITE);
     }
     // The opponent's ends where its column's texts end, clear of the screen's edge.
-    const char* theirs = curOppName.c_str();
+    const int second = vehicleOf(1);
+    const char* theirs = second >= 0 ? label("P2 %s", vehName[second].c_str()) : curOppName.c_str();
     const float scale = shrinkToFit(font1, theirs, RIGHTEDGE - CENTERLINE - TALLYHALFWIDTH);
     setFontStyle(font1, 1, WHITE);
     const float width = font1->GetStringWidth(theirs) * scale;
@@ -246,7 +249,8 @@ void drawNames() {
 void drawTally() {
     if (selectedOpp == EXMISSION || !font1) return;
     char text[16];
-    std::snprintf(text, sizeof text, "%d - %d", curRound, roundsLost);
+    if (versus.on) std::snprintf(text, sizeof text, "%d - %d", versus.wins[0], versus.wins[1]);
+    else std::snprintf(text, sizeof text, "%d - %d", curRound, roundsLost);
     DrawTextA(font1, CENTERLINE, box(0, HUD_NAME).y1 + 12, text, 1, 1, WHITE);
 }
 

@@ -24,6 +24,7 @@ constexpr DWORD WHITE = 0xFFFFFFFF;
 void confirm() {
     const int kind = static_cast<int>(pl[0].misc[M_CONFIRM]);
     if (kind == CF_QUITGAME || kind == CF_TITLE) done = true;
+    else if (kind == CF_QUITMATCH && versus.on) back2titleFromVersus();
     else if (kind == CF_QUITMATCH) back2SelectScreen(false);
 }
 

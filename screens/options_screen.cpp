@@ -1,5 +1,7 @@
 // The options screen (mode 13) and its key-change dialog (mode 17). Every change is
-// written to "Options.ini" and applied the moment it is made.
+// written to "Options.ini" and applied the moment it is made. The key boxes show player
+// 1's keys or, after the switch at the panel's top, player 2's for a two-player match;
+// a key that both players have is framed.
 #include "screens/options_screen.h"
 
 #include <algorithm>
@@ -27,9 +29,11 @@ constexpr int COMBOBOX = 166, FULLSCREENBOX = 167, SCOREBOX = 168;
 constexpr int DEFAULTBUTTON = 169, OKBUTTON = 170, DISCARDBUTTON = 171, KEYDIALOG = 172, FLASHBOX = 173;
 // The display and focus boxes stand apart from the rest, leaving room for more keys.
 constexpr int SYNCBOX = 190, PIXELBOX = 191, FOCUSBOX = 192;
-constexpr int LASTPLACE = FOCUSBOX;
+constexpr int PLAYERSWITCH = 193;  // player 1's or player 2's keys in the boxes
+constexpr int LASTPLACE = PLAYERSWITCH;
 constexpr int CHANGESOUND = 1, DEFAULTSOUND = 38, OPTIONSCHANNEL = 5;
-constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA, DIMMED = 0xFF8C8C8C;
+constexpr DWORD WHITE = 0xFFFFFFFF, CAPTION = 0xFFF4E0BA, DIMMED = 0xFF8C8C8C, BOTHPLAYERS = 0xFFFFD219;
+constexpr DWORD SWITCHON = 0xFF33589E, SWITCHOFF = 0xFF1C2438;
 constexpr float MINKEYNAMESCALE = 0.7f;
 constexpr float KEYBOXWIDTH = 76;
 constexpr int SLIDERSTEP = 5;
@@ -78,12 +82,13 @@ struct Slider {
 const Slider SLIDERS[] = {{MUSICSLIDER, OPT_VOLBGM}, {SFXSLIDER, OPT_VOLSFX}};
 
 // Every control in the order the keyboard's focus walks them: the key columns top to
-// bottom and left to right, the volumes, the combo box, the misc boxes row by row, then
-// Default and OK.
+// bottom and left to right, the volumes, the combo box, the misc boxes row by row, Default
+// and OK, and last the player switch, which stands just before the keys as the focus comes
+// round.
 MenuFocus focus{KEYBUTTONS + 0, KEYBUTTONS + 1, KEYBUTTONS + 2, KEYBUTTONS + 3, KEYBUTTONS + 4, KEYBUTTONS + 5,
                 DISCARDBUTTON,  KEYBUTTONS + 6, KEYBUTTONS + 7, KEYBUTTONS + 8, KEYBUTTONS + 9, MUSICSLIDER,
                 SFXSLIDER,      COMBOBOX,       SYNCBOX,        PIXELBOX,       FULLSCREENBOX,  FLASHBOX,
-                SCOREBOX,       FOCUSBOX,       DEFAULTBUTTON,  OKBUTTON};
+                SCOREBOX,       FOCUSBOX,       DEFAULTBUTTON,  OKBUTTON,       PLAYERSWITCH};
 
 hgeSprite* background = nullptr;
 hgeSprite* redBox = nullptr;
@@ -96,17 +101,26 @@ hgeSprite* okButton = nullptr;
 
 // The action that shares the key just bound, shown until the next change; null for none.
 const char* sharedWith = nullptr;
+const char* sharedBy = "";  // "" or the other player's name, when the action is his
 int sharedKey = 0;
+int keySet = 0;  // the player whose keys the boxes show
 
 const OptionEntry& entryOf(int option) {
-    for (const OptionEntry& e : optionEntries)
-        if (e.index == option) return e;
-    return optionEntries[0];
+    const OptionEntry* e = findOptionEntry(0, option);
+    return e ? *e : optionEntries[0];
 }
 
 void writeOption(int option) {
     const OptionEntry& e = entryOf(option);
     hge->Ini_SetInt(e.section, e.key, pl[0].opt[option]);
+}
+
+// Whether the other player has `key` for any of his actions.
+bool boundByOther(int key) {
+    const int other = 1 - keySet;
+    for (const OptionEntry& e : playerTwoKeyEntries)
+        if (pl[other].opt[e.index] == key) return true;
+    return false;
 }
 
 void applyWindowMode() { hge->System_SetState(HGE_WINDOWED, pl[0].opt[OPT_FULLSCREEN] == 0); }
@@ -135,6 +149,7 @@ void toggle(const CheckBox& box) {
 
 void restoreDefaults() {
     for (const OptionEntry& e : optionEntries) hge->Ini_SetInt(e.section, e.key, optionDefault(e));
+    for (const OptionEntry& e : playerTwoKeyEntries) hge->Ini_SetInt(e.section, e.key, e.defaultValue);
     readOptions();
     applyWindowMode();
     applyDisplayOptions();
@@ -155,7 +170,10 @@ void act(int place) {
         if (b.place == place) return initKeyChange(b.option);
     for (const CheckBox& box : CHECKBOXES)
         if (box.place == place) return toggle(box);
-    if (place == DEFAULTBUTTON) restoreDefaults();
+    if (place == PLAYERSWITCH) {
+        keySet = 1 - keySet;
+        sharedWith = nullptr;
+    } else if (place == DEFAULTBUTTON) restoreDefaults();
     else if (place == OKBUTTON) leave();
 }
 
@@ -172,7 +190,12 @@ void handleKey(int key) {
     if (isBackKey(key)) leave();
     else if (key == vk::LBUTTON) {
         const int over = focus.underPointer();
-        if (over >= 0) {
+        if (over == PLAYERSWITCH) {
+            // Each half of the switch shows its own player.
+            focus.moveTo(over);
+            keySet = mousePos.x < (pos[over].x1 + pos[over].x2) / 2 ? 0 : 1;
+            sharedWith = nullptr;
+        } else if (over >= 0) {
             focus.moveTo(over);
             act(over);
         }
@@ -192,8 +215,10 @@ void dragSlider(const Slider& slider) {
 
 void drawKeyButton(const KeyButton& b) {
     const hgeRect& r = pos[b.place];
+    const int key = pl[keySet].opt[b.option];
+    if (boundByOther(key)) drawRect(hgeRect(r.x1 - 2, r.y1 - 2, r.x2 + 2, r.y2 + 2), BOTHPLAYERS);
     stretchSprite(redBox, r);
-    const char* name = hge->Input_GetKeyName(pl[0].opt[b.option]);
+    const char* name = hge->Input_GetKeyName(key);
     // Long key names shrink towards their box, but not below a readable size.
     const float scale = std::max(MINKEYNAMESCALE, shrinkToFit(fontArial, name, r.x2 - r.x1 - 2));
     DrawTextA(fontArial, (r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2, name, 1, scale, WHITE);
@@ -201,7 +226,7 @@ void drawKeyButton(const KeyButton& b) {
     const bool twoLines = b.option == OPT_KEYDISCARD;
     if (fontSmall2)
         fontSmall2->Render(r.x1 - 12, twoLines ? r.y1 : r.y1 + 9, b.label, HGETEXT_RIGHT);
-    if (b.arrow) DrawTextA(fontSmall2, r.x2 + 8, r.y1 + 9, label("or %s", b.arrow), 0, 1, WHITE);
+    if (b.arrow && keySet == 0) DrawTextA(fontSmall2, r.x2 + 8, r.y1 + 9, label("or %s", b.arrow), 0, 1, WHITE);
 }
 
 // A panel with its caption standing on its top edge, clear of what the panel holds.
@@ -219,6 +244,37 @@ void drawSlider(int place, int option, const char* name, float numberY) {
     DrawTextA(font1, 336, numberY, label("%d", pl[0].opt[option]), 1, 1, WHITE);
 }
 
+void drawPlayerSwitch() {
+    const hgeRect& r = pos[PLAYERSWITCH];
+    const float middle = (r.x1 + r.x2) / 2;
+    const char* names[2] = {"Player 1", "Player 2"};
+    for (int player = 0; player < 2; ++player) {
+        const hgeRect half = player == 0 ? hgeRect(r.x1, r.y1, middle, r.y2) : hgeRect(middle, r.y1, r.x2, r.y2);
+        drawRectB(half, 0xFF000000, player == keySet ? SWITCHON : SWITCHOFF, 1);
+        DrawTextA(fontSmall2, (half.x1 + half.x2) / 2, (half.y1 + half.y2) / 2, names[player], 1, 1,
+                  player == keySet ? WHITE : 0xFFA0A0A0);
+    }
+    if (mOver[PLAYERSWITCH]) drawPulse(r);
+}
+
+// Under the keys: the action that shares the key just bound, else what a frame means.
+void drawKeyNote() {
+    if (sharedWith) {
+        DrawTextA(fontSmall2, 400, 276,
+                  label("%s is also used by: %s%s", hge->Input_GetKeyName(sharedKey), sharedBy, sharedWith), 1, 1,
+                  BOTHPLAYERS);
+        return;
+    }
+    for (const KeyButton& b : KEYBUTTONLIST)
+        if (boundByOther(pl[keySet].opt[b.option])) {
+            DrawTextA(fontSmall2, 400, 276, "A framed key is one both players have.", 1, 1, BOTHPLAYERS);
+            return;
+        }
+    if (keySet == 1)
+        DrawTextA(fontSmall2, 400, 276, "Player 2's keys, used in Versus; a controller keeps its own buttons.", 1,
+                  1, WHITE);
+}
+
 void drawCheckBox(int place, int option) {
     const bool ticked = pl[0].opt[option] && offered(option);
     stretchSprite(ticked ? boxChecked : boxEmpty, pos[place], offered(option) ? WHITE : DIMMED);
@@ -229,6 +285,7 @@ void drawCheckBox(int place, int option) {
 void setKeyOptions() {
     for (const OptionEntry& e : optionEntries)
         if (e.isKey || e.index == OPT_TUTORIAL) hge->Ini_SetInt(e.section, e.key, pl[0].opt[e.index]);
+    for (const OptionEntry& e : playerTwoKeyEntries) hge->Ini_SetInt(e.section, e.key, pl[1].opt[e.index]);
 }
 
 void initOptionsScreen() {
@@ -259,6 +316,7 @@ void initOptionsScreen() {
     pos[DEFAULTBUTTON] = hgeRect(324, 560, 468, 584);
     pos[OKBUTTON] = hgeRect(704, 512, 768, 576);
     pos[KEYDIALOG] = hgeRect(200, 56, 592, 272);
+    pos[PLAYERSWITCH] = hgeRect(20, 70, 204, 94);
     background = menuSprite("selectBG");
     redBox = menuSprite("redBox");
     sliderBar = menuSprite("sliderBar");
@@ -268,6 +326,7 @@ void initOptionsScreen() {
     defaultButton = menuSprite("defaultBtn");
     okButton = menuSprite("okButton");
     sharedWith = nullptr;
+    keySet = 0;
     focus.reset();
 }
 
@@ -289,11 +348,10 @@ void drawOptionsScreen() {
     drawPanel(COMBOPANEL, "combo display");
     drawPanel(MISCPANEL, "misc");
 
-    DrawTextA(fontSmall2, 400, 76, "Click a key, or pick it with the arrows and press Enter, to change it.", 1, 1, WHITE);
+    DrawTextA(fontSmall2, 490, 82, "Click a key, or pick it with the arrows and press Enter, to change it.", 1, 1, WHITE);
+    drawPlayerSwitch();
     for (const KeyButton& b : KEYBUTTONLIST) drawKeyButton(b);
-    if (sharedWith)
-        DrawTextA(fontSmall2, 400, 276, label("%s is also used by: %s", hge->Input_GetKeyName(sharedKey), sharedWith), 1, 1,
-                  0xFFFFD219);
+    drawKeyNote();
 
     drawSlider(MUSICSLIDER, OPT_VOLBGM, "Music:", 352);
     drawSlider(SFXSLIDER, OPT_VOLSFX, "Sound FX:", 392);
@@ -332,16 +390,24 @@ void updateConfirmKey(float) {
     // Mouse buttons would leave the action without a key; F12 always takes a screenshot.
     if (key == 0 || key == vk::LBUTTON || key == vk::RBUTTON || key == vk::MBUTTON || key == vk::F12) return;
     const int option = static_cast<int>(pl[0].misc[M_KEY2CHANGE]);
-    if (option < 0 || option >= NUMOPTIONS || !entryOf(option).isKey) {
+    const OptionEntry* entry = findOptionEntry(keySet, option);
+    if (!entry || !entry->isKey) {
         gameMode = MODE_OPTIONS;
         return;
     }
-    pl[0].opt[option] = key;
-    // Two actions may share a key; the player is told which other one has it.
+    pl[keySet].opt[option] = key;
+    // Two actions may share a key, even two players'; the player is told which other has it.
     sharedWith = nullptr;
+    sharedBy = "";
     sharedKey = key;
-    for (const OptionEntry& e : optionEntries)
-        if (e.isKey && e.index != option && pl[0].opt[e.index] == key) sharedWith = e.key;
+    for (const OptionEntry& e : playerTwoKeyEntries)
+        if (e.index != option && pl[keySet].opt[e.index] == key) sharedWith = e.key;
+    if (!sharedWith)
+        for (const OptionEntry& e : playerTwoKeyEntries)
+            if (pl[1 - keySet].opt[e.index] == key) {
+                sharedWith = e.key;
+                sharedBy = keySet == 0 ? "Player 2's " : "Player 1's ";
+            }
     setKeyOptions();
     playSFX(CHANGESOUND, OPTIONSCHANNEL);
     gameMode = MODE_OPTIONS;
@@ -354,7 +420,8 @@ void drawConfirmKey() {
     drawRectB(d, 0xFFC2303A, 0xFF3C3C50, 4);
     DrawTextA(font1, d.x1 + 24, d.y1 + 40, "Press the desired\nkey you wish to assign\nto this function.", 0, 1, WHITE);
     const int option = static_cast<int>(pl[0].misc[M_KEY2CHANGE]);
-    if (option >= 0 && option < NUMOPTIONS)
-        DrawTextA(fontArial, (d.x1 + d.x2) / 2, d.y1 + 160, entryOf(option).key, 1, 1, cycleColor(3));
+    if (const OptionEntry* e = findOptionEntry(keySet, option))
+        DrawTextA(fontArial, (d.x1 + d.x2) / 2, d.y1 + 160, keySet == 1 ? label("Player 2: %s", e->key) : e->key, 1, 1,
+                  cycleColor(3));
     DrawTextA(fontSmall2, (d.x1 + d.x2) / 2, d.y2 + 14, "(press Esc to cancel)", 1, 1, WHITE);
 }

@@ -19,6 +19,7 @@
 #include "screens/drawing.h"
 #include "screens/menu.h"
 #include "screens/options_screen.h"
+#include "screens/text_plate.h"
 #include "shell/modes.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
@@ -170,13 +171,25 @@ void updatePauseScreen(float) {
     }
 }
 
+namespace {
+// Who plays with what now that a controller came or went.
+const char* controllerNotice() {
+    switch (hge->Input_GetPadCount()) {
+    case 0: return "Controller unplugged: both players on the keyboard";
+    case 1: return "One controller: it plays Player 2, Player 1 the keyboard";
+    default: return "Controller 1 plays Player 1, controller 2 Player 2";
+    }
+}
+}  // namespace
+
 void drawPauseScreen() {
     // Dark enough that white text stays above 4.5:1 over the brightest battle.
     drawRect(hgeRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT), 0xF0282830);
     DrawTextA(fontBig, 400, 80, "Paused", 1, 1, WHITE);
     DrawTextA(font1, 400, 136, label("Zone %d - %d", selectedOpp + 1, curRound + 1), 1, 1, WHITE);
-    const char* versus = label("Vs: %s", curOppName.c_str());
-    DrawTextA(font1, 400, 174, versus, 1, shrinkToFit(font1, versus, SCREEN_WIDTH - 48), WHITE);
+    const char* against = versus.on ? label("Player 1 %d - %d Player 2", versus.wins[0], versus.wins[1])
+                                      : label("Vs: %s", curOppName.c_str());
+    DrawTextA(font1, 400, 174, against, 1, shrinkToFit(font1, against, SCREEN_WIDTH - 48), WHITE);
     const Player& me = pl[0];
     DrawTextA(font1, 400, 212, label("Shot size: level %d    Shots per volley: %d", me.shotLevel, me.shotQty), 1, 0.75f,
               WHITE);
@@ -189,6 +202,7 @@ void drawPauseScreen() {
     }
     for (int side = 0; side < simulatedSides(); ++side) drawList(side);
     DrawTextA(fontSmall2, 400, 490, "F1: instructions", 1, 1, 0xFFD0D0D0);
+    if (versus.padNotice) drawPlatedText(font1, 400, 40, controllerNotice(), 1, 0.75f, 0xFFFFD219);
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontSmall2, 1, WHITE);
     setFontStyle(fontBig, 1, WHITE);

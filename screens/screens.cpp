@@ -11,6 +11,7 @@
 #include "screens/round_end.h"
 #include "screens/selection.h"
 #include "screens/title.h"
+#include "screens/versus.h"
 #include "shell/hooks.h"
 #include "shell/modes.h"
 
@@ -46,6 +47,9 @@ void registerScreens() {
     setModeHandlers(MODE_OPTIONS, {updateOptionsScreen, drawOptionsScreen});
     setModeHandlers(MODE_CONFIRMKEY, {updateConfirmKey, drawOptionsScreen, drawConfirmKey});
     setModeHandlers(MODE_ENDING, {updateEnding, drawEnding});
+    setModeHandlers(MODE_VERSUSSETUP, {updateVersusSetup, drawVersusSetup});
+    setModeHandlers(MODE_VERSUSROUND, {updateVersusRound, drawGame, drawVersusRound});
+    setModeHandlers(MODE_VERSUSRESULT, {updateVersusResult, drawGame, drawVersusResult});
 
     gameHooks.initTitleScreen = initTitleScreen;
     gameHooks.initLoadScreen = initLoadScreen;
@@ -57,4 +61,7 @@ void registerScreens() {
     gameHooks.initGameOver = initGameOver;
     gameHooks.initWinRound = initWinRound;
     gameHooks.initWinMatch = initWinMatch;
+    gameHooks.initVersusSetup = initVersusSetup;
+    gameHooks.initVersusRound = initVersusRound;
+    gameHooks.initVersusResult = initVersusResult;
 }

@@ -1,4 +1,4 @@
-// The title (mode 0): the picture fades in, then six menu items; and the credits page
+// The title (mode 0): the picture fades in, then seven menu items; and the credits page
 // (mode 16), which the instructions' key handling leaves.
 #include "screens/title.h"
 
@@ -22,7 +22,7 @@ namespace {
 constexpr float FADESPEED = 200;  // alpha per second
 constexpr float OPAQUE = 255;
 constexpr const char* VERSION = "Version 1.10";
-constexpr int CONTINUEITEM = 1;
+constexpr int CONTINUEITEM = TITLE_CONTINUE;
 constexpr float NOSAVESTIME = 2.5f;  // seconds the "no saved games" note stands
 
 hgeSprite* background = nullptr;
@@ -49,7 +49,7 @@ void openSelected() {
 void initTitleScreen() {
     enterMenu();
     cycleNum = 0;
-    for (int i = 0; i < MAXTITLEOPTIONS; ++i) pos[i] = hgeRect(196, 280 + 40 * i, 396, 312 + 40 * i);
+    for (int i = 0; i < MAXTITLEOPTIONS; ++i) pos[i] = hgeRect(196, 272 + 38 * i, 396, 304 + 38 * i);
     background = menuSprite("titleBG");
     for (int i = 0; i < MAXTITLEOPTIONS; ++i) items[i] = menuSprite(label("menuItem%d", i + 1));
     selected = 0;

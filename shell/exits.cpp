@@ -15,6 +15,7 @@ void purge(int group) {
 
 void back2title() {
     newGame = false;
+    versus.on = false;
     gameMode = MODE_TITLE;
     purge(2);
     playSFX(2, 1);
@@ -27,6 +28,12 @@ void back2titleFromGame() {
     back2title();
 }
 
+void back2titleFromVersus() {
+    if (psmgr) psmgr->KillAll();
+    if (psmgrX) psmgrX->KillAll();
+    back2titleFromGame();
+}
+
 void back2SelectScreen(bool toEnding) {
     purge(selectedOpp + 10);
     if (psmgr) psmgr->KillAll();
@@ -34,33 +41,46 @@ void back2SelectScreen(bool toEnding) {
     callHook(toEnding ? gameHooks.initEnding : gameHooks.initSelectOppScreen);
 }
 
+namespace {
+
+void openNewGame() {
+    playSFX(1, 1);
+    newGame = true;
+    purge(1);
+    callHook(gameHooks.initLoadScreen);
+}
+
+void openContinue() {
+    purge(1);
+    callHook(gameHooks.initLoadScreen);
+}
+
+void openVersus() {
+    playSFX(1, 1);
+    callHook(gameHooks.initVersusSetup);
+}
+
+void openInstructions() {
+    pl[0].misc[M_INST] = 3;
+    gameMode = MODE_INST;
+}
+
+void openOptions() {
+    pl[0].misc[M_OPTIONS] = 3;
+    callHook(gameHooks.initOptionsScreen);
+}
+
+void openCredits() { callHook(gameHooks.initCredits); }
+
+void openExit() { done = true; }
+
+// One row per title item, in TitleItem's order: one more item is one more row.
+constexpr void (*TITLEACTIONS[NUMTITLEITEMS])() = {openNewGame,  openContinue, openVersus, openInstructions,
+                                                   openOptions,  openCredits,  openExit};
+static_assert(NUMTITLEITEMS == MAXTITLEOPTIONS);
+
+}  // namespace
+
 void exitTitleScreen() {
-    switch (selected) {
-    case 0:
-        playSFX(1, 1);
-        newGame = true;
-        purge(1);
-        callHook(gameHooks.initLoadScreen);
-        break;
-    case 1:
-        purge(1);
-        callHook(gameHooks.initLoadScreen);
-        break;
-    case 2:
-        pl[0].misc[M_INST] = 3;
-        gameMode = MODE_INST;
-        break;
-    case 3:
-        pl[0].misc[M_OPTIONS] = 3;
-        callHook(gameHooks.initOptionsScreen);
-        break;
-    case 4:
-        callHook(gameHooks.initCredits);
-        break;
-    case 5:
-        done = true;
-        break;
-    default:
-        break;
-    }
+    if (selected >= 0 && selected < NUMTITLEITEMS) TITLEACTIONS[selected]();
 }

@@ -18,6 +18,10 @@ struct GameHooks {
     void (*initGameOver)() = nullptr;
     void (*initWinRound)() = nullptr;
     void (*initWinMatch)() = nullptr;
+    // The two-player match: its set-up screen, a round's end, the match's end.
+    void (*initVersusSetup)() = nullptr;
+    void (*initVersusRound)() = nullptr;
+    void (*initVersusResult)() = nullptr;
 };
 
 extern GameHooks gameHooks;

@@ -21,7 +21,11 @@ constexpr int MODE_LOAD = 15;
 constexpr int MODE_CREDITS = 16;
 constexpr int MODE_CONFIRMKEY = 17;
 constexpr int MODE_ENDING = 18;
-constexpr int NUMMODES = 19;
+// The two-player match: its set-up, the banner of a round won, the match's score.
+constexpr int MODE_VERSUSSETUP = 19;
+constexpr int MODE_VERSUSROUND = 20;
+constexpr int MODE_VERSUSRESULT = 21;
+constexpr int NUMMODES = 22;
 
 // One row of the dispatch table: the update, then up to two draws in order (a screen
 // shown over the battle draws the battle first).

@@ -37,21 +37,51 @@ int optionDefault(const OptionEntry& entry) {
     return entry.defaultValue;
 }
 
-void readOptions() {
-    for (const OptionEntry& e : optionEntries) {
-        int value = hge->Ini_GetInt(e.section, e.key, optionDefault(e));
-        if (e.isKey && (value < 0 || value > 255)) {
-            hge->System_Log("Options: [%s] %s = %d is not a key code; using %d.", e.section, e.key, value,
-                            e.defaultValue);
-            value = e.defaultValue;
-        }
-        if (e.isVolume && (value < 0 || value > 100)) {
-            const int clamped = std::clamp(value, 0, 100);
-            hge->System_Log("Options: [%s] %s = %d is not a volume; using %d.", e.section, e.key, value, clamped);
-            value = clamped;
-        }
-        pl[0].opt[e.index] = value;
+// Arrows to move and keys right of the letters, none of them one of player 1's defaults.
+const OptionEntry playerTwoKeyEntries[NUMKEYOPTIONS] = {
+    {OPT_KEYUP, "Key Config 2", "move up", 38, true, false},
+    {OPT_KEYLEFT, "Key Config 2", "move left", 37, true, false},
+    {OPT_KEYDOWN, "Key Config 2", "move down", 40, true, false},
+    {OPT_KEYRIGHT, "Key Config 2", "move right", 39, true, false},
+    {OPT_KEYFIRE, "Key Config 2", "fire", 13, true, false},
+    {OPT_KEYBOOST, "Key Config 2", "boost", 222, true, false},
+    {OPT_KEYDISCARD, "Key Config 2", "discard", 221, true, false},
+    {OPT_KEYUSE1, "Key Config 2", "use card 1", 188, true, false},
+    {OPT_KEYUSE2, "Key Config 2", "use card 2", 190, true, false},
+    {OPT_KEYUSE3, "Key Config 2", "use card 3", 191, true, false},
+    {OPT_KEYCHANGE, "Key Config 2", "change selected card", 186, true, false},
+};
+
+const OptionEntry* findOptionEntry(int player, int option) {
+    if (player == 0)
+        for (const OptionEntry& e : optionEntries)
+            if (e.index == option) return &e;
+    if (player == 1)
+        for (const OptionEntry& e : playerTwoKeyEntries)
+            if (e.index == option) return &e;
+    return nullptr;
+}
+
+namespace {
+int readEntry(const OptionEntry& e) {
+    int value = hge->Ini_GetInt(e.section, e.key, optionDefault(e));
+    if (e.isKey && (value < 0 || value > 255)) {
+        hge->System_Log("Options: [%s] %s = %d is not a key code; using %d.", e.section, e.key, value,
+                        e.defaultValue);
+        value = e.defaultValue;
     }
+    if (e.isVolume && (value < 0 || value > 100)) {
+        const int clamped = std::clamp(value, 0, 100);
+        hge->System_Log("Options: [%s] %s = %d is not a volume; using %d.", e.section, e.key, value, clamped);
+        value = clamped;
+    }
+    return value;
+}
+}  // namespace
+
+void readOptions() {
+    for (const OptionEntry& e : optionEntries) pl[0].opt[e.index] = readEntry(e);
+    for (const OptionEntry& e : playerTwoKeyEntries) pl[1].opt[e.index] = readEntry(e);
 }
 
 void applyDisplayOptions() {

@@ -89,6 +89,7 @@ float scrollSpeed = 0;
 float screenPos = 0;
 float xparency = 0;
 std::string curOppName;
+VersusMatch versus;
 
 namespace {
 template <typename T, std::size_t N>
@@ -188,6 +189,12 @@ void resetWorld() {
     screenPos = 0;
     xparency = 0;
     curOppName.clear();
+    versus = VersusMatch{};
+}
+
+int vehicleOf(int side) {
+    if (side == 0) return selectedVeh;
+    return side == 1 && versus.on ? versus.vehicle[1] : -1;
 }
 
 DWORD cycleColor(int k) { return colorCycle[k & (MAXCOLORCYCLES - 1)][cycleNum & (COLORSPERCYCLE - 1)]; }

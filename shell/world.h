@@ -8,6 +8,7 @@
 #include "shell/constants.h"
 #include "shell/keyhandler.h"
 #include "shell/records.h"
+#include "shell/versus_match.h"
 
 class hgeSprite;
 class hgeAnimation;
@@ -119,6 +120,8 @@ extern float scrollSpeed;
 extern float screenPos;
 extern float xparency;
 extern std::string curOppName;
+// The two-player match being set up or played.
+extern VersusMatch versus;
 
 // Free-slot finders: the lowest inactive index, or -1 when the table is full.
 int roomForMoreShots();

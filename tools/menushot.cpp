@@ -9,10 +9,12 @@
 // "winround", "winmatch" (each over a battle), "upgrade" or "reward" (after a first win
 // over opponent 3), "title", "load" (continue: a saved game, and a damaged one with a
 // backup in slot 2), "vehicle", "deck", "opponent" or "viewdeck" (of a second quest with
-// two opponents beaten and 120 cards), "options", "inst" or "credits". The screen runs
-// for SECONDS, then KEYS are pressed one after another (u d l r: the arrows, e: Enter,
-// s: Space, b: Escape), and the picture is taken. Run it in the folder that holds kvb.paq
-// and the data files (build/play/).
+// two opponents beaten and 120 cards), "inst" or "credits", "options", and the two-player
+// match's "versus" (set-up), "versusbattle", "versusround" and "versusresult" (vehicles
+// 2 and 5 in the Divodi Forest, the result at 2 - 1). The screen runs for SECONDS,
+// then KEYS are pressed one after another (u d l r: the arrows, e: Enter, s: Space,
+// b: Escape), and the picture is taken. Run it in the folder that holds kvb.paq and the
+// data files (build/play/).
 #include <unistd.h>
 
 #include <cstdio>
@@ -22,6 +24,7 @@
 
 #include "battle/battle_frame.h"
 #include "battle/setup.h"
+#include "battle/versus_rules.h"
 #include "cards/conditions.h"
 #include "cards/datafiles.h"
 #include "cards/savegame.h"
@@ -38,6 +41,7 @@
 #include "screens/screens.h"
 #include "screens/selection.h"
 #include "screens/title.h"
+#include "screens/versus.h"
 #include "shell/frame.h"
 #include "shell/modes.h"
 #include "shell/options.h"
@@ -81,6 +85,36 @@ void saveSlots() {
     newGame = false;
 }
 
+// A two-player match under way: vehicles 2 and 5, decks 0 and 4, in the Divodi Forest.
+void versusMatch() {
+    versus.vehicle[0] = 2;
+    versus.vehicle[1] = 5;
+    versus.deck[0] = 0;
+    versus.deck[1] = 4;
+    versus.place = 1;
+    startVersusMatch();
+    progress = 100;
+}
+
+// The two-player match's screens.
+bool openVersus(const std::string& screen) {
+    if (screen == "versus") {
+        initVersusSetup();
+    } else if (screen == "versusbattle") {
+        versusMatch();
+    } else if (screen == "versusround" || screen == "versusresult") {
+        versusMatch();
+        versus.wins[0] = screen == "versusround" ? 1 : 2;
+        versus.wins[1] = 1;
+        versus.roundWinner = 0;
+        if (screen == "versusround") initVersusRound();
+        else initVersusResult();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 // The menus reached from the title or the opponent selection.
 bool openMenu(const std::string& screen) {
     if (screen == "title") {
@@ -107,7 +141,7 @@ bool openMenu(const std::string& screen) {
         pl[0].misc[M_OPTIONS] = CF_TITLE;
         initOptionsScreen();
     } else {
-        return false;
+        return openVersus(screen);
     }
     return true;
 }
@@ -206,7 +240,8 @@ int main(int argc, char** argv) {
     if (argc != 4 && argc != 5) {
         std::fprintf(stderr,
                      "usage: kvb_menushot confirm|keychange|ending|roll|pause|pauseconds|gameover|winround|winmatch|"
-                     "upgrade|reward|title|load|vehicle|deck|opponent|viewdeck|options|inst|credits SECONDS OUT.png [KEYS]\n");
+                     "upgrade|reward|title|load|vehicle|deck|opponent|viewdeck|inst|credits|options|versus|versusbattle|"
+                     "versusround|versusresult SECONDS OUT.png [KEYS]\n");
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);

@@ -214,8 +214,21 @@ void EngineCore::loseFocus() {
 }
 
 void EngineCore::tapKey(int key) {
-    input_.keyDown(key);
+    pressOn(0, key);
     releaseAfterFrame_.push_back(key);
+}
+
+// A scripted key is held or not: pressing it twice and releasing it once lets it go.
+void EngineCore::pressOn(int device, int key) {
+    input_.keyDown(key);
+    if (!input_.deviceHolds(device, key)) input_.deviceKey(device, key, true);
+}
+
+void EngineCore::releaseOn(int device, int key) {
+    input_.deviceKey(device, key, false);
+    for (int d = 0; d <= InputState::MAX_PADS; ++d)
+        if (input_.deviceHolds(d, key)) return;
+    input_.keyUp(key);
 }
 
 bool EngineCore::runStep(float dt) {
@@ -226,7 +239,7 @@ bool EngineCore::runStep(float dt) {
     const bool quit = frameFunc_ ? frameFunc_() : false;
     stats_.addUpdate(secondsNow() - started);
     // Taps last exactly one step.
-    for (int key : releaseAfterFrame_) input_.keyUp(key);
+    for (int key : releaseAfterFrame_) releaseOn(0, key);
     releaseAfterFrame_.clear();
     return quit;
 }

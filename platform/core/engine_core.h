@@ -85,6 +85,8 @@ public:
     void Input_GetMousePos(float* x, float* y) override;
     int Input_GetMouseWheel() override { return input_.wheelNotches(); }
     bool Input_GetKeyState(int key) override { return input_.keyState(key); }
+    int Input_GetPadCount() override { return input_.padCount(); }
+    bool Input_GetPadKeyState(int pad, int key) override { return input_.deviceKeyState(pad + 1, key); }
     int Input_GetKey() override { return input_.frameKey(); }
     const char* Input_GetKeyName(int key) override { return virtualKeyName(key); }
 
@@ -102,8 +104,12 @@ public:
     int Texture_GetHeight(HTEXTURE tex) override;
 
     // --- Scripted input for tests and tools, applied from the next frame on ---
-    void pressKey(int key) { input_.keyDown(key); }
-    void releaseKey(int key) { input_.keyUp(key); }
+    void pressKey(int key) { pressOn(0, key); }
+    void releaseKey(int key) { releaseOn(0, key); }
+    // A key of controller slot `pad`, and the controllers attached (the slots 0..count-1).
+    void pressPadKey(int pad, int key) { pressOn(pad + 1, key); }
+    void releasePadKey(int pad, int key) { releaseOn(pad + 1, key); }
+    void attachPads(int count) { input_.setPadCount(count); }
     // Press now and release after the next frame.
     void tapKey(int key);
     void moveMouse(float x, float y) { input_.mouseMove(x, y); }
@@ -141,6 +147,9 @@ protected:
     // The picture file's pixels as RGBA rows, or null (and a log line) when it cannot be
     // loaded or decoded.
     PixelBuffer decodePicture(const std::string& filename, int& width, int& height);
+    // The shared state lets go of a key only when no device holds it any more.
+    void pressOn(int device, int key);
+    void releaseOn(int device, int key);
 
     // States.
     hgeCallback frameFunc_ = nullptr;

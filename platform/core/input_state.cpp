@@ -107,13 +107,43 @@ void InputState::wheel(int notches) { wheelAccum_ += notches; }
 
 void InputState::releaseAll() {
     held_.fill(false);
+    clearDevices();
     pressedSinceFrame_.fill(false);
     pressedInFrame_.fill(false);
+}
+
+void InputState::deviceKey(int device, int key, bool down) {
+    if (device < 0 || device > MAX_PADS || !validKey(key) || key == 0) return;
+    unsigned char& holders = deviceHolders_[static_cast<std::size_t>(device)][static_cast<std::size_t>(key)];
+    if (down) devicePressedSince_[static_cast<std::size_t>(device)][static_cast<std::size_t>(key)] = true;
+    if (down && holders < 255) ++holders;
+    else if (!down && holders > 0) --holders;
+}
+
+void InputState::clearDevices() {
+    for (auto& device : deviceHolders_) device.fill(0);
+    for (auto& device : devicePressedSince_) device.fill(false);
+    for (auto& device : devicePressedIn_) device.fill(false);
+}
+
+void InputState::setPadCount(int count) { padCount_ = count < 0 ? 0 : (count > MAX_PADS ? MAX_PADS : count); }
+
+bool InputState::deviceHolds(int device, int key) const {
+    if (device < 0 || device > MAX_PADS || !validKey(key)) return false;
+    return deviceHolders_[static_cast<std::size_t>(device)][static_cast<std::size_t>(key)] > 0;
+}
+
+bool InputState::deviceKeyState(int device, int key) const {
+    if (device < 0 || device > MAX_PADS || !validKey(key)) return false;
+    const auto d = static_cast<std::size_t>(device), k = static_cast<std::size_t>(key);
+    return deviceHolders_[d][k] > 0 || devicePressedIn_[d][k] || devicePressedSince_[d][k];
 }
 
 void InputState::beginFrame() {
     pressedInFrame_ = pressedSinceFrame_;
     pressedSinceFrame_.fill(false);
+    devicePressedIn_ = devicePressedSince_;
+    for (auto& device : devicePressedSince_) device.fill(false);
     frameKey_ = 0;
     if (!presses_.empty()) {
         frameKey_ = presses_.front();

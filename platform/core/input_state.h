@@ -39,6 +39,19 @@ public:
     // Everything released, e.g. when the window loses focus.
     void releaseAll();
 
+    // Which device holds a key, beside the shared state above: device 0 is the keyboard
+    // and the mouse, device 1 + n the controller in slot n (slots in the order the
+    // controllers were attached). Two players read their own device this way.
+    static constexpr int MAX_PADS = 4;
+    void deviceKey(int device, int key, bool down);
+    void clearDevices();
+    void setPadCount(int count);
+    int padCount() const { return padCount_; }
+    // Held by the device now, or pressed since the start of the last frame.
+    bool deviceKeyState(int device, int key) const;
+    // Held by the device now.
+    bool deviceHolds(int device, int key) const;
+
     // Called once at the start of each frame: takes the next queued press as this frame's
     // key and clears the wheel of the previous frame.
     void beginFrame();
@@ -61,4 +74,10 @@ private:
     int wheelAccum_ = 0;
     int frameWheel_ = 0;
     float mouseX_ = 0, mouseY_ = 0;
+    // Controls of each device holding each key, and the keys each device pressed since the
+    // last frame and in it: a tap between two frames still counts, as in keyState.
+    std::array<std::array<unsigned char, KEY_COUNT>, 1 + MAX_PADS> deviceHolders_{};
+    std::array<std::array<bool, KEY_COUNT>, 1 + MAX_PADS> devicePressedSince_{};
+    std::array<std::array<bool, KEY_COUNT>, 1 + MAX_PADS> devicePressedIn_{};
+    int padCount_ = 0;
 };

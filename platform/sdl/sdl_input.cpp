@@ -1,5 +1,6 @@
 #include "platform/sdl/sdl_input.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/sdl/sdl_keymap.h"
@@ -70,6 +71,7 @@ void SdlInput::press(Source s, int key, bool repeat) {
     if (repeat || down_.contains(s)) return;
     down_[s] = key;
     ++holders_[static_cast<std::size_t>(key)];
+    state_.deviceKey(deviceOf(s), key, true);
     state_.keyDown(key);
 }
 
@@ -78,6 +80,7 @@ void SdlInput::release(Source s) {
     if (it == down_.end()) return;
     const int key = it->second;
     down_.erase(it);
+    state_.deviceKey(deviceOf(s), key, false);
     if (--holders_[static_cast<std::size_t>(key)] == 0) state_.keyUp(key);
 }
 
@@ -124,7 +127,11 @@ void SdlInput::openController(int deviceIndex) {
     if (!SDL_IsGameController(deviceIndex)) return;
     const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
     if (id < 0 || controllers_.contains(id)) return;
-    if (SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex)) controllers_[id] = pad;
+    SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex);
+    if (!pad) return;
+    controllers_[id] = pad;
+    slots_.push_back(id);
+    state_.setPadCount(static_cast<int>(slots_.size()));
 }
 
 void SdlInput::closeController(SDL_JoystickID id) {
@@ -139,6 +146,23 @@ void SdlInput::closeController(SDL_JoystickID id) {
         if ((s >> 56) == CONTROLLER && ((s >> 16) & 0xFFFFFFFFu) == owner) held.push_back(s);
     }
     for (Source s : held) release(s);
+    // The later controllers move up a slot.
+    slots_.erase(std::remove(slots_.begin(), slots_.end(), id), slots_.end());
+    state_.setPadCount(static_cast<int>(slots_.size()));
+    rebuildDevices();
+}
+
+int SdlInput::deviceOf(Source s) const {
+    if ((s >> 56) != CONTROLLER) return 0;
+    const auto owner = static_cast<SDL_JoystickID>((s >> 16) & 0xFFFFFFFFu);
+    const auto it = std::find(slots_.begin(), slots_.end(), owner);
+    const auto slot = it - slots_.begin();
+    return it == slots_.end() || slot >= InputState::MAX_PADS ? -1 : 1 + static_cast<int>(slot);
+}
+
+void SdlInput::rebuildDevices() {
+    state_.clearDevices();
+    for (const auto& [s, key] : down_) state_.deviceKey(deviceOf(s), key, true);
 }
 
 void SdlInput::closeControllers() {

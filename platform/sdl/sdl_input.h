@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 #include "platform/core/input_state.h"
 
@@ -37,9 +38,14 @@ private:
     void controllerAxis(SDL_JoystickID id, int axis, int value);
     void openController(int deviceIndex);
     void closeController(SDL_JoystickID id);
+    // 0 for the keyboard and mouse, 1 + slot for a controller, -1 for one past the slots.
+    int deviceOf(Source source) const;
+    // The device states again from the held controls, after the slots moved.
+    void rebuildDevices();
 
     InputState& state_;
     std::map<Source, int> down_;                    // held control -> its key
     std::array<int, InputState::KEY_COUNT> holders_{};  // held controls per key
     std::map<SDL_JoystickID, SDL_GameController*> controllers_;
+    std::vector<SDL_JoystickID> slots_;  // attached controllers, oldest first
 };

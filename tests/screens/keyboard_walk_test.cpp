@@ -14,6 +14,7 @@
 #include "screens/stat_rows.h"
 #include "screens/text_places.h"
 #include "screens/title.h"
+#include "shell/exits.h"
 #include "shell/modes.h"
 #include "tests/screens/menu_fixture.h"
 
@@ -170,7 +171,7 @@ protected:
 
 TEST_F(KeyboardWalkTest, TheInstructionsTheCreditsAndTheExitQuestionFromTheTitle) {
     for (int leave : {vk::ESCAPE, vk::PADBACK, vk::SPACE, vk::ENTER}) {
-        pressTimes(vk::DOWN, 2);
+        pressTimes(vk::DOWN, TITLE_INSTRUCTIONS);
         press(vk::ENTER);
         ASSERT_EQ(gameMode, MODE_INST);
         press('A');
@@ -179,7 +180,7 @@ TEST_F(KeyboardWalkTest, TheInstructionsTheCreditsAndTheExitQuestionFromTheTitle
         EXPECT_EQ(gameMode, MODE_TITLE) << "the instructions leave on " << leave;
     }
     for (int leave : {vk::ESCAPE, vk::PADBACK, vk::ENTER}) {
-        pressTimes(vk::DOWN, 4);
+        pressTimes(vk::DOWN, TITLE_CREDITS);
         press(vk::ENTER);
         ASSERT_EQ(gameMode, MODE_CREDITS);
         press(leave);
@@ -465,6 +466,46 @@ TEST_F(KeyboardWalkTest, AWonMatchItsUpgradesAndRewardsUpToTheEnding) {
     }
     EXPECT_EQ(gameMode, MODE_TITLE);
     EXPECT_TRUE(std::filesystem::exists(saveFileName(0)));
+}
+
+// The versus set-up by player 1's keys (each let go for a frame, as his own keys act on
+// the way down), then the match's end by the menu keys.
+TEST_F(KeyboardWalkTest, TheVersusSetUpAndTheMatchsEnd) {
+    pressTimes(vk::DOWN, TITLE_VERSUS);
+    press(vk::ENTER);
+    ASSERT_EQ(gameMode, MODE_VERSUSSETUP);
+    const int down = pl[0].opt[OPT_KEYDOWN];
+    std::vector<hgeRect> stops{focusBox("versus set-up")};
+    for (int i = 1; i < 10; ++i) {
+        press(down);
+        frame();
+        const hgeRect box = focusBox("versus set-up, press " + std::to_string(i));
+        if (sameBox(box, stops.front())) break;
+        stops.push_back(box);
+    }
+    EXPECT_EQ(stops.size(), 5u) << "vehicle, deck, Ready, rounds and place, then round again";
+    for (int i = 0; i < 2; ++i) {
+        press(down);
+        frame();
+    }
+    press(vk::SPACE);  // player 1 ready on his third row
+    frame();
+    for (int i = 0; i < 2; ++i) {
+        press(vk::DOWN);
+        frame();
+    }
+    press(vk::ENTER);
+    ASSERT_EQ(gameMode, MODE_GAME);
+    for (int round = 0; round < versus.roundsToWin; ++round) {
+        pl[1].heart = 0;
+        frame();
+        waitSeconds(3.2f);
+    }
+    ASSERT_EQ(gameMode, MODE_VERSUSRESULT);
+    expectReaches(walkRound(vk::RIGHT, "match's end"), {190, 191, 192}, "match's end");
+    press(vk::LEFT);
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_TITLE) << "Enter on Title";
 }
 
 }  // namespace

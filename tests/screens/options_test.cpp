@@ -167,11 +167,12 @@ TEST_F(OptionsTest, TheMiscBoxesStayInTheirPanelClearOfTheButtons) {
 }
 
 TEST_F(OptionsTest, TheFocusWrapsAtBothEnds) {
-    press(vk::UP);  // from the first key button round to OK
+    press(vk::UP);  // from the first key button round to the player switch, then OK
+    press(vk::UP);
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_TITLE);
     initOptionsScreen();
-    for (int i = 0; i < 22; ++i) press(vk::DOWN);  // every control once, back to the first
+    for (int i = 0; i < 23; ++i) press(vk::DOWN);  // every control once, back to the first
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_CONFIRMKEY);
     EXPECT_EQ(pl[0].misc[M_KEY2CHANGE], OPT_KEYUP);

@@ -1,4 +1,4 @@
-// The title: its fade-in, the menu's keys and clicks, the six ways out, the question
+// The title: its fade-in, the menu's keys and clicks, the seven ways out, the question
 // before leaving; and the credits.
 #include "screens/title.h"
 #include "shell/exits.h"
@@ -17,6 +17,8 @@ protected:
     void finishFade() {
         for (int i = 0; i < 200 && xparency < 255; ++i) frame();
     }
+    // The middle of a title item, on the pointer's line down the menu.
+    static float itemY(int item) { return 288.0f + 38.0f * static_cast<float>(item); }
     void backToTitle() {
         back2title();
         engine->moveMouse(700, 100);
@@ -29,8 +31,8 @@ TEST_F(TitleTest, TheMenuShowsDuringTheFadeAndAKeyEndsTheFadeAndActs) {
     EXPECT_GT(xparency, 0);
     EXPECT_LT(xparency, 255);
     look();
-    EXPECT_GE(quadAt(196, 280), 0) << "the items stand from the first frame";
-    EXPECT_GE(quadAt(196, 480), 0);
+    EXPECT_GE(quadAt(196, 272), 0) << "the items stand from the first frame";
+    EXPECT_GE(quadAt(196, 500), 0);
     press(vk::DOWN);
     EXPECT_EQ(xparency, 255);
     EXPECT_EQ(selected, 1) << "the key that ended the fade moved the choice as well";
@@ -56,45 +58,44 @@ TEST_F(TitleTest, AHeldDirectionRepeats) {
 TEST_F(TitleTest, UpAndDownWrapAndTheConfiguredKeysWorkToo) {
     finishFade();
     press(vk::UP);
-    EXPECT_EQ(selected, 5);
+    EXPECT_EQ(selected, TITLE_EXIT);
     press(vk::DOWN);
     EXPECT_EQ(selected, 0);
     press(pl[0].opt[OPT_KEYUP]);
-    EXPECT_EQ(selected, 5);
+    EXPECT_EQ(selected, TITLE_EXIT);
     press(pl[0].opt[OPT_KEYDOWN]);
     EXPECT_EQ(selected, 0);
 }
 
 TEST_F(TitleTest, APointerRestingOnAnItemLeavesTheKeysFree) {
     finishFade();
-    engine->moveMouse(296, 296);
+    engine->moveMouse(296, itemY(TITLE_NEWGAME));
     frame();
     EXPECT_EQ(selected, 0);
     press(vk::DOWN);
     frame();
     EXPECT_EQ(selected, 1);
-    engine->moveMouse(296, 456);
+    engine->moveMouse(296, itemY(TITLE_CREDITS));
     frame();
-    EXPECT_EQ(selected, 4) << "moving onto an item selects it";
+    EXPECT_EQ(selected, TITLE_CREDITS) << "moving onto an item selects it";
 }
 
 TEST_F(TitleTest, AClickOpensTheItemUnderThePointerEvenAfterTheKeysMovedOn) {
     finishFade();
-    engine->moveMouse(296, 416);  // on "Options"
+    engine->moveMouse(296, itemY(TITLE_OPTIONS));
     frame();
     press(vk::DOWN);
-    EXPECT_EQ(selected, 4);
+    EXPECT_EQ(selected, TITLE_CREDITS);
     press(vk::LBUTTON);
     EXPECT_EQ(gameMode, MODE_OPTIONS);
 }
 
 TEST_F(TitleTest, AClickOutsideTheItemsDoesNothingButEnterActsOnTheKeyboardChoice) {
     finishFade();
-    press(vk::DOWN);
-    press(vk::DOWN);
+    for (int i = 0; i < TITLE_INSTRUCTIONS; ++i) press(vk::DOWN);
     clickAt(700, 100);
     EXPECT_EQ(gameMode, MODE_TITLE);
-    EXPECT_EQ(selected, 2);
+    EXPECT_EQ(selected, TITLE_INSTRUCTIONS);
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_INST);
     EXPECT_EQ(pl[0].misc[M_INST], CF_TITLE);
@@ -104,31 +105,36 @@ TEST_F(TitleTest, AClickOutsideTheItemsDoesNothingButEnterActsOnTheKeyboardChoic
 
 TEST_F(TitleTest, EachItemLeadsWhereItSays) {
     finishFade();
-    clickAt(296, 296);  // new game
+    clickAt(296, itemY(TITLE_NEWGAME));
     EXPECT_EQ(gameMode, MODE_LOAD);
     EXPECT_TRUE(newGame);
 
     backToTitle();
     writeSave(4, 1, 1, 50, "0000000");
-    clickAt(296, 336);  // continue
+    clickAt(296, itemY(TITLE_CONTINUE));
     EXPECT_EQ(gameMode, MODE_LOAD);
     EXPECT_FALSE(newGame);
 
     backToTitle();
-    selected = 3;
+    clickAt(296, itemY(TITLE_VERSUS));
+    EXPECT_EQ(gameMode, MODE_VERSUSSETUP);
+    EXPECT_FALSE(newGame);
+
+    backToTitle();
+    selected = TITLE_OPTIONS;
     press(vk::SPACE);
     EXPECT_EQ(gameMode, MODE_OPTIONS);
     EXPECT_EQ(pl[0].misc[M_OPTIONS], CF_TITLE);
 
     backToTitle();
-    selected = 4;
+    selected = TITLE_CREDITS;
     press(vk::ENTER);
     EXPECT_EQ(gameMode, MODE_CREDITS);
     press(vk::SPACE);
     EXPECT_EQ(gameMode, MODE_TITLE);
 
     finishFade();
-    selected = 5;
+    selected = TITLE_EXIT;
     press(vk::ENTER);
     EXPECT_TRUE(done);
 }
@@ -141,7 +147,7 @@ TEST_F(TitleTest, EscapeAsksBeforeTheGameEnds) {
     ASSERT_EQ(gameMode, MODE_CONFIRMEXIT);
     look();
     EXPECT_NE(findText("Are you sure\nyou want to exit\nthe game?"), nullptr);
-    EXPECT_GE(quadAt(196, 280), 0) << "asked over the title";
+    EXPECT_GE(quadAt(196, 272), 0) << "asked over the title";
     press(vk::ESCAPE);
     EXPECT_EQ(gameMode, MODE_TITLE) << "No is the first answer";
     EXPECT_EQ(selected, 1) << "the title as it was left";
