@@ -107,6 +107,7 @@ bool openVersus(const std::string& screen) {
         versus.wins[0] = screen == "versusround" ? 1 : 2;
         versus.wins[1] = 1;
         versus.roundWinner = 0;
+        curRound = versus.wins[0] + versus.wins[1] - 1;  // the round just won
         if (screen == "versusround") initVersusRound();
         else initVersusResult();
     } else {
