@@ -1,8 +1,8 @@
 // The versus set-up (mode 19). Each player walks his own focus with his own keys (or his
 // controller) over his vehicle, his deck, his Ready and the two rows both share: the
 // rounds to win and the place. Left and Right change the row in focus, fire (a pad's A)
-// acts on Ready; once both are ready the match starts. Escape or a pad's B, from either
-// player, goes back to the title. Player 1 may click his own rows, Ready and Back.
+// from any row marks Ready; once both are ready the match starts. Escape or a pad's B,
+// from either player, goes back to the title. Player 1 may click his own rows, Ready and Back.
 #include <algorithm>
 
 #include "battle/versus_rules.h"
@@ -91,7 +91,12 @@ void updateSide(int side, float dt) {
     SetupSide& s = sides[side];
     Struck hit[NUMVERSUSACTIONS];
     for (int a = 0; a < NUMVERSUSACTIONS; ++a) hit[a] = struck(s, a, versusActionHeld(side, a), dt);
-    if (hit[VA_FIRE] == STRUCK_FIRST && s.row == ROW_READY) toggleReady(side);
+    // Fire from any row means "Ready", as the hint under the panels says; the focus goes
+    // to the Ready button, where fire again takes it back.
+    if (hit[VA_FIRE] == STRUCK_FIRST) {
+        s.row = ROW_READY;
+        toggleReady(side);
+    }
     if (s.ready) return;
     if (hit[VA_UP]) s.row = wrap(s.row - 1, NUMROWS);
     if (hit[VA_DOWN]) s.row = wrap(s.row + 1, NUMROWS);

@@ -57,8 +57,7 @@ protected:
         EXPECT_EQ(gameMode, MODE_VERSUSSETUP);
         tap('D');
         EXPECT_EQ(versus.vehicle[0], 1) << "a ready player's choices stay";
-        for (int i = 0; i < 3; ++i) tap(vk::DOWN);
-        tap(vk::ENTER);    // player 2 as well
+        tap(vk::ENTER);    // player 2 as well, fire from the place row
         ASSERT_EQ(gameMode, MODE_GAME);
     }
     void hold(int key, int frames) {
