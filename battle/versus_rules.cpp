@@ -27,6 +27,15 @@ void startVersusMatch() {
     initGame();
 }
 
+void startVersusMatch(int vehicle0, int vehicle1, int deck0, int deck1, int place) {
+    versus.vehicle[0] = vehicle0;
+    versus.vehicle[1] = vehicle1;
+    versus.deck[0] = deck0;
+    versus.deck[1] = deck1;
+    versus.place = place;
+    startVersusMatch();
+}
+
 void nextVersusRound() {
     ++curRound;
     gameMode = MODE_GAME;

@@ -21,6 +21,8 @@ void holdVersusKeys();
 // Starts a match with the choices in `versus` (a random place is drawn here), the score
 // at 0 - 0, and its first round.
 void startVersusMatch();
+// The same with these choices: each side's vehicle and deck, and the place.
+void startVersusMatch(int vehicle0, int vehicle1, int deck0, int deck1, int place);
 // After a won round: the next one, in the same place.
 void nextVersusRound();
 // A round's end once a heart is empty: a side still standing wins it (both out is a

@@ -92,12 +92,7 @@ void wholeMatches() {
 // kept full so both rounds run the same length. Milliseconds per frame of each.
 double roundCost(bool twoPlayers) {
     if (twoPlayers) {
-        versus.vehicle[0] = 3;
-        versus.vehicle[1] = 5;
-        versus.deck[0] = 0;
-        versus.deck[1] = 4;
-        versus.place = 3;
-        startVersusMatch();
+        startVersusMatch(3, 5, 0, 4, 3);
     } else {
         versus.on = false;
         startMatch(3);

@@ -87,12 +87,7 @@ void saveSlots() {
 
 // A two-player match under way: vehicles 2 and 5, decks 0 and 4, in the Divodi Forest.
 void versusMatch() {
-    versus.vehicle[0] = 2;
-    versus.vehicle[1] = 5;
-    versus.deck[0] = 0;
-    versus.deck[1] = 4;
-    versus.place = 1;
-    startVersusMatch();
+    startVersusMatch(2, 5, 0, 4, 1);
     progress = 100;
 }
 
