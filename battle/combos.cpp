@@ -7,6 +7,7 @@
 #include "battle/enemies.h"
 #include "cards/opponents.h"
 #include "shell/geometry.h"
+#include "shell/looks.h"
 #include "shell/world.h"
 #include "toolkit/hgefont.h"
 
@@ -88,15 +89,9 @@ constexpr ComboRow COMBOROWS[] = {
 int asInt(float v) { return static_cast<int>(v); }
 
 // The colour of a floating text slot this frame; with reduced flashing it holds still.
-// Slot 0 draws from the generator either way, so that a battle replays alike.
 DWORD textColor(int slot) {
     const bool steady = pl[0].opt[OPT_REDUCEFLASH] == 1;
-    if (slot == 0) {
-        const int r = hge->Random_Int(0, 255);
-        const int g = hge->Random_Int(0, 255);
-        const int b = hge->Random_Int(0, 255);
-        return steady ? colorCycle[2][0] : ARGB(255, r, g, b);
-    }
+    if (slot == 0) return steady ? colorCycle[2][0] : randomLookColor();
     return steady ? colorCycle[(slot - 1) & (MAXCOLORCYCLES - 1)][0] : cycleColor(slot - 1);
 }
 

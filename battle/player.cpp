@@ -1,5 +1,7 @@
 #include "battle/player.h"
 
+#include "battle/battle_input.h"
+
 #include "cards/conditions.h"
 #include "cards/hand.h"
 #include "cards/opponents.h"
@@ -60,34 +62,17 @@ constexpr float SWING = 300;
 
 bool oddOpponent() { return selectedOpp == 1 || selectedOpp == 3 || selectedOpp == 5; }
 
-bool held(int key) { return hge->Input_GetKeyState(key); }
-bool optionHeld(int option) { return held(pl[0].opt[option]); }
-
-void handleKey(int k) {
-    Player& me = pl[0];
-    const int* opt = me.opt;
-    if (k == 0) return;
-    if (k == opt[OPT_KEYUSE1]) activateCard(0, 0);
-    else if (k == opt[OPT_KEYUSE2]) activateCard(0, 1);
-    else if (k == opt[OPT_KEYUSE3]) activateCard(0, 2);
-    else if (k == opt[OPT_KEYDISCARD]) discardCard(0, me.selCard);
-    else if (k == opt[OPT_KEYCHANGE]) me.selCard = (me.selCard + 1) % 3;
-    else handleSharedKey(k);
-}
-
 }  // namespace
 
 void handleSharedKey(int k) {
     Player& me = pl[0];
-    if (k == vk::RBUTTON) activateCard(0, me.selCard);
-    else if (k == vk::MBUTTON) discardCard(0, me.selCard);
-    else if (k == vk::ESCAPE) callHook(gameHooks.initPauseScreen);
+    if (k == vk::ESCAPE) callHook(gameHooks.initPauseScreen);
     else if (k == vk::F1) {
         me.misc[M_INST] = CF_INGAME;
         gameMode = MODE_INST;
     } else if (k == vk::F2) {
         me.showFps = !me.showFps;
-    } else if (k == vk::ENTER && held(vk::ALT)) {
+    } else if (k == vk::ENTER && hge->Input_GetKeyState(vk::ALT)) {
         me.opt[OPT_FULLSCREEN] = (me.opt[OPT_FULLSCREEN] + 1) % 2;
         hge->System_SetState(HGE_WINDOWED, me.opt[OPT_FULLSCREEN] == 0);
     }
@@ -128,27 +113,50 @@ void steerSide(int side, float dt, const Steering& way) {
 
 namespace {
 
-// The campaign's human: the option keys, the arrows and the mouse.
-void steerHuman(float dt) {
-    const bool leftKey = optionHeld(OPT_KEYLEFT) || held(vk::LEFT);
-    const bool rightKey = optionHeld(OPT_KEYRIGHT) || held(vk::RIGHT);
-    Steering way;
-    way.left = leftKey || mouseMovedLeft;
-    way.right = rightKey || mouseMovedRight;
-    way.up = optionHeld(OPT_KEYUP) || held(vk::UP) || mouseMovedUp;
-    way.down = optionHeld(OPT_KEYDOWN) || held(vk::DOWN) || mouseMovedDown;
-    way.leanLeft = leftKey;
-    way.leanRight = rightKey;
-    steerSide(0, dt, way);
+// The campaign's human: the card keys act first, then steering, the gun and the wheel.
+void applyHumanInput(float dt, SideInput in) {
+    Player& me = pl[0];
+    applyPointerActions(0, in.actions);
+    applyCardActions(0, in.actions);
+    me.wasBoosting = me.boosting;
+    me.boosting = (in.held & SH_BOOST) && me.fuel > 0;
+    steerSide(0, dt, steeringOf(in.held, true));
+    updateBoostFlame(0);
+    pullTrigger(0, in.held & SH_FIRE);
+    selectByWheel(0, in.actions);
 }
 
 }  // namespace
 
-void selectByWheel() {
-    Player& me = pl[0];
-    const int wheel = hge->Input_GetMouseWheel();
-    if (wheel < 0) me.selCard = (me.selCard + 1) % 3;
-    else if (wheel > 0) me.selCard = (me.selCard + 2) % 3;
+Steering steeringOf(std::uint16_t held, bool mouse) {
+    Steering way;
+    way.left = (held & SH_LEFT) || (mouse && (held & SH_MOUSELEFT));
+    way.right = (held & SH_RIGHT) || (mouse && (held & SH_MOUSERIGHT));
+    way.up = (held & SH_UP) || (mouse && (held & SH_MOUSEUP));
+    way.down = (held & SH_DOWN) || (mouse && (held & SH_MOUSEDOWN));
+    way.leanLeft = held & SH_LEFT;
+    way.leanRight = held & SH_RIGHT;
+    return way;
+}
+
+void applyCardActions(int side, std::uint16_t actions) {
+    Player& p = pl[side];
+    for (int slot = 0; slot < 3; ++slot)
+        if (actions & (SA_USE1 << slot)) activateCard(side, slot);
+    if (actions & SA_CHANGE) p.selCard = (p.selCard + 1) % 3;
+    if (actions & SA_DISCARD) discardCard(side, p.selCard);
+}
+
+void applyPointerActions(int side, std::uint16_t actions) {
+    Player& p = pl[side];
+    if (actions & SA_USESELECTED) activateCard(side, p.selCard);
+    if (actions & SA_DISCARDSELECTED) discardCard(side, p.selCard);
+}
+
+void selectByWheel(int side, std::uint16_t actions) {
+    Player& p = pl[side];
+    if (actions & SA_WHEELNEXT) p.selCard = (p.selCard + 1) % 3;
+    else if (actions & SA_WHEELPREVIOUS) p.selCard = (p.selCard + 2) % 3;
 }
 
 namespace {
@@ -288,23 +296,14 @@ void playerMovement(float dt) {
     me.leanLeft = me.leanRight = false;
     pl[0].moving = pl[1].moving = false;
     mouseMovedLeft = mouseMovedRight = mouseMovedUp = mouseMovedDown = false;
+    const BattleInput in = takeBattleInput();
     if (versus.on) {
         pl[1].leanLeft = pl[1].leanRight = false;
-        versusControl(dt);
+        versusControl(dt, in);
         for (int side = 0; side < 2; ++side) moveVehicle(side, dt);
         return;
     }
-
-    handleKey(hge->Input_GetKey());
-    steerByMouse();
-
-    me.wasBoosting = me.boosting;
-    me.boosting = optionHeld(OPT_KEYBOOST) && me.fuel > 0;
-    steerHuman(dt);
-    updateBoostFlame(0);
-    pullTrigger(0, optionHeld(OPT_KEYFIRE) || held(vk::LBUTTON));
-    selectByWheel();
-
+    applyHumanInput(dt, in.side[0]);
     if (selectedOpp < EXMISSION) opponentControl(dt);
     for (int side = 0; side < simulatedSides(); ++side) moveVehicle(side, dt);
 }

@@ -3,6 +3,10 @@
 // operations (getCurParticle, setAI) are defined in player.cpp too.
 #pragma once
 
+#include <cstdint>
+
+struct BattleInput;
+
 // Sides the battle simulates: both against opponents 0..6, only the human in the EX mission.
 int simulatedSides();
 
@@ -26,17 +30,24 @@ struct Steering {
     bool leanLeft = false, leanRight = false;
 };
 void steerSide(int side, float dt, const Steering& way);
+// The ways a side's held bits (SH_*) steer it; the pointer's ways count for the one side
+// that has the mouse.
+Steering steeringOf(std::uint16_t held, bool mouse);
 // The pointer's displacement since the last frame as mouseMoved*; the pointer is then put
 // back in the middle.
 void steerByMouse();
-// The wheel turns the human's selected card.
-void selectByWheel();
-// The keys that stay with player 1 whatever the match: the mouse buttons' card use and
-// discard, Escape (pause), F1 (help), F2 (frame rate) and Alt+Enter (window mode).
+// A side's card keys of this step (SA_USE1..3, SA_CHANGE, SA_DISCARD), in that order.
+void applyCardActions(int side, std::uint16_t actions);
+// The mouse buttons' use and discard of the selected card.
+void applyPointerActions(int side, std::uint16_t actions);
+// The wheel turns the selected card.
+void selectByWheel(int side, std::uint16_t actions);
+// The keys that do not play and stay with player 1 whatever the match: Escape (pause),
+// F1 (help), F2 (frame rate) and Alt+Enter (window mode).
 void handleSharedKey(int k);
 
-// Both humans' keys and controllers in a two-player match (versus_controls.cpp).
-void versusControl(float dt);
+// Both humans' input in a two-player match (versus_controls.cpp).
+void versusControl(float dt, const BattleInput& in);
 
 // The opponent's decisions for this frame (opponent_ai.cpp).
 void opponentControl(float dt);

@@ -26,6 +26,7 @@
 
 hgeFont* fontScore = nullptr;
 RoundStartScores roundStart;
+SetupWatchers setupWatchers;
 int roundsLost = 0;
 
 namespace {
@@ -350,6 +351,7 @@ void checkSelection() {
 
 void initGame() {
     checkSelection();
+    if (setupWatchers.matchBegins) setupWatchers.matchBegins();
     gameMode = MODE_GAME;
     screenPos = 0;
     scrollSpeed = BATTLESCROLL;
@@ -421,6 +423,7 @@ void initGame() {
 
 void initRound(bool retry) {
     checkSelection();
+    if (setupWatchers.roundBegins) setupWatchers.roundBegins(retry);
     if (!retry) roundStart = {pl[0].score, totalScore};
     pl[0].roundTime = 0;
     if (againstOpponent()) {

@@ -34,6 +34,14 @@ extern RoundStartScores roundStart;
 // tally shows it beside the rounds the human has won (curRound).
 extern int roundsLost;
 
+// Told as a match and each of its rounds are set up, before anything changes: the
+// recorder keeps what a round starts from.
+struct SetupWatchers {
+    void (*matchBegins)() = nullptr;
+    void (*roundBegins)(bool retry) = nullptr;
+};
+extern SetupWatchers setupWatchers;
+
 // Starts a match against selectedOpp with selectedVeh (a new game when newGame is set)
 // and sets up its first round.
 void initGame();

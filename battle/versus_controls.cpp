@@ -2,6 +2,7 @@
 // keyboard alone and, when it has one, its own controller alone, so that a key or button
 // of one player never moves the other; player 1 keeps the mouse. Player 1 has no arrows
 // here: they are player 2's by default.
+#include "battle/battle_input.h"
 #include "battle/player.h"
 #include "battle/versus_rules.h"
 #include "cards/hand.h"
@@ -26,31 +27,29 @@ constexpr int PADKEYS[NUMACTIONS] = {vk::UP,       vk::LEFT,      vk::DOWN,     
 // What each side held last frame; a card key acts as it goes down.
 bool wasHeld[2][NUMACTIONS] = {};
 
-void controlSide(int side, float dt) {
-    Player& p = pl[side];
+// One side's held keys as the battle's bits, and the card keys that went down this step.
+SideInput readSide(int side) {
     bool now[NUMACTIONS];
     for (int a = 0; a < NUMACTIONS; ++a) now[a] = versusActionHeld(side, a);
-    const auto pressed = [&](int a) { return now[a] && !wasHeld[side][a]; };
-    const bool mouse = side == 0;
-
-    p.wasBoosting = p.boosting;
-    p.boosting = now[VA_BOOST] && p.fuel > 0;
-    Steering way;
-    way.left = now[VA_LEFT] || (mouse && mouseMovedLeft);
-    way.right = now[VA_RIGHT] || (mouse && mouseMovedRight);
-    way.up = now[VA_UP] || (mouse && mouseMovedUp);
-    way.down = now[VA_DOWN] || (mouse && mouseMovedDown);
-    way.leanLeft = now[VA_LEFT];
-    way.leanRight = now[VA_RIGHT];
-    steerSide(side, dt, way);
-    updateBoostFlame(side);
-    pullTrigger(side, now[VA_FIRE] || (mouse && hge->Input_GetPadKeyState(INPUT_KEYBOARD, vk::LBUTTON)));
-
-    for (int slot = 0; slot < 3; ++slot)
-        if (pressed(VA_USE1 + slot)) activateCard(side, slot);
-    if (pressed(VA_CHANGE)) p.selCard = (p.selCard + 1) % 3;
-    if (pressed(VA_DISCARD)) discardCard(side, p.selCard);
+    SideInput in;
+    constexpr std::uint16_t HELDBITS[] = {SH_UP, SH_LEFT, SH_DOWN, SH_RIGHT, SH_FIRE, SH_BOOST};
+    for (int a = VA_UP; a <= VA_BOOST; ++a)
+        if (now[a]) in.held |= HELDBITS[a];
+    constexpr std::uint16_t ACTIONBITS[] = {SA_USE1, SA_USE2, SA_USE3, SA_CHANGE, SA_DISCARD};
+    for (int a = VA_USE1; a <= VA_DISCARD; ++a)
+        if (now[a] && !wasHeld[side][a]) in.actions |= ACTIONBITS[a - VA_USE1];
     for (int a = 0; a < NUMACTIONS; ++a) wasHeld[side][a] = now[a];
+    return in;
+}
+
+void controlSide(int side, float dt, SideInput in) {
+    Player& p = pl[side];
+    p.wasBoosting = p.boosting;
+    p.boosting = (in.held & SH_BOOST) && p.fuel > 0;
+    steerSide(side, dt, steeringOf(in.held, side == 0));
+    updateBoostFlame(side);
+    pullTrigger(side, in.held & SH_FIRE);
+    applyCardActions(side, in.actions);
 }
 
 // A controller plugged in or pulled out changes who plays with what: the game stops and
@@ -85,11 +84,22 @@ void holdVersusKeys() {
         for (bool& a : side) a = true;
 }
 
-void versusControl(float dt) {
+BattleInput readVersusInput() {
+    BattleInput in;
     versus.padNotice = false;
-    if (padsChanged()) return;
-    handleSharedKey(hge->Input_GetKey());
+    if (padsChanged()) return in;
+    const std::uint16_t pointer = readSharedKey(hge->Input_GetKey());
     steerByMouse();
-    for (int side = 0; side < 2; ++side) controlSide(side, dt);
-    selectByWheel();
+    for (int side = 0; side < 2; ++side) in.side[side] = readSide(side);
+    in.side[0].actions |= pointer;
+    in.side[0].held |= mouseHeld();
+    if (hge->Input_GetPadKeyState(INPUT_KEYBOARD, vk::LBUTTON)) in.side[0].held |= SH_FIRE;
+    in.side[0].actions |= wheelActions();
+    return in;
+}
+
+void versusControl(float dt, const BattleInput& in) {
+    applyPointerActions(0, in.side[0].actions);
+    for (int side = 0; side < 2; ++side) controlSide(side, dt, in.side[side]);
+    selectByWheel(0, in.side[0].actions);
 }

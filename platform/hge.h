@@ -119,6 +119,9 @@ public:
     // Both bounds inclusive.
     virtual int Random_Int(int min, int max) = 0;
     virtual float Random_Float(float min, float max) = 0;
+    // The generator's whole state, so a recorded round can start from where it stood.
+    virtual std::uint64_t Random_GetState() = 0;
+    virtual void Random_SetState(std::uint64_t state) = 0;
 
     virtual float Timer_GetTime() = 0;
     virtual float Timer_GetDelta() = 0;

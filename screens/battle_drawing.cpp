@@ -13,6 +13,7 @@
 #include "screens/drawing.h"
 #include "screens/tutorial.h"
 #include "shell/geometry.h"
+#include "shell/looks.h"
 #include "shell/modes.h"
 #include "shell/world.h"
 #include "toolkit/hgeanim.h"
@@ -318,10 +319,7 @@ void comboStyle(int count, float& scale, DWORD& color) {
         color = flashColor(3);
     } else {
         scale = 2;
-        // Drawn whether or not flashing is reduced: the draws from the generator must stay
-        // the same so that a battle replays alike either way.
-        const int r = hge->Random_Int(0, 255), g = hge->Random_Int(0, 255), b = hge->Random_Int(0, 255);
-        color = reduceFlashing() ? flashColor(3) : ARGB(255, r, g, b);
+        color = reduceFlashing() ? flashColor(3) : randomLookColor();
     }
 }
 

@@ -13,7 +13,7 @@
 
 GameHooks gameHooks;
 
-void updateVars(float dt) {
+void advanceClocks(float dt) {
     if (!progressFrozen(gameMode)) progress += dt * 10;
     // One tick at most per frame; a long frame leaves the rest for the following frames.
     accumulatedTime[ONE_TENTH_SEC] += dt;
@@ -21,6 +21,11 @@ void updateVars(float dt) {
         accumulatedTime[ONE_TENTH_SEC] -= 0.1f;
         callHook(gameHooks.timer0p1);
     }
+}
+
+void updateVars(float dt) {
+    callHook(gameHooks.stepBegins);
+    advanceClocks(dt);
     hge->Input_GetMousePos(&mousePos.x, &mousePos.y);
     followWindowMode();
     if (usesKeyHandler(gameMode)) myKH.updateKeys(dt);

@@ -7,6 +7,7 @@
 struct GameHooks {
     void (*loadData)() = nullptr;            // reads the data files
     void (*timer0p1)() = nullptr;            // the 0.1-second tick
+    void (*stepBegins)() = nullptr;          // at the start of every step, in every mode
     void (*initTitleScreen)() = nullptr;
     void (*initLoadScreen)() = nullptr;
     void (*initOptionsScreen)() = nullptr;
@@ -22,6 +23,8 @@ struct GameHooks {
     void (*initVersusSetup)() = nullptr;
     void (*initVersusRound)() = nullptr;
     void (*initVersusResult)() = nullptr;
+    // The list of kept replays (playback returns to it).
+    void (*initReplayList)() = nullptr;
 };
 
 extern GameHooks gameHooks;

@@ -3,6 +3,7 @@
 
 #include "battle/battle_frame.h"
 #include "cards/datafiles.h"
+#include "replay/recorder.h"
 #include "screens/screens.h"
 #include "shell/hooks.h"
 #include "shell/startup.h"
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     gameHooks.loadData = loadData;
     registerBattle();
     registerScreens();
+    registerRecorder();
     return WinMain(options);
 }

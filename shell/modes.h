@@ -25,7 +25,10 @@ constexpr int MODE_ENDING = 18;
 constexpr int MODE_VERSUSSETUP = 19;
 constexpr int MODE_VERSUSROUND = 20;
 constexpr int MODE_VERSUSRESULT = 21;
-constexpr int NUMMODES = 22;
+// A replay on show, and the list of kept replays.
+constexpr int MODE_REPLAY = 22;
+constexpr int MODE_REPLAYLIST = 23;
+constexpr int NUMMODES = 24;
 
 // One row of the dispatch table: the update, then up to two draws in order (a screen
 // shown over the battle draws the battle first).

@@ -207,6 +207,8 @@ int EngineCore::Ini_GetInt(const char* section, const char* name, int defVal) {
 void EngineCore::Random_Seed(int seed) { rng_.seed(seed); }
 int EngineCore::Random_Int(int min, int max) { return rng_.nextInt(min, max); }
 float EngineCore::Random_Float(float min, float max) { return rng_.nextFloat(min, max); }
+std::uint64_t EngineCore::Random_GetState() { return rng_.state(); }
+void EngineCore::Random_SetState(std::uint64_t state) { rng_.setState(state); }
 
 void EngineCore::loseFocus() {
     input_.releaseAll();

@@ -75,6 +75,8 @@ public:
     void Random_Seed(int seed = 0) override;
     int Random_Int(int min, int max) override;
     float Random_Float(float min, float max) override;
+    std::uint64_t Random_GetState() override;
+    void Random_SetState(std::uint64_t state) override;
 
     float Timer_GetTime() override { return time_; }
     float Timer_GetDelta() override { return delta_; }

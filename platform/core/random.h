@@ -12,6 +12,8 @@ public:
     int nextInt(int min, int max);
     // In [min, max).
     float nextFloat(float min, float max);
+    std::uint64_t state() const { return state_; }
+    void setState(std::uint64_t state) { state_ = state; }
 
 private:
     std::uint32_t next32();
