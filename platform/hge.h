@@ -186,6 +186,9 @@ public:
 // Creates the engine of the backend this program is linked with, or returns the existing
 // one with one more reference.
 hgeEngine* hgeCreate(int version);
+// A program that links a second backend sets this before its first hgeCreate to have
+// that backend's engine made instead.
+extern hgeEngine* (*hgeCreateInstead)(int version);
 
 // The engine the game and the toolkit draw, play and read through.
 extern hgeEngine* hge;

@@ -112,7 +112,7 @@ void stepBegins() {
         ++rec.step;
     }
     if (rec.gapFrames > 0) {
-        round().gaps.push_back({rec.step, rec.gapFrames});
+        round().gaps.push_back({rec.step, rec.gapFrames, captureStepClocks()});
         rec.gapFrames = 0;
     }
     if (rec.step % REPLAY_STEPSPERCHECK == 0) round().checks.push_back(battleCheckValue());

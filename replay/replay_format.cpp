@@ -10,7 +10,7 @@
 //     varint input changes, each: varint steps since the last change, u8 mask of the four
 //       fields that changed (side 0 held, side 0 actions, side 1 held, side 1 actions),
 //       each changed field as a varint;
-//     varint gaps, each: varint step, varint frames;
+//     varint gaps, each: varint step, varint frames, text clocks;
 //     varint check values, each u32.
 // A text is a varint length and its bytes.
 #include "replay/replay_format.h"
@@ -92,6 +92,7 @@ void writeRound(ByteWriter& w, const ReplayRound& round) {
     for (const PauseGap& g : round.gaps) {
         w.varint(g.step);
         w.varint(g.frames);
+        w.text(g.clocks);
     }
     w.varint(static_cast<std::uint32_t>(round.checks.size()));
     for (std::uint32_t c : round.checks) w.u32(c);
@@ -107,11 +108,12 @@ bool readRound(ByteReader& r, ReplayRound& round) {
     round.setup = r.text(REPLAY_MAXCONTENTBYTES);
     round.clocks = r.text(REPLAY_MAXCONTENTBYTES);
     if (!readInputs(r, round.inputs)) return false;
-    const std::uint32_t gaps = r.count(2);
+    const std::uint32_t gaps = r.count(3);
     round.gaps.resize(gaps);
     for (PauseGap& g : round.gaps) {
         g.step = r.varint();
         g.frames = r.varint();
+        g.clocks = r.text(REPLAY_MAXCONTENTBYTES);
     }
     const std::uint32_t checks = r.count(4);
     round.checks.resize(checks);

@@ -42,9 +42,12 @@ struct InputChange {
     std::uint32_t step = 0;  // the input holds from this step until the next change
     BattleInput input;
 };
+// Frames spent outside the battle (pause, help, options) just before `step`, and the
+// clocks as the battle went on: the playback puts them back rather than pausing.
 struct PauseGap {
-    std::uint32_t step = 0;    // the frames passed outside the battle just before this step
+    std::uint32_t step = 0;
     std::uint32_t frames = 0;
+    std::string clocks;
 };
 
 struct ReplayRound {

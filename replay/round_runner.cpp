@@ -92,10 +92,8 @@ RoundRunner::Status RoundRunner::step() {
         return part(secondOf(step_) + ": the round goes on; the record says it " + OUTCOMEWORDS[round_->outcome]);
     }
     const ReplayRound& r = *round_;
-    for (; nextGap_ < r.gaps.size() && r.gaps[nextGap_].step == step_; ++nextGap_) {
-        gameMode = MODE_PAUSE;
-        for (std::uint32_t f = 0; f < r.gaps[nextGap_].frames; ++f) advanceClocks(STEPSECONDS);
-    }
+    for (; nextGap_ < r.gaps.size() && r.gaps[nextGap_].step == step_; ++nextGap_)
+        if (!restoreStepClocks(r.gaps[nextGap_].clocks)) return part(secondOf(step_) + ": a pause does not read back");
     gameMode = MODE_GAME;
     if (step_ % REPLAY_STEPSPERCHECK == 0) {
         const std::size_t k = step_ / REPLAY_STEPSPERCHECK;

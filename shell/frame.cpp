@@ -13,7 +13,8 @@
 
 GameHooks gameHooks;
 
-void advanceClocks(float dt) {
+void updateVars(float dt) {
+    callHook(gameHooks.stepBegins);
     if (!progressFrozen(gameMode)) progress += dt * 10;
     // One tick at most per frame; a long frame leaves the rest for the following frames.
     accumulatedTime[ONE_TENTH_SEC] += dt;
@@ -21,11 +22,6 @@ void advanceClocks(float dt) {
         accumulatedTime[ONE_TENTH_SEC] -= 0.1f;
         callHook(gameHooks.timer0p1);
     }
-}
-
-void updateVars(float dt) {
-    callHook(gameHooks.stepBegins);
-    advanceClocks(dt);
     hge->Input_GetMousePos(&mousePos.x, &mousePos.y);
     followWindowMode();
     if (usesKeyHandler(gameMode)) myKH.updateKeys(dt);

@@ -16,7 +16,4 @@ void setFrameFunctions();
 
 // One step of the current screen: the clocks, the mouse, the key handler, the mode's update.
 void updateVars(float dt);
-// The clocks every step moves in every mode: `progress` (but in the modes that freeze it)
-// and the 0.1-second tick.
-void advanceClocks(float dt);
 void renderAll();

@@ -89,6 +89,13 @@ bool parseCommandLine(int argc, char** argv, StartOptions& options, std::string&
         } else if (arg == "--user-dir") {
             error = "--user-dir needs a folder.";
             return false;
+        } else if (arg == "--verify-replay") {
+            options.replaysToVerify.assign(argv + i + 1, argv + argc);
+            if (options.replaysToVerify.empty()) {
+                error = "--verify-replay needs one or more replay files.";
+                return false;
+            }
+            break;
         } else {
             error = "Unknown argument " + arg + ".";
             return false;

@@ -7,6 +7,8 @@
 // What the command line can ask for.
 struct StartOptions {
     std::string userDir;  // --user-dir DIR: saves, options, log and screenshots go there
+    // --verify-replay FILE...: the replays to check instead of playing (every argument after it)
+    std::vector<std::string> replaysToVerify;
 };
 
 // False with the reason for an argument the game does not know.

@@ -9,3 +9,6 @@ class EngineCore;
 void botFrame(EngineCore& engine, int frame);
 // Lets go of every key the bot may hold.
 void botRelease(EngineCore& engine);
+// The same with another key set (OPT_KEY* indexed, such as the second player's).
+void botFrame(EngineCore& engine, int frame, const int* keys);
+void botRelease(EngineCore& engine, const int* keys);

@@ -11,6 +11,8 @@
 
 hgeEngine* hge = nullptr;
 
+hgeEngine* (*hgeCreateInstead)(int version) = nullptr;
+
 namespace {
 // Tests read the log from memory; a long run keeps only the newest lines.
 constexpr std::size_t MAX_LOG_LINES = 4000;

@@ -6,7 +6,7 @@ namespace {
 HeadlessEngine* instance = nullptr;
 }
 
-hgeEngine* hgeCreate(int /*version*/) {
+hgeEngine* createHeadlessEngine(int /*version*/) {
     if (instance) {
         instance->addRef();
         return instance;

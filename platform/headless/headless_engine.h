@@ -128,5 +128,8 @@ private:
     std::vector<MessageBoxRecord> messageBoxes_;
 };
 
+// Makes the headless engine, or hands out the one that exists. Programs that link only
+// this backend get it from hgeCreate; the game's own program picks it for its checks.
+hgeEngine* createHeadlessEngine(int version);
 // The headless engine made by hgeCreate, if one exists.
 HeadlessEngine* headless();

@@ -4,7 +4,8 @@ namespace {
 SdlEngine* instance = nullptr;
 }
 
-hgeEngine* hgeCreate(int /*version*/) {
+hgeEngine* hgeCreate(int version) {
+    if (hgeCreateInstead) return hgeCreateInstead(version);
     if (instance) {
         instance->addRef();
         return instance;
