@@ -54,6 +54,7 @@ fuzzAlongside deck_file 4096 data/deck.paq
 fuzzAlongside credits_file 2048 data/credits.txt
 fuzzAlongside ini_file 1024 tests/fuzz/Options.ini
 fuzzAlongside save_file 4096 tests/fuzz/corpus/save_file/*
+fuzzAlongside replay_file 16384 tests/replays/*.kvr
 waitFuzzers
 
 # The pack's sameness across worker counts is checked in the release tree: here it would

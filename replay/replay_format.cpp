@@ -169,8 +169,9 @@ std::uint32_t crcOf(std::string_view bytes) {
 
 }  // namespace
 
-std::string encodeReplay(const Replay& replay) {
-    const std::string raw = content(replay);
+std::string encodeReplay(const Replay& replay) { return replayFileOf(content(replay)); }
+
+std::string replayFileOf(std::string_view raw) {
     uLongf packedSize = compressBound(static_cast<uLong>(raw.size()));
     std::string packed(packedSize, '\0');
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize, reinterpret_cast<const Bytef*>(raw.data()),

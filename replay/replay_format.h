@@ -69,6 +69,9 @@ struct Replay {
 
 // The file's bytes, compressed.
 std::string encodeReplay(const Replay& replay);
+// A file around the given contents (as encodeReplay makes them): the header, the check
+// sum and the compressed contents.
+std::string replayFileOf(std::string_view content);
 // False with a message ("is damaged: ..." and the like) when the bytes are not a whole,
 // readable replay of this format and simulation version; `out` is then left as it was.
 bool decodeReplay(std::string_view bytes, Replay& out, std::string& error);

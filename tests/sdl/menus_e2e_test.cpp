@@ -1,8 +1,10 @@
 // A new player's first minute on the real backend, keys only: Enter during the title's
 // fade takes its first choice and the first of every screen, and the first battle frame runs.
+#include <cstdlib>
 #include <filesystem>
 
 #include "battle/battle_frame.h"
+#include "replay/recorder.h"
 #include "cards/datafiles.h"
 #include "screens/screens.h"
 #include "screens/title.h"
@@ -10,6 +12,7 @@
 #include "shell/frame.h"
 #include "shell/modes.h"
 #include "shell/options.h"
+#include "shell/exits.h"
 #include "shell/startup.h"
 #include "shell/world.h"
 #include "tests/cards/source_data.h"
@@ -43,19 +46,21 @@ protected:
     void frames(int n) {
         for (int i = 0; i < n; ++i) engine->runFrame(0.01f);
     }
-    // Enter pressed for one frame and let go.
-    void enter() {
+    static void key(SDL_Scancode code, bool down) {
         SDL_Event e{};
-        e.type = SDL_KEYDOWN;
-        e.key.state = SDL_PRESSED;
-        e.key.keysym.scancode = SDL_SCANCODE_RETURN;
+        e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.scancode = code;
         pushEvent(e);
+    }
+    // A key pressed for one frame and let go.
+    void tap(SDL_Scancode code) {
+        key(code, true);
         frames(1);
-        e.type = SDL_KEYUP;
-        e.key.state = SDL_RELEASED;
-        pushEvent(e);
+        key(code, false);
         frames(5);
     }
+    void enter() { tap(SDL_SCANCODE_RETURN); }
 
 private:
     TempDir dir_;
@@ -98,4 +103,39 @@ TEST_F(MenusEndToEnd, LosingTheWindowsFocusPausesTheBattleUnlessTurnedOff) {
     pushEvent(lost);
     frames(1);
     EXPECT_EQ(gameMode, MODE_GAME);
+}
+
+// A round played and drawn on the real backend, with a pause, is recorded as it went and
+// plays again alike on the headless engine of the game's own check.
+TEST_F(MenusEndToEnd, ARoundRecordedOnTheRealBackendVerifiesHeadless) {
+    registerRecorder();
+    setRecording(true);
+    frames(10);
+    for (int i = 0; i < 5; ++i) enter();
+    ASSERT_EQ(gameMode, MODE_GAME);
+    key(SDL_SCANCODE_SPACE, true);
+    for (int second = 0; second < 6; ++second) {
+        key(second % 2 ? SDL_SCANCODE_A : SDL_SCANCODE_D, true);
+        frames(100);
+        key(second % 2 ? SDL_SCANCODE_A : SDL_SCANCODE_D, false);
+        if (second % 2 == 0) tap(static_cast<SDL_Scancode>(SDL_SCANCODE_1 + second / 2));
+        if (second == 3) {
+            tap(SDL_SCANCODE_ESCAPE);
+            ASSERT_EQ(gameMode, MODE_PAUSE);
+            enter();  // Resume
+        }
+        ASSERT_EQ(gameMode, MODE_GAME);
+    }
+    key(SDL_SCANCODE_SPACE, false);
+    back2titleFromGame();
+    frames(1);
+    setRecording(false);
+    ASSERT_FALSE(currentReplayPath().empty());
+    EXPECT_EQ(currentReplay().rounds.size(), 1u);
+    EXPECT_FALSE(currentReplay().rounds[0].gaps.empty());
+
+    const std::string command = std::string("cd '") + KVB_PLAY_DIR + "' && KVB_USER_DIR='" +
+                                fs::absolute("check-user").string() + "' '" + KVB_GAME_PATH + "' --verify-replay '" +
+                                fs::absolute(currentReplayPath()).string() + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
 }
