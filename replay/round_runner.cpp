@@ -64,6 +64,7 @@ bool RoundRunner::begin(const Replay& replay, int index, bool freshMatch, std::s
         error = "is damaged: the clocks of round " + std::to_string(index + 1) + " do not read back";
         return false;
     }
+    clocks_ = currentStepClocks();
     round_ = &r;
     index_ = index;
     step_ = 0;
@@ -92,6 +93,7 @@ RoundRunner::Status RoundRunner::step() {
         return part(secondOf(step_) + ": the round goes on; the record says it " + OUTCOMEWORDS[round_->outcome]);
     }
     const ReplayRound& r = *round_;
+    setStepClocks(clocks_);
     for (; nextGap_ < r.gaps.size() && r.gaps[nextGap_].step == step_; ++nextGap_)
         if (!restoreStepClocks(r.gaps[nextGap_].clocks)) return part(secondOf(step_) + ": a pause does not read back");
     gameMode = MODE_GAME;
@@ -105,6 +107,7 @@ RoundRunner::Status RoundRunner::step() {
     setBattleInputSource(recordedInput);
     updateVars(STEPSECONDS);
     setBattleInputSource(nullptr);
+    clocks_ = currentStepClocks();
     ++step_;
     if (gameMode != MODE_GAME) return checkEnd();
     return STEPPED;

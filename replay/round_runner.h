@@ -6,6 +6,7 @@
 #include <string>
 
 #include "replay/replay_format.h"
+#include "replay/round_state.h"
 
 class RoundRunner {
 public:
@@ -35,6 +36,9 @@ private:
     int index_ = 0;
     std::uint32_t step_ = 0;
     std::size_t nextInput_ = 0, nextGap_ = 0;
+    // The battle's clocks between its steps: whatever runs between them (the frame loop
+    // of the screen showing the replay) leaves them as they were.
+    StepClocks clocks_;
     std::string fault_;
     bool hooksSaved_ = false;
 };

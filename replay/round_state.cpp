@@ -125,7 +125,9 @@ bool readSetup(std::string_view bytes) {
     return true;
 }
 
-void clockFields(Fields& f) { f(accumulatedTime), f(progress), f(cycleNum), f(screenPos), f(scrollSpeed); }
+void clockFields(Fields& f, StepClocks& c) {
+    f(c.accumulated), f(c.progress), f(c.cycle), f(c.screenPos), f(c.scrollSpeed), f(c.generator);
+}
 
 // Floats are hashed by their bits: the same course gives the same bits.
 class Hash {
@@ -170,26 +172,35 @@ bool restoreRoundSetup(std::string_view bytes) {
     return false;
 }
 
+StepClocks currentStepClocks() {
+    StepClocks c;
+    std::copy(std::begin(accumulatedTime), std::end(accumulatedTime), std::begin(c.accumulated));
+    c.progress = progress, c.cycle = cycleNum, c.screenPos = screenPos, c.scrollSpeed = scrollSpeed;
+    c.generator = hge->Random_GetState();
+    return c;
+}
+
+void setStepClocks(const StepClocks& c) {
+    std::copy(std::begin(c.accumulated), std::end(c.accumulated), std::begin(accumulatedTime));
+    progress = c.progress, cycleNum = c.cycle, screenPos = c.screenPos, scrollSpeed = c.scrollSpeed;
+    hge->Random_SetState(c.generator);
+}
+
 std::string captureStepClocks() {
     ByteWriter w;
     Fields f(&w);
-    clockFields(f);
-    w.u64(hge->Random_GetState());
+    StepClocks c = currentStepClocks();
+    clockFields(f, c);
     return w.take();
 }
 
 bool restoreStepClocks(std::string_view bytes) {
     ByteReader r(bytes);
-    float accumulated[NUMTIMERS];
-    float prog = 0, pos = 0, scroll = 0;
-    int cycle = 0;
     Fields f(&r);
-    f(accumulated), f(prog), f(cycle), f(pos), f(scroll);
-    const std::uint64_t generator = r.u64();
-    if (r.failed() || r.left() != 0 || !inRange(cycle, 0, COLORSPERCYCLE - 1)) return false;
-    std::copy(std::begin(accumulated), std::end(accumulated), std::begin(accumulatedTime));
-    progress = prog, cycleNum = cycle, screenPos = pos, scrollSpeed = scroll;
-    hge->Random_SetState(generator);
+    StepClocks c;
+    clockFields(f, c);
+    if (r.failed() || r.left() != 0 || !inRange(c.cycle, 0, COLORSPERCYCLE - 1)) return false;
+    setStepClocks(c);
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "shell/constants.h"
+
 // Both sides' records (but the options, pictures and texts), the floating items, the
 // choices of the match and every vehicle's statistics, the score and the generator, just
 // before a round is set up.
@@ -15,7 +17,17 @@ std::string captureRoundSetup();
 // deck, opponent or round out of range.
 bool restoreRoundSetup(std::string_view bytes);
 
-// The tick clocks, progress, the scroll and the generator as a battle step begins.
+// The tick clocks, progress, the colour cycle, the scroll and the generator as a battle
+// step begins.
+struct StepClocks {
+    float accumulated[NUMTIMERS] = {};
+    float progress = 0;
+    int cycle = 0;
+    float screenPos = 0, scrollSpeed = 0;
+    std::uint64_t generator = 0;
+};
+StepClocks currentStepClocks();
+void setStepClocks(const StepClocks& clocks);
 std::string captureStepClocks();
 bool restoreStepClocks(std::string_view bytes);
 

@@ -73,10 +73,6 @@ int verifyReplayFiles(const std::vector<std::string>& files) {
         if (!dataFault.empty()) std::printf("The game data cannot be read: %s\n", dataFault.c_str());
         else status = verifyEach(files);
     }
-    releaseSharedResources();
-    hge->Resource_RemoveAllPacks();
-    hge->System_Shutdown();
-    hge->Release();
-    hge = nullptr;
+    shutDownEngine();
     return status;
 }

@@ -236,10 +236,14 @@ int WinMain(const StartOptions& options) {
         hge->System_Log("Title screen up.");
         hge->System_Start();
     }
+    shutDownEngine();
+    return status;
+}
+
+void shutDownEngine() {
     releaseSharedResources();
     hge->Resource_RemoveAllPacks();
     hge->System_Shutdown();
     hge->Release();
     hge = nullptr;
-    return status;
 }

@@ -33,5 +33,8 @@ void configureEngine();
 bool loadSharedResources();
 // Frees what loadSharedResources made.
 void releaseSharedResources();
+// Frees the shared resources, lets go of the packs and shuts the engine down (`hge` is
+// null afterwards).
+void shutDownEngine();
 // The "Error" box used for fatal and start-up failures.
 void showErrorBox(const char* text);
