@@ -129,6 +129,8 @@ void click() {
     }
 }
 
+float textWidth(hgeFont* font, const char* text) { return font ? font->GetStringWidth(text) : 0; }
+
 void drawRow(int row) {
     const int i = top + row;
     const hgeRect& r = pos[row];
@@ -138,7 +140,7 @@ void drawRow(int row) {
     if (l.kept) DrawTextA(font1, r.x1 + 8, r.y1 + 8, "*", 0, 1, KEPTCOLOR);
     if (!l.fault.empty()) {
         drawTextCut(fontArial, x, y, l.name.c_str(), 0, 1, DATECOLOR, r.x2 - x - 12);
-        drawTextCut(fontSmall2, x, y + 22, label("cannot be played: this replay %s", l.fault.c_str()), 0, 1,
+        drawTextCut(fontSmall2, x, y + 22, label("cannot be played: the file %s", l.fault.c_str()), 0, 1,
                     DAMAGEDCOLOR, r.x2 - x - 12);
         return;
     }
@@ -147,7 +149,8 @@ void drawRow(int row) {
     DrawTextA(fontArial, x + 170, y, t.mode.c_str(), 0, 1, MODECOLOR);
     drawTextCut(fontArial, x + 300, y, t.sides.c_str(), 0, 1, SIDESCOLOR, r.x2 - x - 312);
     DrawTextA(fontSmall2, x, y + 24, t.result.c_str(), 0, 1, RESULTCOLOR);
-    DrawTextA(fontSmall2, r.x2 - 12, y + 24, label("length %s", t.length.c_str()), 2, 1, WHITE);
+    const char* length = label("length %s", t.length.c_str());
+    DrawTextA(fontSmall2, r.x2 - 12 - textWidth(fontSmall2, length), y + 24, length, 0, 1, WHITE);
 }
 
 void drawEmpty() {

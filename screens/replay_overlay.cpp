@@ -102,7 +102,9 @@ void drawReplayOverlay() {
                                         : label("Round %d of %d", s.round, s.rounds);
     DrawTextA(fontArial, PANEL.x1 + 8, PANEL.y1 + 4, round, 0, 1, WHITE);
     DrawTextA(fontArial, 452, PANEL.y1 + 4, (clock(s.second) + " / " + clock(s.seconds)).c_str(), 0, 1, WHITE);
-    if (s.paused) DrawTextA(fontArial, PANEL.x2 - 8, PANEL.y1 + 4, "Paused", 2, 1, PAUSEDCOLOR);
+    if (s.paused && fontArial)
+        DrawTextA(fontArial, PANEL.x2 - 8 - fontArial->GetStringWidth("Paused"), PANEL.y1 + 4, "Paused", 0, 1,
+                  PAUSEDCOLOR);
     drawTextButton(PAUSEBUTTON, s.paused ? "Play" : "Pause", fontSmall2, BUTTONCOLOR);
     for (int i = 0; i < NUMSPEEDS; ++i)
         drawTextButton(SPEEDBUTTON + i, label("%dx", PLAYBACK_SPEEDS[i]), fontSmall2,
