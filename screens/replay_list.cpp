@@ -107,7 +107,8 @@ void moveOnButtons(int key) {
     if (isLeftKey(key) || isRightKey(key)) {
         focus.moveTo(focus.on(BACKBUTTON) && playable(chosen) ? PLAYBUTTON : BACKBUTTON);
     } else if ((isUpKey(key) || isDownKey(key)) && count() > 0) {
-        showChosen();
+        // Back into the list round the end: Down at its top, Up at its foot.
+        choose(isDownKey(key) ? 0 : count() - 1);
         focus.moveTo(LISTFOCUS);
     }
 }
