@@ -99,8 +99,8 @@ void titlePicture(cairo_t* cr, const Frame& f) {
     drawText(cr, "2", 0, 2, 64, Face::SANS_BOLD, pal::WHITE, 4, pal::INK);
     cairo_restore(cr);
     drawText(cr, "B A T T L E", 360, 162, 38, Face::SANS_BOLD, pal::WHITE, 3.5, pal::INK);
-    // A calm plate behind the menu (x 196..396, y 272..540).
-    roundRect(cr, 184, 260, 224, 292, 14);
+    // A calm plate behind the menu (x 196..396, y 244..528).
+    roundRect(cr, 184, 232, 224, 308, 14);
     setRgb(cr, pal::INK, 0.6);
     cairo_fill(cr);
 }
@@ -455,8 +455,8 @@ void endingPicture(cairo_t* cr, const Frame& f, const PortraitLook (&looks)[7]) 
 void addScreenPainters(PainterRegistry& r) {
     r.add("titleBG", titlePicture);
     r.add("selectBG", menuBackground);
-    const char* items[7] = {"New Game", "Continue", "Versus", "Instructions", "Options", "Credits", "Exit"};
-    for (int i = 0; i < 7; ++i) {
+    const char* items[8] = {"New Game", "Continue", "Versus", "Replays", "Instructions", "Options", "Credits", "Exit"};
+    for (int i = 0; i < 8; ++i) {
         const std::string label = items[i];
         r.add("menuItem" + std::to_string(i + 1), [label](cairo_t* cr, const Frame& f) { menuItem(cr, f, label); });
     }

@@ -39,8 +39,9 @@ constexpr float HEADMARGIN = 2;  // a bullet's head overhangs its box by its dar
 
 bool exMission() { return selectedOpp == EXMISSION; }
 // The hint box and the round intro belong to the running battle: under the pause, the exit
-// question or a round's end they would show through the overlay's own texts.
-bool overlaid() { return gameMode != MODE_GAME; }
+// question or a round's end they would show through the overlay's own texts. A replay
+// shows the battle as it was, intro included, under its own small panel.
+bool overlaid() { return gameMode != MODE_GAME && gameMode != MODE_REPLAY; }
 
 DWORD withAlpha(float alpha) { return SETA(WHITE, static_cast<DWORD>(std::clamp(alpha, 0.0f, 255.0f))); }
 
@@ -396,6 +397,7 @@ void drawGame() {
     // The columns and the names over the fields come after everything that moves in them.
     drawHUD();
     drawytxt();
-    if (pl[0].opt[OPT_TUTORIAL] && !overlaid() && !versus.on) drawTutorial();
+    // The hints answer the player's own play: a replay has none to give.
+    if (pl[0].opt[OPT_TUTORIAL] && gameMode == MODE_GAME && !versus.on) drawTutorial();
     drawRoundIntro();
 }

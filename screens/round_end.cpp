@@ -2,7 +2,8 @@
 // mission) and Quit match: Enter or Space acts on the one in focus, a click anywhere but on
 // Quit retries, Escape gives the match up. A won round shows its banner
 // for 3 s (1.5 s in the EX mission) and starts the next round by itself. A won match grants
-// the upgrade points, lists the bonus cards on a first win and leads to the upgrades.
+// the upgrade points, lists the bonus cards on a first win and leads to the upgrades. Each
+// offers "Save replay" (R) beside its own ways on.
 #include "screens/round_end.h"
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include "screens/drawing.h"
 #include "screens/match_rewards.h"
 #include "screens/menu.h"
+#include "screens/save_replay.h"
 #include "shell/exits.h"
 #include "shell/geometry.h"
 #include "shell/modes.h"
@@ -32,6 +34,7 @@ namespace {
 
 constexpr int BANNER = 181;
 constexpr int OKBUTTON = 182, POINTSBOX = 183, CARDSBOX = 184, RETRYBUTTON = 185, QUITBUTTON = 186;
+constexpr int SAVEBUTTON = 187;
 constexpr int BONUSCARDS = 5;
 constexpr int ANIM_YOUWIN = 87;
 constexpr int PS_BURST = 22, PS_WINBURST = 23, PS_EXPLOSION = 24, PS_EXPLOSIONODD = 25;
@@ -56,8 +59,12 @@ bool firstWin = false;  // the match won was the first win over this opponent
 
 bool exMission() { return selectedOpp == EXMISSION; }
 
-bool offered(int place) { return place != RETRYBUTTON || !exMission(); }
-MenuFocus gameOverFocus({RETRYBUTTON, QUITBUTTON}, offered);
+bool offered(int place) {
+    if (place == SAVEBUTTON) return saveReplayOffered();
+    return place != RETRYBUTTON || !exMission();
+}
+MenuFocus gameOverFocus({RETRYBUTTON, QUITBUTTON, SAVEBUTTON}, offered);
+MenuFocus winMatchFocus({OKBUTTON, SAVEBUTTON}, offered);
 bool oddOpponent() { return selectedOpp % 2 == 1; }
 
 void spawn(int effect, float x, float y) {
@@ -99,6 +106,7 @@ void initGameOver() {
     // The EX mission has only the way out, in the middle.
     pos[RETRYBUTTON] = hgeRect(232, 296, 392, 344);
     pos[QUITBUTTON] = exMission() ? hgeRect(272, 296, 528, 344) : hgeRect(408, 296, 568, 344);
+    initSaveReplay(SAVEBUTTON, hgeRect(304, 408, 496, 444));
     gameOverFocus.reset();
     explodeOn(pl[0], PS_EXPLOSION);
     playSFX(SFX_LOST, LOSTCHANNEL);
@@ -108,12 +116,15 @@ void initGameOver() {
 void updateGameOver(float dt) {
     runParticles(dt);
     if (progress <= RETRYAFTER) return;
-    hoverTest(RETRYBUTTON, QUITBUTTON);
+    hoverTest(RETRYBUTTON, SAVEBUTTON);
     gameOverFocus.followPointer(pointerMoved());
     const int key = menuKey();
+    if (saveReplayKey(key)) return;
     if (isDirectionKey(key)) gameOverFocus.step(isUpKey(key) || isLeftKey(key) ? -1 : 1);
     else if (isBackKey(key) || clickedOn(key, QUITBUTTON)) back2SelectScreen(false);
-    else if (key == vk::LBUTTON && !exMission()) retryRound();
+    // A second click on the spent Save button is not a retry.
+    else if (key == vk::LBUTTON && !exMission() && !mOver[SAVEBUTTON]) retryRound();
+    else if (isConfirmKey(key) && gameOverFocus.on(SAVEBUTTON)) saveReplay();
     else if (isConfirmKey(key) && gameOverFocus.on(RETRYBUTTON)) retryRound();
     else if (isConfirmKey(key)) back2SelectScreen(false);
 }
@@ -126,6 +137,7 @@ void drawGameOver() {
     if (progress > RETRYAFTER) {
         if (!exMission()) drawTextButton(RETRYBUTTON, "Retry", font1, BUTTONCOLOR);
         drawTextButton(QUITBUTTON, exMission() ? "Back to select screen" : "Quit match", font1, BUTTONCOLOR);
+        drawSaveReplay();
         gameOverFocus.draw();
         DrawTextA(fontArial, 400, 380, exMission() ? "Esc: back to select screen" : "click to retry, Esc to quit match", 1,
                   1, 0xFFE0E0E0);
@@ -146,6 +158,7 @@ hgeRect bannerAt(float time) {
 void initWinRound() {
     gameMode = MODE_WINROUND;
     pos[BANNER] = bannerAt(0);
+    initSaveReplay(SAVEBUTTON, hgeRect(304, 384, 496, 420));
     if (anim[ANIM_YOUWIN]) anim[ANIM_YOUWIN]->Play();
     playSFX(SFX_ROUNDWON, ROUNDWONCHANNEL);
     spawn(PS_BURST, 250, 225);
@@ -161,6 +174,8 @@ void updateWinRound(float dt) {
     pos[BANNER] = bannerAt(progress);
     runParticles(dt);
     if (anim[ANIM_YOUWIN]) anim[ANIM_YOUWIN]->Update(dt);
+    hoverTest(SAVEBUTTON, SAVEBUTTON);
+    saveReplayKey(menuKey());
     if (progress <= (exMission() ? EXNEXTROUNDAFTER : NEXTROUNDAFTER)) return;
     ++curRound;
     gameMode = MODE_GAME;
@@ -173,6 +188,7 @@ void drawWinRound() {
     // Centred, so that the line stays clear of the opponent's hand.
     if (progress > PREPAREFROM)
         DrawTextA(fontBig, 400, 312, label("Prepare for round %d ...", curRound + 2), 1, PREPARESCALE, flashColor(2));
+    drawSaveReplay();
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontBig, 1, WHITE);
 }
@@ -186,6 +202,8 @@ void initWinMatch() {
     pos[CARDSBOX] = hgeRect(48, 300, 752, 444);
     // Its focus edge stays above the battle's numbers at the foot of the screen.
     pos[OKBUTTON] = hgeRect(720, 512, 784, 576);
+    initSaveReplay(SAVEBUTTON, hgeRect(304, 524, 496, 560));
+    winMatchFocus.reset();
     okButton = menuSprite("okButton");
     tab = menuSprite("tab");
     pointsIcon = menuSprite("upgradePoints");
@@ -198,9 +216,14 @@ void initWinMatch() {
 void updateWinMatch(float dt) {
     runParticles(dt);
     hoverTest(OKBUTTON, OKBUTTON);
+    hoverTest(SAVEBUTTON, SAVEBUTTON);
     const int key = menuKey();
     if (progress <= PROCEEDFROM) return;
-    if (isConfirmKey(key) || isBackKey(key) || clickedOn(key, OKBUTTON)) initSelectUpgrade();
+    winMatchFocus.followPointer(pointerMoved());
+    if (saveReplayKey(key)) return;
+    if (isDirectionKey(key)) winMatchFocus.step(isUpKey(key) || isLeftKey(key) ? -1 : 1);
+    else if (isConfirmKey(key) && winMatchFocus.on(SAVEBUTTON)) saveReplay();
+    else if (isConfirmKey(key) || isBackKey(key) || clickedOn(key, OKBUTTON)) initSelectUpgrade();
 }
 
 void drawWinMatch() {
@@ -232,7 +255,8 @@ void drawWinMatch() {
     if (progress > PROCEEDFROM) {
         DrawTextA(fontArial, 400, 488, "Click OK/press Enter to proceed", 1, 1, flashColor(2));
         drawButton(okButton, OKBUTTON);
-        drawFocus(pos[OKBUTTON]);
+        drawSaveReplay();
+        winMatchFocus.draw();
     }
     setFontStyle(font1, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);

@@ -8,6 +8,7 @@
 #include "screens/match_rewards.h"
 #include "screens/options_screen.h"
 #include "screens/pause_screen.h"
+#include "screens/replays.h"
 #include "screens/round_end.h"
 #include "screens/selection.h"
 #include "screens/title.h"
@@ -50,6 +51,8 @@ void registerScreens() {
     setModeHandlers(MODE_VERSUSSETUP, {updateVersusSetup, drawVersusSetup});
     setModeHandlers(MODE_VERSUSROUND, {updateVersusRound, drawGame, drawVersusRound});
     setModeHandlers(MODE_VERSUSRESULT, {updateVersusResult, drawGame, drawVersusResult});
+    setModeHandlers(MODE_REPLAYLIST, {updateReplayList, drawReplayList});
+    setModeHandlers(MODE_REPLAY, {updateReplayScreen, drawGame, drawReplayOverlay});
 
     gameHooks.initTitleScreen = initTitleScreen;
     gameHooks.initLoadScreen = initLoadScreen;
@@ -64,4 +67,5 @@ void registerScreens() {
     gameHooks.initVersusSetup = initVersusSetup;
     gameHooks.initVersusRound = initVersusRound;
     gameHooks.initVersusResult = initVersusResult;
+    gameHooks.initReplayList = initReplayList;
 }

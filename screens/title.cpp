@@ -1,4 +1,4 @@
-// The title (mode 0): the picture fades in, then seven menu items; and the credits page
+// The title (mode 0): the picture fades in, then eight menu items; and the credits page
 // (mode 16), which the instructions' key handling leaves.
 #include "screens/title.h"
 
@@ -49,7 +49,7 @@ void openSelected() {
 void initTitleScreen() {
     enterMenu();
     cycleNum = 0;
-    for (int i = 0; i < MAXTITLEOPTIONS; ++i) pos[i] = hgeRect(196, 272 + 38 * i, 396, 304 + 38 * i);
+    for (int i = 0; i < MAXTITLEOPTIONS; ++i) pos[i] = hgeRect(196, 244 + 36 * i, 396, 276 + 36 * i);
     background = menuSprite("titleBG");
     for (int i = 0; i < MAXTITLEOPTIONS; ++i) items[i] = menuSprite(label("menuItem%d", i + 1));
     selected = 0;

@@ -2,13 +2,14 @@
 // the side that won it (or says both were out), shows the score for 3 s and starts the
 // next round by itself. The match's end shows the score and offers Rematch, Change
 // vehicles and Title; its buttons wait 2 s, so that a fire key still held from the
-// battle does not pick one.
+// battle does not pick one. Both offer "Save replay" (R).
 #include "battle/versus_rules.h"
 #include "platform/core/input_state.h"
 #include "screens/battle_drawing.h"
 #include "screens/card_drawing.h"
 #include "screens/drawing.h"
 #include "screens/menu.h"
+#include "screens/save_replay.h"
 #include "screens/versus.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int REMATCHBUTTON = 190, CHANGEBUTTON = 191, TITLEBUTTON = 192;
+constexpr int REMATCHBUTTON = 190, CHANGEBUTTON = 191, TITLEBUTTON = 192, SAVEBUTTON = 193;
 constexpr float NEXTROUNDAFTER = 30, BUTTONSFROM = 20;  // tenths of a second
 constexpr int PS_BURST = 22, PS_WINBURST = 23, PS_EXPLOSION = 24;
 constexpr int SFX_ROUNDWON = 52, SFX_BLAST = 97;
@@ -29,7 +30,8 @@ constexpr DWORD WHITE = 0xFFFFFFFF, BUTTONCOLOR = 0xFF2B4C8C;
 constexpr DWORD SIDECOLORS[2] = {0xFFFFE34D, 0xFF40E0FF};
 const char* const SIDENAMES[2] = {"Player 1", "Player 2"};
 
-MenuFocus resultFocus({REMATCHBUTTON, CHANGEBUTTON, TITLEBUTTON});
+bool offered(int place) { return place != SAVEBUTTON || saveReplayOffered(); }
+MenuFocus resultFocus({REMATCHBUTTON, CHANGEBUTTON, TITLEBUTTON, SAVEBUTTON}, offered);
 
 void spawn(int effect, float x, float y) {
     if (psmgrX) psmgrX->SpawnPS(&psiGeneral[effect], x, y);
@@ -73,6 +75,8 @@ void act(int place) {
         initVersusSetup();
     } else if (place == TITLEBUTTON) {
         back2titleFromVersus();
+    } else if (place == SAVEBUTTON) {
+        saveReplay();
     }
 }
 
@@ -82,11 +86,14 @@ void initVersusRound() {
     gameMode = MODE_VERSUSROUND;
     playSFX(SFX_ROUNDWON, ROUNDWONCHANNEL);
     celebrate();
+    initSaveReplay(SAVEBUTTON, hgeRect(304, 464, 496, 500));
     progress = 0;
 }
 
 void updateVersusRound(float dt) {
     runParticles(dt);
+    hoverTest(SAVEBUTTON, SAVEBUTTON);
+    saveReplayKey(menuKey());
     if (progress > NEXTROUNDAFTER) nextVersusRound();
 }
 
@@ -99,6 +106,7 @@ void drawVersusRound() {
     drawScore(236);
     DrawTextA(fontArial, 400, 340, label("first to %d rounds wins the match", versus.roundsToWin), 1, 1, WHITE);
     DrawTextA(fontBig, 400, 420, label("Prepare for round %d ...", curRound + 2), 1, TITLESCALE * 0.8f, flashColor(2));
+    drawSaveReplay();
     setFontStyle(fontBig, 1, WHITE);
     setFontStyle(fontArial, 1, WHITE);
 }
@@ -112,13 +120,14 @@ void initVersusResult() {
     pos[REMATCHBUTTON] = hgeRect(100, 440, 280, 480);
     pos[CHANGEBUTTON] = hgeRect(310, 440, 490, 480);
     pos[TITLEBUTTON] = hgeRect(520, 440, 700, 480);
+    initSaveReplay(SAVEBUTTON, hgeRect(304, 500, 496, 536));
     resultFocus.reset();
     progress = 0;
 }
 
 void updateVersusResult(float dt) {
     runParticles(dt);
-    hoverTest(REMATCHBUTTON, TITLEBUTTON);
+    hoverTest(REMATCHBUTTON, SAVEBUTTON);
     const int key = menuKey();
     if (progress <= BUTTONSFROM) return;
     resultFocus.followPointer(pointerMoved());
@@ -150,6 +159,7 @@ void drawVersusResult() {
         drawTextButton(REMATCHBUTTON, "Rematch", fontArial, BUTTONCOLOR);
         drawTextButton(CHANGEBUTTON, "Change vehicles", fontArial, BUTTONCOLOR);
         drawTextButton(TITLEBUTTON, "Title", fontArial, BUTTONCOLOR);
+        drawSaveReplay();
         resultFocus.draw();
     }
     setFontStyle(fontBig, 1, WHITE);

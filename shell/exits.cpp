@@ -60,6 +60,11 @@ void openVersus() {
     callHook(gameHooks.initVersusSetup);
 }
 
+void openReplays() {
+    playSFX(1, 1);
+    callHook(gameHooks.initReplayList);
+}
+
 void openInstructions() {
     pl[0].misc[M_INST] = 3;
     gameMode = MODE_INST;
@@ -75,8 +80,8 @@ void openCredits() { callHook(gameHooks.initCredits); }
 void openExit() { done = true; }
 
 // One row per title item, in TitleItem's order: one more item is one more row.
-constexpr void (*TITLEACTIONS[NUMTITLEITEMS])() = {openNewGame,  openContinue, openVersus, openInstructions,
-                                                   openOptions,  openCredits,  openExit};
+constexpr void (*TITLEACTIONS[NUMTITLEITEMS])() = {openNewGame, openContinue, openVersus,  openReplays,
+                                                   openInstructions, openOptions, openCredits, openExit};
 static_assert(NUMTITLEITEMS == MAXTITLEOPTIONS);
 
 }  // namespace

@@ -9,7 +9,7 @@ void back2titleFromVersus();
 void back2SelectScreen(bool toEnding);
 // The title's items in the order they stand; each has its picture "menuItem" + (item + 1).
 enum TitleItem {
-    TITLE_NEWGAME, TITLE_CONTINUE, TITLE_VERSUS, TITLE_INSTRUCTIONS, TITLE_OPTIONS, TITLE_CREDITS, TITLE_EXIT,
+    TITLE_NEWGAME, TITLE_CONTINUE, TITLE_VERSUS, TITLE_REPLAYS, TITLE_INSTRUCTIONS, TITLE_OPTIONS, TITLE_CREDITS, TITLE_EXIT,
     NUMTITLEITEMS
 };
 // Acts on the title menu entry in `selected`.

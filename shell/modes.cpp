@@ -17,5 +17,6 @@ bool progressFrozen(int mode) {
 }
 
 bool usesKeyHandler(int mode) {
-    return mode == MODE_SELECTVEH || mode == MODE_SELECTDECK || mode == MODE_SELECTOPP || mode == MODE_LOAD;
+    return mode == MODE_SELECTVEH || mode == MODE_SELECTDECK || mode == MODE_SELECTOPP || mode == MODE_LOAD ||
+           mode == MODE_REPLAYLIST;
 }

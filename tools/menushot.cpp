@@ -11,7 +11,9 @@
 // backup in slot 2), "vehicle", "deck", "opponent" or "viewdeck" (of a second quest with
 // two opponents beaten and 120 cards), "inst" or "credits", "options", and the two-player
 // match's "versus" (set-up), "versusbattle", "versusround" and "versusresult" (vehicles
-// 2 and 5 in the Divodi Forest, the result at 2 - 1). The screen runs for SECONDS,
+// 2 and 5 in the Divodi Forest, the result at 2 - 1), and "replays" (the list of two
+// matches just recorded, one of them kept, and a damaged file) or "replay" (the first of
+// them on show). The screen runs for SECONDS,
 // then KEYS are pressed one after another (u d l r: the arrows, e: Enter, s: Space,
 // b: Escape), and the picture is taken. Run it in the folder that holds kvb.paq and the
 // data files (build/play/).
@@ -31,12 +33,16 @@
 #include "platform/core/game_paths.h"
 #include "platform/core/input_state.h"
 #include "platform/sdl/sdl_engine.h"
+#include "replay/playback.h"
+#include "replay/recorder.h"
+#include "replay/replay_library.h"
 #include "screens/confirm_exit.h"
 #include "screens/ending.h"
 #include "screens/load_screen.h"
 #include "screens/match_rewards.h"
 #include "screens/options_screen.h"
 #include "screens/pause_screen.h"
+#include "screens/replays.h"
 #include "screens/round_end.h"
 #include "screens/screens.h"
 #include "screens/selection.h"
@@ -91,6 +97,39 @@ void versusMatch() {
     progress = 100;
 }
 
+// A round of opponent 3 played for three seconds and won, recorded as the game records it.
+void recordRound() {
+    startBattle();
+    for (int i = 0; i < 300; ++i) sdlEngine()->runFrame(0.01f);
+    pl[1].heart = 0;
+    for (int i = 0; i < 5; ++i) sdlEngine()->runFrame(0.01f);
+}
+
+// Two recorded matches, the first kept for good, and a damaged file among the recent ones.
+void recordReplays() {
+    recordRound();
+    std::string kept, error;
+    if (!keepCurrentReplay(kept, error)) std::fprintf(stderr, "kvb_menushot: %s\n", error.c_str());
+    recordRound();
+    std::FILE* f = std::fopen((recentReplayFolder() + "/20260101-000000.kvr").c_str(), "w");
+    if (f) {
+        std::fputs("damaged\n", f);
+        std::fclose(f);
+    }
+}
+
+bool openReplays(const std::string& screen) {
+    if (screen != "replays" && screen != "replay") return false;
+    recordReplays();
+    initReplayList();
+    if (screen == "replay") {
+        std::string error;
+        for (const ReplayListing& l : listReplays())
+            if (l.fault.empty() && startPlayback(l.path, error)) break;
+    }
+    return true;
+}
+
 // The two-player match's screens.
 bool openVersus(const std::string& screen) {
     if (screen == "versus") {
@@ -106,7 +145,7 @@ bool openVersus(const std::string& screen) {
         if (screen == "versusround") initVersusRound();
         else initVersusResult();
     } else {
-        return false;
+        return openReplays(screen);
     }
     return true;
 }
@@ -237,7 +276,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "usage: kvb_menushot confirm|keychange|ending|roll|pause|pauseconds|gameover|winround|winmatch|"
                      "upgrade|reward|title|load|vehicle|deck|opponent|viewdeck|inst|credits|options|versus|versusbattle|"
-                     "versusround|versusresult SECONDS OUT.png [KEYS]\n");
+                     "versusround|versusresult|replays|replay SECONDS OUT.png [KEYS]\n");
         return 2;
     }
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
@@ -252,6 +291,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     loadWholeGame();
+    // Matches are recorded as in the game, so that the round ends offer "Save replay".
+    registerRecorder();
     // Everything is loaded: the screens run in a scratch folder, so that the ending's save
     // never replaces a save of the play folder.
     const std::string out = std::filesystem::absolute(argv[3]).string();

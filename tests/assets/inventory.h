@@ -22,7 +22,7 @@ inline std::vector<std::pair<std::string, std::string>> gameInventory() {
                           "cost1",      "cost2",        "upgradeButton", "halfDeathizer", "deathizer",
                           "combo",      "heart",        "powerText",     "shotHead"})
         add("Sprite", s);
-    numbered("Sprite", "menuItem", 1, 7);
+    numbered("Sprite", "menuItem", 1, 8);
     numbered("Sprite", "card", 0, 8);
     numbered("Sprite", "veh", 0, 7);
     numbered("Sprite", "vehL", 0, 7);

@@ -10,6 +10,7 @@
 #include "cards/hand.h"
 #include "cards/opponents.h"
 #include "cards/savegame.h"
+#include "replay/recorder.h"
 #include "screens/menu.h"
 #include "screens/stat_rows.h"
 #include "screens/text_places.h"
@@ -509,3 +510,30 @@ TEST_F(KeyboardWalkTest, TheVersusSetUpAndTheMatchsEnd) {
 }
 
 }  // namespace
+
+// The replay list from the title: two matches just played, walked by Down past both rows to
+// Play and Back, the list's controls in turn; Enter on a row plays it.
+TEST_F(KeyboardWalkTest, TheReplayListFromTheTitle) {
+    registerRecorder();
+    for (int match = 0; match < 2; ++match) {
+        startMatch(3);
+        quietField();
+        waitSeconds(0.5f);
+        pl[1].heart = 0;
+        frame();
+        frame();
+    }
+    back2titleFromGame();
+    frame();
+    pressTimes(vk::DOWN, TITLE_REPLAYS);
+    press(vk::ENTER);
+    ASSERT_EQ(gameMode, MODE_REPLAYLIST);
+    const std::vector<hgeRect> stops = walkRound(vk::DOWN, "replay list");
+    EXPECT_EQ(stops.size(), 3u) << "two rows and Play";
+    expectReaches(stops, {0, 1, 21}, "replay list");
+    press(vk::UP);
+    expectReaches(walkRound(vk::RIGHT, "replay list buttons"), {20, 21}, "replay list buttons");
+    press(vk::UP);
+    press(vk::ENTER);
+    EXPECT_EQ(gameMode, MODE_REPLAY);
+}

@@ -1,4 +1,4 @@
-// The title: its fade-in, the menu's keys and clicks, the seven ways out, the question
+// The title: its fade-in, the menu's keys and clicks, the eight ways out, the question
 // before leaving; and the credits.
 #include "screens/title.h"
 #include "shell/exits.h"
@@ -18,7 +18,7 @@ protected:
         for (int i = 0; i < 200 && xparency < 255; ++i) frame();
     }
     // The middle of a title item, on the pointer's line down the menu.
-    static float itemY(int item) { return 288.0f + 38.0f * static_cast<float>(item); }
+    static float itemY(int item) { return 260.0f + 36.0f * static_cast<float>(item); }
     void backToTitle() {
         back2title();
         engine->moveMouse(700, 100);
@@ -31,8 +31,8 @@ TEST_F(TitleTest, TheMenuShowsDuringTheFadeAndAKeyEndsTheFadeAndActs) {
     EXPECT_GT(xparency, 0);
     EXPECT_LT(xparency, 255);
     look();
-    EXPECT_GE(quadAt(196, 272), 0) << "the items stand from the first frame";
-    EXPECT_GE(quadAt(196, 500), 0);
+    EXPECT_GE(quadAt(196, 244), 0) << "the items stand from the first frame";
+    EXPECT_GE(quadAt(196, 496), 0);
     press(vk::DOWN);
     EXPECT_EQ(xparency, 255);
     EXPECT_EQ(selected, 1) << "the key that ended the fade moved the choice as well";
@@ -147,7 +147,7 @@ TEST_F(TitleTest, EscapeAsksBeforeTheGameEnds) {
     ASSERT_EQ(gameMode, MODE_CONFIRMEXIT);
     look();
     EXPECT_NE(findText("Are you sure\nyou want to exit\nthe game?"), nullptr);
-    EXPECT_GE(quadAt(196, 272), 0) << "asked over the title";
+    EXPECT_GE(quadAt(196, 244), 0) << "asked over the title";
     press(vk::ESCAPE);
     EXPECT_EQ(gameMode, MODE_TITLE) << "No is the first answer";
     EXPECT_EQ(selected, 1) << "the title as it was left";
