@@ -25,6 +25,7 @@ struct Playback {
     bool finished = false;
     float betweenRounds = 0;
     std::string fault;
+    int second = 0, seconds = 0;  // of the round last on show, kept once it is over
 };
 Playback show;
 
@@ -33,6 +34,10 @@ void setSoundsFor(int speed) {
 }
 
 void finish(const std::string& fault) {
+    if (const ReplayRound* r = show.runner.round()) {
+        show.second = static_cast<int>(show.runner.stepsDone() / REPLAY_STEPSPERCHECK);
+        show.seconds = static_cast<int>(r->steps / REPLAY_STEPSPERCHECK);
+    }
     show.finished = true;
     show.fault = fault;
     show.runner.end();
@@ -126,6 +131,8 @@ PlaybackStatus playbackStatus() {
     s.info = &show.replay.info;
     s.rounds = static_cast<int>(show.replay.rounds.size());
     s.round = std::min(show.round + 1, s.rounds);
+    s.second = show.second;
+    s.seconds = show.seconds;
     if (const ReplayRound* r = show.runner.round()) {
         s.second = static_cast<int>(show.runner.stepsDone() / REPLAY_STEPSPERCHECK);
         s.seconds = static_cast<int>(r->steps / REPLAY_STEPSPERCHECK);

@@ -96,7 +96,7 @@ TEST_F(ReplayScreensTest, RowsSayTheModeSidesResultAndLength) {
     l.info.wins[0] = 0;
     l.info.wins[1] = 1;
     t = replayRowText(l);
-    EXPECT_EQ(t.sides, "P1 " + vehName[2] + " vs P2 " + vehName[5]);
+    EXPECT_EQ(t.sides, std::string("P1 ") + vehName[2] + " vs P2 " + vehName[5]);
     EXPECT_EQ(t.result, "1 round, P2 won 0-1");
 
     l.info.mode = RM_EXMISSION;
@@ -145,7 +145,7 @@ TEST_F(ReplayScreensTest, AnEmptyListSaysHowReplaysAreMade) {
 }
 
 TEST_F(ReplayScreensTest, ALongListScrollsByPageWheelAndEnd) {
-    for (int i = 0; i < 14; ++i) writeListed("r" + std::to_string(i), JAN2026 + i * DAY, RM_CAMPAIGN, i + 1, RO_WON,
+    for (int i = 0; i < 14; ++i) writeListed(std::string("r") + std::to_string(i), JAN2026 + i * DAY, RM_CAMPAIGN, i + 1, RO_WON,
                                              1, 0, 100);
     initReplayList();
     frame();
