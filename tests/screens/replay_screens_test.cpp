@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "battle/battle_input.h"
+#include "battle/setup.h"
 #include "replay/playback.h"
 #include "replay/recorder.h"
 #include "replay/replay_library.h"
@@ -11,6 +13,7 @@
 #include "screens/save_replay.h"
 #include "screens/tutorial.h"
 #include "shell/exits.h"
+#include "shell/hooks.h"
 #include "shell/modes.h"
 #include "tests/screens/menu_fixture.h"
 
@@ -25,6 +28,14 @@ protected:
     void SetUp() override {
         MenuTest::SetUp();
         registerRecorder();
+        setRecording(true);
+    }
+    void TearDown() override {
+        setRecording(false);
+        setBattleInputWatcher(nullptr);
+        setupWatchers = {};
+        gameHooks.stepBegins = nullptr;
+        MenuTest::TearDown();
     }
 
     // A round against opponent 3 played for `seconds` and ended: won, or lost when `lost`.
