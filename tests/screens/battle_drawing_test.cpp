@@ -50,9 +50,9 @@ protected:
         }
         return -1;
     }
-    int quadsWithTexture(HTEXTURE tex) const {
+    int quadsOf(const hgeSprite* s) const {
         int n = 0;
-        for (const hgeQuad& q : quads()) n += q.tex == tex;
+        for (const hgeQuad& q : quads()) n += cutFrom(q, s);
         return n;
     }
 };
@@ -148,14 +148,18 @@ TEST_F(BattleDrawingTest, TheRoundIntroComesLastAndNamesTheRoundAndTheQuest) {
 }
 
 TEST_F(BattleDrawingTest, TheLoserSpinsForThreeSecondsAndIsThenGone) {
-    const HTEXTURE mine = pl[0].spr->GetTexture();
+    auto mine = [this] {
+        int n = 0;
+        for (const hgeQuad& q : quads()) n += cutFrom(q, pl[0].spr) || cutFrom(q, pl[0].sprL) || cutFrom(q, pl[0].sprR);
+        return n;
+    };
     const float cx = (pl[0].rect.x1 + pl[0].rect.x2) / 2, cy = (pl[0].rect.y1 + pl[0].rect.y2) / 2;
     gameMode = MODE_GAMEOVER;
     progress = 4.5f;  // 90 degrees
     drawScene();
     int spun = -1;
     for (std::size_t i = 0; i < quads().size(); ++i)
-        if (quads()[i].tex == mine) spun = int(i);
+        if (cutFrom(quads()[i], pl[0].spr)) spun = int(i);
     ASSERT_GE(spun, 0);
     const hgeQuad& q = quads()[spun];
     EXPECT_NEAR((q.v[0].x + q.v[2].x) / 2, cx, 0.5f);
@@ -163,16 +167,16 @@ TEST_F(BattleDrawingTest, TheLoserSpinsForThreeSecondsAndIsThenGone) {
     EXPECT_NEAR(q.v[0].x, cx + pl[0].spr->GetHeight() / 2, 0.5f) << "a quarter turn puts the top-left corner right";
     progress = 29.9f;
     drawScene();
-    EXPECT_EQ(quadsWithTexture(mine), 1);
+    EXPECT_EQ(mine(), 1);
     progress = 30;
     drawScene();
-    EXPECT_EQ(quadsWithTexture(mine), 0);
+    EXPECT_EQ(mine(), 0);
 
     // A won round spins the opponent instead; the human is drawn as usual.
     gameMode = MODE_WINROUND;
     drawScene();
-    EXPECT_EQ(quadsWithTexture(mine), 1);
-    EXPECT_EQ(quadsWithTexture(pl[1].anim->GetTexture()), 0);
+    EXPECT_EQ(mine(), 1);
+    EXPECT_EQ(quadsOf(pl[1].anim), 0);
     EXPECT_GE(quadAt(pl[0].rect.x1, pl[0].rect.y1), 0);
 }
 
