@@ -19,7 +19,7 @@ const std::vector<SheetPlan>& sharedSheets() {
         {"txPanelSheet",
          "gfx/panel-sheet.png",
          {"txUI", "txCards", "txMenu"},
-         {"font1", "fontSmall1", "fontSmall2", "fontCoin", "fontScore0", "fontScore1", "fontScore2", "fontScore3",
+         {"font1", "fontSmall1", "fontSmall2", "fontCoin", "fontArial", "fontBig", "fontScore0", "fontScore1", "fontScore2", "fontScore3",
           "fontScore4", "fontScore5", "fontScore6", "fontScore7"}},
     };
     return SHEETS;

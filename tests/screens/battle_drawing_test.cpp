@@ -13,6 +13,7 @@
 #include "shell/modes.h"
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgeparticle.h"
+#include "tools/heavy_scene.h"
 #include "toolkit/hgepmanager.h"
 #include "toolkit/hgesprite.h"
 
@@ -288,4 +289,21 @@ TEST_F(ReducedFlashingTest, TheBattleDrawsTheSameRandomNumbersEitherWay) {
         return hge->Random_Int(0, 1 << 30);
     };
     EXPECT_EQ(nextAfterDrawing(0), nextAfterDrawing(1));
+}
+
+// Everything a match draws is on the device once the match is set up, and a full field
+// draws from the two shared sheets, its background and plain quads only.
+TEST_F(BattleDrawingTest, AMatchUploadsItsPicturesBeforeItsFirstFrameAndDrawsFromTheSharedSheets) {
+    for (int opp : {0, 3, 6}) {
+        startMatch(opp, opp);
+        const int loaded = engine->texturesLoaded();
+        fillHeavyScene();
+        for (int f = 0; f < 200; ++f) engine->runFrame(0.01f);
+        EXPECT_EQ(engine->texturesLoaded(), loaded) << "a texture was made during opponent " << opp << "'s match";
+        std::set<HTEXTURE> used;
+        for (const hgeQuad& q : quads()) used.insert(q.tex);
+        used.erase(0);
+        used.erase(spr[SPR_BG]->GetTexture());
+        EXPECT_LE(used.size(), 2u) << "opponent " << opp;
+    }
 }
