@@ -15,8 +15,11 @@
 
 #include "assets/asset_files.h"
 #include "assets/families.h"
+#include "assets/font_file.h"
+#include "assets/font_sheet.h"
 #include "assets/painters.h"
 #include "assets/res_script.h"
+#include "assets/shared_sheets.h"
 #include "assets/texture_sheet.h"
 #include "assets/vehicle_data.h"
 #include "platform/core/zip_writer.h"
@@ -125,10 +128,46 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // Fonts bound for a shared sheet are rendered first: their sizes shape the packing.
+    std::map<std::string, FontSheet> sheetFonts;
+    std::vector<SheetLayout> layouts;
+    // A sheet is made when the script describes any of its textures, and takes those of
+    // its fonts that the script describes.
+    for (const SheetPlan& plan : sharedSheets()) {
+        bool used = false;
+        for (const std::string& member : plan.members) used = used || script.find("Texture", member);
+        if (!used) continue;
+        std::vector<SheetPiece> sizes;
+        for (const std::string& name : plan.fonts) {
+            if (!script.find("Font", name)) continue;
+            FontSheet& font = sheetFonts[name];
+            if (!renderFont(name, font)) {
+                std::fprintf(stderr, "kvb_assetgen: no font %s for %s\n", name.c_str(), plan.texture.c_str());
+                return 1;
+            }
+            sizes.push_back({name, cairo_image_surface_get_width(font.picture),
+                             cairo_image_surface_get_height(font.picture)});
+        }
+        layouts.emplace_back();
+        if (!layOutSheet(script, plan, sizes, layouts.back(), error)) {
+            std::fprintf(stderr, "kvb_assetgen: %s\n", error.c_str());
+            return 1;
+        }
+    }
+    text = pointIntoSheets(text, script, layouts);
+    if (!parseResScript(text, script, error)) {
+        std::fprintf(stderr, "kvb_assetgen: %s after packing the shared sheets, %s\n", opt.res.c_str(), error.c_str());
+        return 1;
+    }
+
     PainterRegistry painters;
     addAllPainters(painters);
     AssetFiles files;
     files.put("resource.res", text);
+    // Where each moved font's glyphs went, for its font file and its sheet's painting.
+    std::map<std::string, std::pair<const SheetLayout*, const SheetPiece*>> fontPlaces;
+    for (const SheetLayout& layout : layouts)
+        for (const SheetPiece& p : layout.fonts) fontPlaces[p.name] = {&layout, &p};
 
     std::vector<std::function<void()>> jobs;
     std::vector<std::string> notes(script.entries.size());
@@ -139,8 +178,23 @@ int main(int argc, char** argv) {
             std::vector<const ResEntry*> users;
             for (const ResEntry& u : script.entries)
                 if ((u.type == "Sprite" || u.type == "Animation") && u.texture == e.name) users.push_back(&u);
-            jobs.push_back([&e, &note, &painters, &files, users] {
-                SheetResult sheet = paintSheet(users, painters);
+            const SheetLayout* layout = nullptr;
+            for (const SheetLayout& l : layouts)
+                if (l.plan->texture == e.name) layout = &l;
+            jobs.push_back([&e, &note, &painters, &files, users, layout, &sheetFonts] {
+                SheetResult sheet;
+                if (!layout) {
+                    sheet = paintSheet(users, painters);
+                } else {
+                    sheet = paintSheet(users, painters, layout->width, layout->height, [&](cairo_t* cr) {
+                        for (const SheetPiece& p : layout->fonts) {
+                            cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+                            cairo_set_source_surface(cr, sheetFonts.at(p.name).picture, p.x, p.y);
+                            cairo_rectangle(cr, p.x, p.y, p.width, p.height);
+                            cairo_fill(cr);
+                        }
+                    });
+                }
                 for (const std::string& n : sheet.unpainted) note += "no picture for " + n + "\n";
                 for (const std::string& n : sheet.overlaps)
                     note += "overlapping pictures on " + e.name + ": " + n + "\n";
@@ -167,6 +221,11 @@ int main(int argc, char** argv) {
                             else
                                 note += "nothing made for " + e.type + " " + e.name + "\n";
                         }));
+        } else if (e.type == "Font" && fontPlaces.count(e.name)) {
+            const auto [layout, p] = fontPlaces.at(e.name);
+            const FontSheet& font = sheetFonts.at(e.name);
+            files.put(e.filename, fontFileText(pathFromFont(e.filename, layout->plan->file), p->x, p->y, p->width,
+                                               font.height, FontSheet::FIRST, FontSheet::LAST, font.widths));
         } else if (e.type == "Font") {
             jobs.push_back([&e, &note, &files] {
                 if (!makeFont(e.name, e.filename, files)) note += "nothing made for font " + e.name + "\n";
@@ -174,6 +233,7 @@ int main(int argc, char** argv) {
         }
     }
     runJobs(jobs, opt.jobs);
+    for (auto& [name, font] : sheetFonts) cairo_surface_destroy(font.picture);
 
     int missing = 0;
     for (const std::string& n : notes) {

@@ -7,13 +7,15 @@
 #include <string>
 
 #include "assets/families.h"
+#include "assets/font_file.h"
+#include "assets/font_sheet.h"
 #include "assets/style.h"
 #include "assets/texture_sheet.h"
 
 namespace {
 
-constexpr int FIRST = 32;
-constexpr int LAST = 126;
+constexpr int FIRST = FontSheet::FIRST;
+constexpr int LAST = FontSheet::LAST;
 constexpr int SHEET_WIDTH = 256;
 constexpr int BIGSHEET_WIDTH = 1024;  // the big texts' glyphs would make a 256-wide sheet very tall
 
@@ -56,12 +58,12 @@ bool styleFor(const std::string& name, FontStyle& s) {
 
 }  // namespace
 
-bool makeFont(const std::string& name, const std::string& fontPath, AssetFiles& files) {
+bool renderFont(const std::string& name, FontSheet& out) {
     FontStyle st;
     if (!styleFor(name, st)) return false;
     cairo_surface_t* probe = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
     cairo_t* pc = cairo_create(probe);
-    int widths[LAST + 1] = {};
+    int* widths = out.widths;
     // The rim needs a pixel beside each glyph; the glyphs' own side bearings give the rest.
     const int pad = st.outline > 1.5 ? 2 : st.outline > 0 ? 1 : 0;
     if (st.digitsOnly) {
@@ -141,15 +143,19 @@ bool makeFont(const std::string& name, const std::string& fontPath, AssetFiles& 
         x += widths[c];
     }
     cairo_destroy(cr);
+    out.picture = sheet;
+    out.height = st.height;
+    return true;
+}
 
+bool makeFont(const std::string& name, const std::string& fontPath, AssetFiles& files) {
+    FontSheet sheet;
+    if (!renderFont(name, sheet)) return false;
     const std::size_t slash = fontPath.find_last_of("/\\");
     const std::string folder = slash == std::string::npos ? "" : fontPath.substr(0, slash + 1);
     const std::string textureName = name + ".png";
-    std::string fnt = textureName + "\n" + std::to_string(st.height) + "\n-" + std::to_string(FIRST) + "\n";
-    for (int c = FIRST; c <= LAST; ++c) fnt += std::to_string(widths[c]) + (c % 16 == 15 ? "\n" : " ");
-    fnt += "\n";
-    files.put(folder + textureName, encodePng(sheet));
-    files.put(fontPath, fnt);
-    cairo_surface_destroy(sheet);
+    files.put(folder + textureName, encodePng(sheet.picture));
+    files.put(fontPath, fontFileText(textureName, 0, 0, -1, sheet.height, FIRST, LAST, sheet.widths));
+    cairo_surface_destroy(sheet.picture);
     return true;
 }

@@ -381,8 +381,6 @@ int main(int argc, char** argv) {
     std::vector<Placed> fonts;
     for (const ResEntry& e : script.entries) {
         if (e.type != "Font") continue;
-        const std::size_t slash = e.filename.find_last_of('/');
-        const std::string folder = slash == std::string::npos ? "" : e.filename.substr(0, slash + 1);
         FontFile font;
         std::string text = pack.load(e.filename), why;
         std::string first;
@@ -390,7 +388,7 @@ int main(int argc, char** argv) {
             if (std::isspace(static_cast<unsigned char>(c))) break;
             first += c;
         }
-        cairo_surface_t* img = pack.image(folder + first);
+        cairo_surface_t* img = pack.image(fontTexturePath(e.filename, first));
         if (!parseFontFile(text, cairo_image_surface_get_width(img), font, why)) {
             std::fprintf(stderr, "%s: %s\n", e.name.c_str(), why.c_str());
             continue;

@@ -131,11 +131,13 @@ bool parseResScript(const std::string& text, ResScript& out, std::string& error)
         ResEntry e;
         e.type = t.text;
         e.line = t.line;
+        e.blockBegin = t.begin;
         const Token name = lex.next();
         if (name.kind != Token::STRING && name.kind != Token::WORD) return fail(error, name.line, "name expected");
         e.name = name.text;
         if (lex.next().text != "{") return fail(error, name.line, "'{' expected after " + e.name);
-        for (Token key = lex.next(); key.text != "}"; key = lex.next()) {
+        Token key = lex.next();
+        for (; key.text != "}"; key = lex.next()) {
             if (key.kind == Token::END) return fail(error, key.line, "'}' missing for " + e.name);
             if (lex.next().text != "=") return fail(error, key.line, "'=' expected after " + key.text);
             double v[4] = {0, 0, 0, 0};
@@ -144,6 +146,10 @@ bool parseResScript(const std::string& text, ResScript& out, std::string& error)
                 if (value.kind != Token::STRING && value.kind != Token::WORD)
                     return fail(error, value.line, key.text + " needs a name");
                 (key.text == "filename" ? e.filename : key.text == "texture" ? e.texture : e.sprite) = value.text;
+                if (key.text == "texture") {
+                    e.textureBegin = value.begin;
+                    e.textureEnd = value.begin + value.text.size() + (value.kind == Token::STRING ? 2 : 0);
+                }
             } else if (key.text == "rect") {
                 const std::size_t lineEnd = lex.lineEndFrom(key.begin);
                 if (!readNumbers(lex, key, v, 4, error)) return false;
@@ -184,6 +190,8 @@ bool parseResScript(const std::string& text, ResScript& out, std::string& error)
                 return fail(error, key.line, "unsupported key '" + key.text + "'");
             }
         }
+        e.blockEnd = text.find('\n', key.begin);
+        e.blockEnd = e.blockEnd == std::string::npos ? text.size() : e.blockEnd + 1;
         out.entries.push_back(e);
     }
     return true;

@@ -1,6 +1,7 @@
 // Reads the resource script far enough for the generator and the preview tool: every
 // description's type, name, file, texture, rectangle, hot spot, frames and group, plus
-// where its `rect` value sits in the text so the generator can rewrite it.
+// where its `rect` and `texture` values and the description itself sit in the text, so
+// the generator can rewrite them.
 #pragma once
 
 #include <string>
@@ -22,6 +23,12 @@ struct ResEntry {
     // Byte range of the text after "rect =" up to the end of its line (empty when absent).
     std::size_t rectBegin = 0;
     std::size_t rectEnd = 0;
+    // Byte range of the texture name's token, quotes included (empty when absent).
+    std::size_t textureBegin = 0;
+    std::size_t textureEnd = 0;
+    // Byte range of the whole description, from its type to the end of the line of its "}".
+    std::size_t blockBegin = 0;
+    std::size_t blockEnd = 0;
 };
 
 struct ResScript {

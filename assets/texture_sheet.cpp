@@ -54,7 +54,8 @@ std::string encodePng(cairo_surface_t* surface) {
     return out;
 }
 
-SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterRegistry& painters) {
+SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterRegistry& painters, int fixedWidth,
+                       int fixedHeight, const std::function<void(cairo_t*)>& more) {
     SheetResult result;
     // The sheet is as large as the rectangles on its first rows need; frames that wrap
     // are placed by the same rule the toolkit uses to find them.
@@ -62,6 +63,7 @@ SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterR
     for (const ResEntry* e : users) width = std::max(width, e->rect[0] + e->rect[2]);
     for (const ResEntry* e : users)
         if (e->type == "Animation") width = std::max(width, std::min(e->rect[0] + e->rect[2] * e->frames, 4096));
+    if (fixedWidth > 0 && fixedHeight > 0) width = fixedWidth;
     int height = 1;
     for (const ResEntry* e : users) {
         const int frames = e->type == "Animation" ? std::max(1, e->frames) : 1;
@@ -69,6 +71,7 @@ SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterR
         framePosition(*e, width, frames - 1, x, y);
         height = std::max({height, y + e->rect[3], e->rect[1] + e->rect[3]});
     }
+    if (fixedWidth > 0 && fixedHeight > 0) height = fixedHeight;
     // Every frame's rectangle, to catch a script whose pictures would paint over each other.
     struct Cut {
         const ResEntry* e;
@@ -110,6 +113,7 @@ SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterR
             cairo_restore(cr);
         }
     }
+    if (more) more(cr);
     cairo_destroy(cr);
     result.png = encodePng(surface);
     result.width = width;

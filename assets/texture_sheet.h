@@ -2,6 +2,7 @@
 // each into its own rectangle, then encodes the sheet as PNG.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,10 @@ struct SheetResult {
     std::vector<std::string> overlaps;   // "a / b" where two cut rectangles overlap
 };
 
-SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterRegistry& painters);
+// A sheet of the given size (0: as large as the rectangles need); `more` paints what
+// the script does not describe (a shared sheet's fonts) after the pictures.
+SheetResult paintSheet(const std::vector<const ResEntry*>& users, const PainterRegistry& painters, int fixedWidth = 0,
+                       int fixedHeight = 0, const std::function<void(cairo_t*)>& more = {});
 
 // Where frame n of an animation lies on a texture of the given width: along the first
 // row from x, then on following rows from the left edge (the toolkit's rule).

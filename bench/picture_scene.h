@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -24,8 +25,11 @@
 
 namespace picturebench {
 
+// KVB_BENCH_PACK names another pack, so that two builds can be measured side by side
+// each with its own pack.
 inline void enterFolder(const char* name) {
-    enterPlayFolder(std::filesystem::temp_directory_path() / name, KVB_DATA_DIR, KVB_PACK_PATH);
+    const char* pack = std::getenv("KVB_BENCH_PACK");
+    enterPlayFolder(std::filesystem::temp_directory_path() / name, KVB_DATA_DIR, pack && *pack ? pack : KVB_PACK_PATH);
 }
 
 // A match against the last opponent, both sides busy, every table full, the particle

@@ -1,10 +1,13 @@
 // Font file: a text of white-space separated tokens, in this order:
-//   1. the texture's file name, relative to the font file's own folder;
-//   2. the glyph height in pixels (integer);
-//   3. up to 256 integers for the character codes from 0 upwards: w >= 0 gives the
+//   1. the texture's file name, relative to the font file's own folder ("../" goes up);
+//   2. optionally "at X Y W": the glyphs lie in a block of the texture whose top-left
+//      corner is (X, Y) and whose rows are W pixels wide (a font on a shared sheet);
+//   3. the glyph height in pixels (integer);
+//   4. up to 256 integers for the character codes from 0 upwards: w >= 0 gives the
 //      current code a glyph w pixels wide, -n skips n codes (they get no glyph).
-// Glyphs are cut left to right in rows of the glyph height from the texture's top-left
-// corner; a glyph that would pass the texture's right edge starts the next row.
+// Glyphs are cut left to right in rows of the glyph height from the block's top-left
+// corner (the texture's without "at"); a glyph that would pass the block's right edge
+// starts the next row.
 #include "toolkit/hgefont.h"
 
 #include <cstdarg>
@@ -25,6 +28,16 @@ bool parseInt(const std::string& token, long long* value) {
 std::string folderOf(const std::string& path) {
     std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// `name` relative to `folder` (which ends in a slash or is empty), each leading "../"
+// taking one folder off.
+std::string besideFolder(std::string folder, std::string name) {
+    while (name.rfind("../", 0) == 0 && !folder.empty()) {
+        name.erase(0, 3);
+        folder = folderOf(folder.substr(0, folder.size() - 1));
+    }
+    return folder + name;
 }
 
 }  // namespace
@@ -49,21 +62,35 @@ void hgeFont::load(const char* filename) {
 
     std::string textureName, token;
     long long height = 0;
-    if (!(in >> textureName >> token) || !parseInt(token, &height) || height < 0) {
+    long long block[3] = {0, 0, -1};
+    bool fine = bool(in >> textureName >> token);
+    if (fine && token == "at") {
+        for (long long& v : block) {
+            std::string number;
+            fine = fine && (in >> number) && parseInt(number, &v) && v >= 0;
+        }
+        fine = fine && (in >> token);
+        if (!fine) {
+            hge->System_Log("Font file '%s': 'at' needs three whole numbers.", filename);
+            return;
+        }
+    }
+    if (!fine || !parseInt(token, &height) || height < 0) {
         hge->System_Log("Font file '%s' has no texture name and glyph height.", filename);
         return;
     }
     height_ = float(height);
 
-    std::string texturePath = folderOf(filename) + textureName;
+    std::string texturePath = besideFolder(folderOf(filename), textureName);
     texture_ = hge->Texture_Load(texturePath.c_str());
     if (!texture_) {
         hge->System_Log("Font file '%s': texture '%s' not found.", filename, texturePath.c_str());
         return;
     }
-    float texWidth = float(hge->Texture_GetWidth(texture_));
+    const float left = float(block[0]);
+    const float right = block[2] >= 0 ? left + float(block[2]) : float(hge->Texture_GetWidth(texture_));
 
-    float x = 0, y = 0;
+    float x = left, y = float(block[1]);
     long long code = 0;
     while (code < 256 && in >> token) {
         long long w = 0;
@@ -75,8 +102,8 @@ void hgeFont::load(const char* filename) {
             code += w < -256 ? 256 : -w;
             continue;
         }
-        if (x + float(w) > texWidth) {
-            x = 0;
+        if (x + float(w) > right) {
+            x = left;
             y += height_;
         }
         glyphs_[code] = std::make_unique<hgeSprite>(texture_, x, y, float(w), height_);

@@ -346,6 +346,11 @@ PixelBuffer EngineCore::decodePicture(const std::string& filename, int& width, i
 
 HTEXTURE EngineCore::Texture_Load(const char* filename) {
     const std::string name = filename ? filename : "";
+    for (TextureInfo* loaded : textures_)
+        if (!name.empty() && loaded->source == name) {
+            ++loaded->loads;
+            return reinterpret_cast<HTEXTURE>(loaded);
+        }
     int w = 0, h = 0;
     const PixelBuffer pixels = decodePicture(name, w, h);
     if (!pixels) return 0;
@@ -369,7 +374,8 @@ HTEXTURE EngineCore::Texture_Load(const char* filename) {
 void EngineCore::Texture_Free(HTEXTURE tex) {
     TextureInfo* info = textureOf(tex);
     // Render-target textures belong to their target and are never in the set.
-    if (!info || textures_.erase(info) == 0) return;
+    if (!info || textures_.count(info) == 0 || --info->loads > 0) return;
+    textures_.erase(info);
     batcher_.flush();
     freeNativeTexture(*info);
     delete info;

@@ -28,6 +28,9 @@ struct TextureInfo {
     // The picture file it was loaded from (empty for a render target): a backend that
     // needs the pixels again later reads them from there rather than keeping a copy.
     std::string source;
+    // Loads of the same picture share one texture (a sheet that sprites and fonts cut
+    // from draws in one batch); it goes when the last of them frees it.
+    int loads = 1;
     void* native = nullptr;  // the backend's object (SDL_Texture* on the SDL backend)
 };
 

@@ -10,6 +10,7 @@
 
 #include "assets/font_file.h"
 #include "assets/res_script.h"
+#include "assets/shared_sheets.h"
 #include "assets/song.h"
 #include "assets/synth.h"
 #include "assets/texture_sheet.h"
@@ -86,6 +87,87 @@ TEST(GeneratorParts, FontReaderSkipsCodesAndWrapsGlyphRows) {
     EXPECT_EQ(font.glyphs['C'].y, 10);
     EXPECT_FALSE(parseFontFile("f.png", 12, font, why));
     EXPECT_FALSE(parseFontFile("f.png 10 4 x", 12, font, why));
+
+    // On a shared sheet: rows start and wrap inside the font's block.
+    ASSERT_TRUE(parseFontFile("../gfx/s.png at 100 40 12 10 -63 6 5 -2 7", 512, font, why)) << why;
+    EXPECT_EQ(font.glyphs['@'].x, 106);
+    EXPECT_EQ(font.glyphs['C'].x, 100);
+    EXPECT_EQ(font.glyphs['C'].y, 50);
+    EXPECT_EQ(fontTexturePath("fonts/f.fnt", "../gfx/s.png"), "gfx/s.png");
+    EXPECT_EQ(fontTexturePath("fonts/f.fnt", "f.png"), "fonts/f.png");
+    EXPECT_EQ(pathFromFont("fonts/f.fnt", "gfx/s.png"), "../gfx/s.png");
+    EXPECT_FALSE(parseFontFile("f.png at 1 2 10", 12, font, why));
+}
+
+TEST(GeneratorParts, SheetPackingKeepsPiecesApartInsideTheSheetAndWrapsLongStrips) {
+    std::vector<SheetPiece> pieces;
+    for (int i = 0; i < 40; ++i) pieces.push_back({std::string(1, char('A' + i)), 30 + i * 7 % 90, 20 + i * 13 % 70});
+    pieces.push_back({"strip", 64 * 40, 32, 64});  // 40 frames: wider than any sheet
+    pieces.push_back({"wide", 900, 10});
+    int width = 0, height = 0;
+    std::string why;
+    ASSERT_TRUE(packPieces(pieces, width, height, why)) << why;
+    EXPECT_EQ(width, 1024);  // the 900-wide piece rules out 512; the strip wraps
+    std::vector<SheetPiece> again = pieces;
+    int w2 = 0, h2 = 0;
+    ASSERT_TRUE(packPieces(again, w2, h2, why));
+    for (std::size_t i = 0; i < pieces.size(); ++i) EXPECT_TRUE(again[i].x == pieces[i].x && again[i].y == pieces[i].y);
+    auto box = [&](const SheetPiece& p, int& w, int& h) {
+        const bool wraps = p.width > width;
+        w = wraps ? width : p.width;
+        h = wraps ? (p.width / p.frameWidth + width / p.frameWidth - 1) / (width / p.frameWidth) * p.height : p.height;
+    };
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        int wi = 0, hi = 0;
+        box(pieces[i], wi, hi);
+        EXPECT_TRUE(pieces[i].x >= 0 && pieces[i].x + wi <= width && pieces[i].y + hi <= height) << pieces[i].name;
+        if (pieces[i].name == "strip") {
+            EXPECT_EQ(pieces[i].x, 0);
+        }
+        for (std::size_t j = i + 1; j < pieces.size(); ++j) {
+            int wj = 0, hj = 0;
+            box(pieces[j], wj, hj);
+            const SheetPiece &a = pieces[i], &b = pieces[j];
+            EXPECT_FALSE(a.x < b.x + wj && b.x < a.x + wi && a.y < b.y + hj && b.y < a.y + hi) << a.name << " / " << b.name;
+        }
+    }
+    std::vector<SheetPiece> huge = {{"a", 2048, 1500}, {"b", 2048, 1500}};
+    EXPECT_FALSE(packPieces(huge, width, height, why));
+    std::vector<SheetPiece> unwrappable = {{"c", 3000, 10}};
+    EXPECT_FALSE(packPieces(unwrappable, width, height, why));
+}
+
+TEST(GeneratorParts, PicturesPointIntoTheirSheetAndTheMembersGiveWayToOneDescription) {
+    const std::string text = "Texture \"txWalls\"\n{\n  filename = \"gfx/walls.png\"\n  resgroup = 3\n}\n"
+                             "Sprite \"wall1\"\n{\n  texture = \"txWalls\"\n  rect = 0, 0, 24, 12 ; brick\n}\n"
+                             "Texture \"txBg0\"\n{\n  filename = \"gfx/bg0.png\"\n}\n"
+                             "Texture \"txFx\"\n{\n  filename = \"gfx/fx.png\"\n}\n"
+                             "Animation \"spark\"\n{\n  texture = txFx\n  rect = 0, 0, 8, 8\n  frames = 4\n}\n";
+    ResScript script;
+    std::string why;
+    ASSERT_TRUE(parseResScript(text, script, why)) << why;
+    const SheetPlan& plan = sharedSheets()[0];
+    SheetLayout layout;
+    ASSERT_TRUE(layOutSheet(script, plan, {}, layout, why)) << why;
+    ASSERT_EQ(layout.pictures.size(), 2u);
+    const std::string moved = pointIntoSheets(text, script, {layout});
+    ResScript out;
+    ASSERT_TRUE(parseResScript(moved, out, why)) << why << "\n" << moved;
+    EXPECT_EQ(out.find("Texture", "txWalls"), nullptr);
+    EXPECT_EQ(out.find("Texture", "txFx"), nullptr);
+    ASSERT_NE(out.find("Texture", plan.texture), nullptr);
+    EXPECT_EQ(out.find("Texture", plan.texture)->filename, plan.file);
+    EXPECT_NE(out.find("Texture", "txBg0"), nullptr) << "a texture off the sheet stays";
+    for (const SheetPiece& p : layout.pictures) {
+        const ResEntry* e = out.find(p.name == "spark" ? "Animation" : "Sprite", p.name);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->texture, plan.texture);
+        EXPECT_EQ(e->rect[0], p.x);
+        EXPECT_EQ(e->rect[1], p.y);
+        EXPECT_EQ(e->rect[2], p.name == "spark" ? 8 : 24);
+    }
+    EXPECT_NE(moved.find("; brick"), std::string::npos);
+    EXPECT_EQ(out.find("Animation", "spark")->frames, 4);
 }
 
 TEST(GeneratorParts, VehicleReaderTakesSizesAndRejectsBrokenFiles) {

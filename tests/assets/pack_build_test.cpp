@@ -58,9 +58,10 @@ TEST_F(GeneratorRun, SameSourcesGiveTheSamePackWithOneOrTwoWorkers) {
 
 TEST_F(GeneratorRun, MissingVehicleDataFallsBackWithAMessage) {
     const std::string source = (dir / "vehicles.res").string(), out = (dir / "kvb.paq").string();
-    std::ofstream(source) << "Texture \"txVeh3\"\n{\n  filename = \"gfx/veh3.png\"\n}\n"
-                          << "Sprite \"veh3\"\n{\n  texture = \"txVeh3\"\n  rect = 0, 0, 1, 1\n}\n"
-                          << "Sprite \"vehR3\"\n{\n  texture = \"txVeh3\"\n  rect = 1, 0, 1, 1 ; fitted\n}\n";
+    // A texture of its own: the vehicles' usual ones move onto the battle's shared sheet.
+    std::ofstream(source) << "Texture \"txOwnVeh3\"\n{\n  filename = \"gfx/veh3.png\"\n}\n"
+                          << "Sprite \"veh3\"\n{\n  texture = \"txOwnVeh3\"\n  rect = 0, 0, 1, 1\n}\n"
+                          << "Sprite \"vehR3\"\n{\n  texture = \"txOwnVeh3\"\n  rect = 1, 0, 1, 1 ; fitted\n}\n";
     ASSERT_EQ(run(source, (dir / "no_such_data.paq").string(), out, 2), 0) << log();
     EXPECT_NE(log().find("vehicle sizes not taken from the data"), std::string::npos) << log();
     const std::string bytes = readWholeFile(out);
@@ -90,16 +91,16 @@ TEST_F(GeneratorRun, BrokenScriptFailsAndLeavesTheOldPackAlone) {
 
 TEST_F(GeneratorRun, PicturesWithoutAPainterOrPaintedOverEachOtherFail) {
     const std::string script = (dir / "holes.res").string(), out = (dir / "kvb.paq").string();
-    const std::string texture = "Texture \"txUI\"\n{\n  filename = \"gfx/ui.png\"\n}\n";
-    std::ofstream(script) << texture << "Sprite \"mystery\"\n{\n  texture = \"txUI\"\n  rect = 0, 0, 8, 8\n}\n";
+    const std::string texture = "Texture \"txOwn\"\n{\n  filename = \"gfx/own.png\"\n}\n";
+    std::ofstream(script) << texture << "Sprite \"mystery\"\n{\n  texture = \"txOwn\"\n  rect = 0, 0, 8, 8\n}\n";
     EXPECT_NE(run(script, KVB_VEHICLE_DATA, out, 1), 0);
     EXPECT_NE(log().find("no picture for mystery"), std::string::npos) << log();
     EXPECT_FALSE(fs::exists(out));
 
-    std::ofstream(script) << texture << "Sprite \"star\"\n{\n  texture = \"txUI\"\n  rect = 0, 0, 24, 24\n}\n"
-                          << "Sprite \"heart\"\n{\n  texture = \"txUI\"\n  rect = 20, 0, 20, 24\n}\n";
+    std::ofstream(script) << texture << "Sprite \"star\"\n{\n  texture = \"txOwn\"\n  rect = 0, 0, 24, 24\n}\n"
+                          << "Sprite \"heart\"\n{\n  texture = \"txOwn\"\n  rect = 20, 0, 20, 24\n}\n";
     EXPECT_NE(run(script, KVB_VEHICLE_DATA, out, 1), 0);
-    EXPECT_NE(log().find("overlapping pictures on txUI: star / heart"), std::string::npos) << log();
+    EXPECT_NE(log().find("overlapping pictures on txOwn: star / heart"), std::string::npos) << log();
 }
 
 TEST_F(GeneratorRun, PreviewDrawsEverySheetFromThePack) {

@@ -30,11 +30,6 @@ PngSize pngSize(const std::string& png) {
     return {be(16), be(20)};
 }
 
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
-}
-
 class PackContents : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(pack.error.empty()) << pack.error; }
@@ -110,7 +105,7 @@ TEST_F(PackContents, FontsParseCoverAsciiAndHaveAQuestionMark) {
         ++fonts;
         const std::string text = pack.file(e.filename);
         const std::string textureName = text.substr(0, text.find_first_of(" \t\r\n"));
-        const PngSize size = pngSize(pack.file(folderOf(e.filename) + textureName));
+        const PngSize size = pngSize(pack.file(fontTexturePath(e.filename, textureName)));
         ASSERT_GT(size.width, 0) << e.name << ": glyph texture " << textureName << " missing";
         FontFile font;
         std::string why;

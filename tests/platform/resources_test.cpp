@@ -83,6 +83,14 @@ TEST_F(ResourceTest, TexturesLoadFromPngAndAMissingOneIsZero) {
     // One left loaded is the engine's to delete when it is released (the leak check sees it).
     ASSERT_NE(hge->Texture_Load("tiny.png"), 0u);
 
+    // Loads of one picture share a texture, which stays until the last of them frees it.
+    const HTEXTURE first = hge->Texture_Load("tiny.png"), second = hge->Texture_Load("tiny.png");
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(engine->texturesLoaded(), 2);
+    hge->Texture_Free(first);
+    EXPECT_EQ(hge->Texture_GetWidth(second), 2);
+    hge->Texture_Free(second);
+
     EXPECT_EQ(hge->Texture_Load("none.png"), 0u);
     EXPECT_TRUE(logContains("none.png"));
     writeFile("bad.png", "not a png");

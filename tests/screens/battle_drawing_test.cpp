@@ -13,6 +13,7 @@
 #include "shell/modes.h"
 #include "toolkit/hgeanim.h"
 #include "toolkit/hgeparticle.h"
+#include "tools/heavy_scene.h"
 #include "toolkit/hgepmanager.h"
 #include "toolkit/hgesprite.h"
 
@@ -50,9 +51,9 @@ protected:
         }
         return -1;
     }
-    int quadsWithTexture(HTEXTURE tex) const {
+    int quadsOf(const hgeSprite* s) const {
         int n = 0;
-        for (const hgeQuad& q : quads()) n += q.tex == tex;
+        for (const hgeQuad& q : quads()) n += cutFrom(q, s);
         return n;
     }
 };
@@ -148,14 +149,18 @@ TEST_F(BattleDrawingTest, TheRoundIntroComesLastAndNamesTheRoundAndTheQuest) {
 }
 
 TEST_F(BattleDrawingTest, TheLoserSpinsForThreeSecondsAndIsThenGone) {
-    const HTEXTURE mine = pl[0].spr->GetTexture();
+    auto mine = [this] {
+        int n = 0;
+        for (const hgeQuad& q : quads()) n += cutFrom(q, pl[0].spr) || cutFrom(q, pl[0].sprL) || cutFrom(q, pl[0].sprR);
+        return n;
+    };
     const float cx = (pl[0].rect.x1 + pl[0].rect.x2) / 2, cy = (pl[0].rect.y1 + pl[0].rect.y2) / 2;
     gameMode = MODE_GAMEOVER;
     progress = 4.5f;  // 90 degrees
     drawScene();
     int spun = -1;
     for (std::size_t i = 0; i < quads().size(); ++i)
-        if (quads()[i].tex == mine) spun = int(i);
+        if (cutFrom(quads()[i], pl[0].spr)) spun = int(i);
     ASSERT_GE(spun, 0);
     const hgeQuad& q = quads()[spun];
     EXPECT_NEAR((q.v[0].x + q.v[2].x) / 2, cx, 0.5f);
@@ -163,16 +168,16 @@ TEST_F(BattleDrawingTest, TheLoserSpinsForThreeSecondsAndIsThenGone) {
     EXPECT_NEAR(q.v[0].x, cx + pl[0].spr->GetHeight() / 2, 0.5f) << "a quarter turn puts the top-left corner right";
     progress = 29.9f;
     drawScene();
-    EXPECT_EQ(quadsWithTexture(mine), 1);
+    EXPECT_EQ(mine(), 1);
     progress = 30;
     drawScene();
-    EXPECT_EQ(quadsWithTexture(mine), 0);
+    EXPECT_EQ(mine(), 0);
 
     // A won round spins the opponent instead; the human is drawn as usual.
     gameMode = MODE_WINROUND;
     drawScene();
-    EXPECT_EQ(quadsWithTexture(mine), 1);
-    EXPECT_EQ(quadsWithTexture(pl[1].anim->GetTexture()), 0);
+    EXPECT_EQ(mine(), 1);
+    EXPECT_EQ(quadsOf(pl[1].anim), 0);
     EXPECT_GE(quadAt(pl[0].rect.x1, pl[0].rect.y1), 0);
 }
 
@@ -284,4 +289,21 @@ TEST_F(ReducedFlashingTest, TheBattleDrawsTheSameRandomNumbersEitherWay) {
         return hge->Random_Int(0, 1 << 30);
     };
     EXPECT_EQ(nextAfterDrawing(0), nextAfterDrawing(1));
+}
+
+// Everything a match draws is on the device once the match is set up, and a full field
+// draws from the two shared sheets, its background and plain quads only.
+TEST_F(BattleDrawingTest, AMatchUploadsItsPicturesBeforeItsFirstFrameAndDrawsFromTheSharedSheets) {
+    for (int opp : {0, 3, 6}) {
+        startMatch(opp, opp);
+        const int loaded = engine->texturesLoaded();
+        fillHeavyScene();
+        for (int f = 0; f < 200; ++f) engine->runFrame(0.01f);
+        EXPECT_EQ(engine->texturesLoaded(), loaded) << "a texture was made during opponent " << opp << "'s match";
+        std::set<HTEXTURE> used;
+        for (const hgeQuad& q : quads()) used.insert(q.tex);
+        used.erase(0);
+        used.erase(spr[SPR_BG]->GetTexture());
+        EXPECT_LE(used.size(), 2u) << "opponent " << opp;
+    }
 }

@@ -22,6 +22,20 @@
 #include "toolkit/hgefont.h"
 #include "tools/play_folder.h"
 
+// Whether the quad shows the sprite's picture (or its current frame): the same texture
+// and texture coordinates within its rectangle, since many pictures share one sheet.
+inline bool cutFrom(const hgeQuad& q, const hgeSprite* s) {
+    if (!s || q.tex != s->GetTexture()) return false;
+    const float tw = float(hge->Texture_GetWidth(q.tex)), th = float(hge->Texture_GetHeight(q.tex));
+    if (tw <= 0 || th <= 0) return true;
+    float x, y, w, h;
+    s->GetTextureRect(&x, &y, &w, &h);
+    for (const hgeVertex& v : q.v)
+        if (v.tx * tw < x - 0.5f || v.tx * tw > x + w + 0.5f || v.ty * th < y - 0.5f || v.ty * th > y + h + 0.5f)
+            return false;
+    return true;
+}
+
 struct DrawnText {
     const hgeFont* font;
     float x, y;

@@ -27,11 +27,8 @@ protected:
     // Quads cut from the card back's place on the card sheet.
     int cardBacks() const {
         const hgeSprite* back = spr[SPR_CARDFRAME + 8];
-        float x, y, w, h;
-        back->GetTextureRect(&x, &y, &w, &h);
-        const float u = x / hge->Texture_GetWidth(back->GetTexture());
         int n = 0;
-        for (const hgeQuad& q : quads()) n += q.tex == back->GetTexture() && std::abs(q.v[0].tx - u) < 1e-4f;
+        for (const hgeQuad& q : quads()) n += cutFrom(q, back);
         return n;
     }
     static bool anyTextStartsWith(char c) {

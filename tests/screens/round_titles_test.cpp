@@ -53,9 +53,8 @@ protected:
 
     // The quad the banner's animation drew, or -1.
     int bannerQuad() const {
-        const HTEXTURE tex = anim[ANIM_YOUWIN]->GetTexture();
         for (std::size_t i = 0; i < quads().size(); ++i)
-            if (quads()[i].tex == tex) return int(i);
+            if (cutFrom(quads()[i], anim[ANIM_YOUWIN])) return int(i);
         return -1;
     }
 };

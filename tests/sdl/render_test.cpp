@@ -16,7 +16,7 @@ namespace {
 constexpr DWORD BLACK = 0xFF000000;
 
 // 16x16: the left half opaque green, the right half fully transparent.
-std::string writeHalfGreenPng(const TempDir& dir) {
+std::string writeHalfGreenPng(const TempDir& dir, const char* name = "half_green.png") {
     std::vector<std::uint8_t> rgba(16 * 16 * 4, 0);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 8; ++x) {
@@ -24,7 +24,7 @@ std::string writeHalfGreenPng(const TempDir& dir) {
             p[1] = 255;
             p[3] = 255;
         }
-    const std::string path = dir.file("half_green.png");
+    const std::string path = dir.file(name);
     EXPECT_TRUE(writePng(path, 16, 16, rgba.data()));
     return path;
 }
@@ -104,7 +104,7 @@ TEST_F(SdlRenderTest, CanvasShowsEveryKindOfQuad) {
 TEST_F(SdlRenderTest, OneDrawCallPerRunOfTextureAndBlend) {
     TempDir dir;
     const HTEXTURE a = hge->Texture_Load(writeHalfGreenPng(dir).c_str());
-    const HTEXTURE b = hge->Texture_Load(writeHalfGreenPng(dir).c_str());
+    const HTEXTURE b = hge->Texture_Load(writeHalfGreenPng(dir, "half_green_too.png").c_str());
     ASSERT_TRUE(a && b);
     int calls = -1;
     runFrames(1, [&](int) {

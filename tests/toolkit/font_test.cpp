@@ -36,6 +36,28 @@ TEST_F(FontTest, GlyphsAreCutInRowsFromTheTextureNextToTheFontFile) {
     }
 }
 
+TEST_F(FontTest, AFontOnASharedSheetIsCutFromItsBlockAndFindsTheSheetUpAFolder) {
+    writePng("gfx/sheet.png", 64, 64);
+    writeFile("fonts/shared.fnt", "../gfx/sheet.png at 20 30 25 8\n-63 6 -1 10 10\n");
+    hgeFont font("fonts/shared.fnt");
+    const struct {
+        unsigned char ch;
+        float x, y;
+    } expected[] = {{'?', 20, 30}, {'A', 26, 30}, {'B', 20, 38}};  // B would pass the block's edge at 45
+    for (const auto& e : expected) {
+        hgeSprite* glyph = font.GetSprite(e.ch);
+        ASSERT_NE(glyph, nullptr) << e.ch;
+        float x, y, w, h;
+        glyph->GetTextureRect(&x, &y, &w, &h);
+        EXPECT_FLOAT_EQ(x, e.x) << e.ch;
+        EXPECT_FLOAT_EQ(y, e.y) << e.ch;
+    }
+    writeFile("fonts/broken.fnt", "../gfx/sheet.png at 20 x 26 8\n-63 6\n");
+    hgeFont broken("fonts/broken.fnt");
+    EXPECT_EQ(broken.GetSprite('?'), nullptr);
+    EXPECT_TRUE(logContains("three whole numbers"));
+}
+
 TEST_F(FontTest, SkippedCodesDrawAsQuestionMark) {
     hgeFont font("fonts/small.fnt");
     EXPECT_EQ(font.GetSprite('C'), font.GetSprite('?'));
