@@ -73,6 +73,11 @@ std::uintptr_t SdlAudio::loadEffect(const void* bytes, std::size_t size, const s
         log_("Sound: cannot decode effect '" + name + "' (" + Mix_GetError() + ")");
         return 0;
     }
+    // The mixer converts into a buffer sized for the largest possible conversion and keeps
+    // all of it (four times the sound for a mono 22 kHz file): give the unused part back.
+    if (chunk->allocated && chunk->alen > 0) {
+        if (void* fitted = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(fitted);
+    }
     const std::uintptr_t handle = nextHandle_++;
     effects_[handle] = chunk;
     return handle;

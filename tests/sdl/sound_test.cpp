@@ -1,5 +1,7 @@
 // Sound through the mixer on the dummy audio driver, and a game that goes on silently
 // when no audio device can be opened.
+#include <malloc.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -51,6 +53,30 @@ TEST_F(SdlSoundTest, EffectsMusicAndStreamsPlayAndStop) {
     hge->Effect_Free(effect);
     EXPECT_FALSE(hge->Channel_IsPlaying(second)) << "freeing an effect stops it";
     EXPECT_EQ(hge->Effect_Play(effect), 0u);
+}
+
+namespace {
+std::size_t heapBytes() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+}  // namespace
+
+// The game's effects are mono at 22 kHz, played at 44 kHz in stereo: an effect should hold
+// four times its samples, not the mixer's worst-case conversion buffer on top.
+TEST_F(SdlSoundTest, AnEffectHoldsOnlyItsConvertedSamples) {
+    ASSERT_TRUE(engine->soundAvailable());
+    TempDir dir;
+    const std::string wav = dir.file("tone.wav");
+    constexpr double SECONDS = 4.0;
+    writeToneWav(wav, SECONDS);
+    const std::size_t before = heapBytes();
+    const HEFFECT effect = hge->Effect_Load(wav.c_str());
+    ASSERT_NE(effect, 0u);
+    const double held = static_cast<double>(heapBytes() - before);
+    EXPECT_LT(held, 1.25 * SECONDS * 44100 * 4) << "bytes kept for " << SECONDS << " s of sound";
+    EXPECT_NE(hge->Effect_Play(effect), 0u);
+    hge->Effect_Free(effect);
 }
 
 TEST_F(SdlSoundTest, MissingAndDamagedFilesGiveNoHandle) {
