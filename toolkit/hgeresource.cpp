@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "platform/core/memory_release.h"
+
 hgeResourceManager::hgeResourceManager(const char* scriptname) {
     ChangeScript(scriptname);
 }
@@ -41,6 +43,7 @@ void hgeResourceManager::Purge(int group) {
             if (group == 0 || d->resgroup == group) d->Free();
         }
     }
+    releaseFreedMemory();
 }
 
 ResDesc* hgeResourceManager::findRes(int type, const std::string& name) const {

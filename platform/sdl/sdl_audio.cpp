@@ -47,7 +47,8 @@ void SdlAudio::close() {
     if (open_) {
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
-        for (auto& [handle, chunk] : effects_) Mix_FreeChunk(chunk);
+        for (auto& [handle, effect] : effects_)
+            if (effect.chunk) Mix_FreeChunk(effect.chunk);
         for (auto& [handle, music] : musics_) Mix_FreeMusic(music.music);
         Mix_CloseAudio();
         open_ = false;
@@ -65,30 +66,52 @@ void SdlAudio::close() {
     }
 }
 
-std::uintptr_t SdlAudio::loadEffect(const void* bytes, std::size_t size, const std::string& name) {
-    if (!open_ || !bytes) return 0;
+Mix_Chunk* SdlAudio::decodeEffect(const void* bytes, std::size_t size, const std::string& name) {
     SDL_RWops* rw = SDL_RWFromConstMem(bytes, static_cast<int>(size));
     Mix_Chunk* chunk = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
     if (!chunk) {
         log_("Sound: cannot decode effect '" + name + "' (" + Mix_GetError() + ")");
-        return 0;
+        return nullptr;
     }
+    // The mixer converts into a buffer sized for the largest possible conversion and keeps
+    // all of it (four times the sound for a mono 22 kHz file): give the unused part back.
+    if (chunk->allocated && chunk->alen > 0) {
+        if (void* fitted = SDL_realloc(chunk->abuf, chunk->alen)) chunk->abuf = static_cast<Uint8*>(fitted);
+    }
+    return chunk;
+}
+
+std::uintptr_t SdlAudio::loadEffect(const void* bytes, std::size_t size, const std::string& name) {
+    if (!open_ || !bytes) return 0;
+    // Decoded once here so that a damaged file is refused when it is loaded, not when played.
+    Mix_Chunk* chunk = decodeEffect(bytes, size, name);
+    if (!chunk) return 0;
+    Mix_FreeChunk(chunk);
+    Effect effect;
+    effect.name = name;
+    effect.file.assign(static_cast<const char*>(bytes), static_cast<const char*>(bytes) + size);
     const std::uintptr_t handle = nextHandle_++;
-    effects_[handle] = chunk;
+    effects_.emplace(handle, std::move(effect));
     return handle;
 }
 
 void SdlAudio::freeEffect(std::uintptr_t effect) {
     const auto it = effects_.find(effect);
     if (it == effects_.end()) return;
-    Mix_FreeChunk(it->second);  // halts the channels playing it
+    if (it->second.chunk) Mix_FreeChunk(it->second.chunk);  // halts the channels playing it
     effects_.erase(it);
 }
 
 std::uintptr_t SdlAudio::playEffect(std::uintptr_t effect) {
     const auto it = effects_.find(effect);
     if (it == effects_.end()) return 0;
-    const int channel = Mix_PlayChannel(-1, it->second, 0);
+    Effect& e = it->second;
+    if (!e.chunk) {
+        e.chunk = decodeEffect(e.file.data(), e.file.size(), e.name);
+        if (!e.chunk) return 0;
+        std::vector<char>().swap(e.file);
+    }
+    const int channel = Mix_PlayChannel(-1, e.chunk, 0);
     if (channel < 0 || channel >= static_cast<int>(channels_.size())) return 0;
     ChannelSlot& slot = channels_[static_cast<std::size_t>(channel)];
     slot.generation = nextGeneration_++;

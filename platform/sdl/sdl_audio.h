@@ -50,6 +50,14 @@ private:
         std::vector<char> bytes;
         Mix_Music* music = nullptr;
     };
+    // An effect keeps its file until it first plays, and from then on only its samples in
+    // the device's format (four times the file for the game's mono 22 kHz effects): most of
+    // the effects never play on a given screen.
+    struct Effect {
+        std::string name;
+        std::vector<char> file;
+        Mix_Chunk* chunk = nullptr;
+    };
     struct ChannelSlot {
         std::uint32_t generation = 0;
         int volume = 100;
@@ -58,6 +66,8 @@ private:
     // -1 when the handle is not a live effect play.
     int effectChannel(std::uintptr_t channel) const;
     bool isMusicChannel(std::uintptr_t channel) const;
+    // The file's samples converted for the device, or null (and a log line).
+    Mix_Chunk* decodeEffect(const void* bytes, std::size_t size, const std::string& name);
     void applyEffectVolume(int mixerChannel);
 
     Logger log_;
@@ -66,7 +76,7 @@ private:
     bool mixerStarted_ = false;
     int effectVolume_ = 100;
     std::uintptr_t nextHandle_ = 1;
-    std::map<std::uintptr_t, Mix_Chunk*> effects_;
+    std::map<std::uintptr_t, Effect> effects_;
     std::map<std::uintptr_t, Music> musics_;
     std::vector<ChannelSlot> channels_;
     std::uint32_t nextGeneration_ = 1;

@@ -1,5 +1,7 @@
 // Sound through the mixer on the dummy audio driver, and a game that goes on silently
 // when no audio device can be opened.
+#include <malloc.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -51,6 +53,34 @@ TEST_F(SdlSoundTest, EffectsMusicAndStreamsPlayAndStop) {
     hge->Effect_Free(effect);
     EXPECT_FALSE(hge->Channel_IsPlaying(second)) << "freeing an effect stops it";
     EXPECT_EQ(hge->Effect_Play(effect), 0u);
+}
+
+namespace {
+std::size_t heapBytes() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+}  // namespace
+
+// The game's effects are mono at 22 kHz, played at 44 kHz in stereo. Until it first plays an
+// effect holds its file; then four times its samples, not the mixer's worst-case
+// conversion buffer on top.
+TEST_F(SdlSoundTest, AnEffectHoldsItsFileThenOnlyItsConvertedSamples) {
+    ASSERT_TRUE(engine->soundAvailable());
+    TempDir dir;
+    const std::string wav = dir.file("tone.wav");
+    constexpr double SECONDS = 4.0;
+    writeToneWav(wav, SECONDS);
+    const std::size_t before = heapBytes();
+    const HEFFECT effect = hge->Effect_Load(wav.c_str());
+    ASSERT_NE(effect, 0u);
+    EXPECT_LT(static_cast<double>(heapBytes() - before), 1.25 * SECONDS * 22050 * 2) << "bytes kept before playing";
+    const HCHANNEL channel = hge->Effect_Play(effect);
+    EXPECT_NE(channel, 0u);
+    EXPECT_TRUE(hge->Channel_IsPlaying(channel));
+    EXPECT_LT(static_cast<double>(heapBytes() - before), 1.25 * SECONDS * 44100 * 4) << "bytes kept once played";
+    hge->Effect_Free(effect);
+    EXPECT_FALSE(hge->Channel_IsPlaying(channel));
 }
 
 TEST_F(SdlSoundTest, MissingAndDamagedFilesGiveNoHandle) {
