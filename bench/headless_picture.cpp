@@ -31,14 +31,7 @@ int main() {
 
     // An ordinary busy moment: 35 s into a round with the stand-in player.
     for (int opp = 0; opp < MAXOPPONENTS; ++opp) {
-        selectedOpp = opp;
-        newGame = true;
-        initGame();
-        for (int f = 0; f < 3500 && gameMode == MODE_GAME; ++f) {
-            botFrame(*engine, f);
-            engine->runFrame(0.01f);
-        }
-        botRelease(*engine);
+        picturebench::playToBusyMoment(*engine, opp);
         std::printf("Opponent %d, 35 s into a round: %d quads in %d draw calls\n", opp, engine->lastScene().quads,
                     engine->lastScene().batches);
     }

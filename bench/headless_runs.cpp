@@ -79,15 +79,7 @@ int main() {
     engine->releaseKey(pl[0].opt[OPT_KEYFIRE]);
 
     for (int opp = 0; opp < MAXOPPONENTS; ++opp) {
-        selectedOpp = opp;
-        newGame = true;
-        initGame();
-        for (int f = 0; f < 3500 && gameMode == MODE_GAME; ++f) {
-            botFrame(*engine, f);
-            engine->setRecording(f == 3499);
-            engine->runFrame(0.01f);
-        }
-        botRelease(*engine);
+        picturebench::playToBusyMoment(*engine, opp);
         char title[64];
         std::snprintf(title, sizeof title, "Opponent %d, 35 s into a round", opp);
         printRuns(*engine, title);

@@ -16,10 +16,13 @@
 #include "cards/datafiles.h"
 #include "screens/screens.h"
 #include "shell/frame.h"
+#include "shell/modes.h"
 #include "shell/options.h"
 #include "shell/startup.h"
 #include "shell/world.h"
 #include "toolkit/hgepmanager.h"
+#include "platform/headless/headless_engine.h"
+#include "tools/battle_bot.h"
 #include "tools/heavy_scene.h"
 #include "tools/play_folder.h"
 
@@ -71,6 +74,21 @@ inline Timing timeFrames(int count, const std::function<void()>& frame) {
 inline void printLoad() {
     std::printf("  on screen: %d shots, %d enemies, %d items, %d walls, %d + %d emitters\n", activeCount(sh),
                 activeCount(en), activeCount(itm), activeCount(wall), psmgr->GetCount(), psmgrX->GetCount());
+}
+
+// An ordinary busy moment: a new game's match against `opp` played 35 s into its round by
+// the stand-in player; the engine records the draw calls of the last frame.
+inline void playToBusyMoment(HeadlessEngine& engine, int opp) {
+    constexpr int FRAMES = 3500;
+    selectedOpp = opp;
+    newGame = true;
+    initGame();
+    for (int f = 0; f < FRAMES && gameMode == MODE_GAME; ++f) {
+        botFrame(engine, f);
+        engine.setRecording(f == FRAMES - 1);
+        engine.runFrame(0.01f);
+    }
+    botRelease(engine);
 }
 
 }  // namespace picturebench

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "battle/battle_input.h"
+#include "battle/setup.h"
 #include "replay/recorder.h"
 #include "shell/hooks.h"
 #include "shell/modes.h"

@@ -3,8 +3,6 @@
 #include <filesystem>
 #include <string>
 
-#include "battle/battle_input.h"
-#include "battle/setup.h"
 #include "replay/playback.h"
 #include "replay/recorder.h"
 #include "replay/replay_library.h"
@@ -13,9 +11,8 @@
 #include "screens/save_replay.h"
 #include "screens/tutorial.h"
 #include "shell/exits.h"
-#include "shell/hooks.h"
 #include "shell/modes.h"
-#include "tests/screens/menu_fixture.h"
+#include "tests/replay/replay_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -23,20 +20,8 @@ namespace {
 
 constexpr std::int64_t DAY = 24 * 3600, JAN2026 = 1767225600;
 
-class ReplayScreensTest : public MenuTest {
+class ReplayScreensTest : public ReplayTest {
 protected:
-    void SetUp() override {
-        MenuTest::SetUp();
-        registerRecorder();
-        setRecording(true);
-    }
-    void TearDown() override {
-        setRecording(false);
-        setBattleInputWatcher(nullptr);
-        setupWatchers = {};
-        gameHooks.stepBegins = nullptr;
-        MenuTest::TearDown();
-    }
 
     // A round against opponent 3 played for `seconds` and ended: won, or lost when `lost`.
     void playRound(float seconds, bool lost = false) {
