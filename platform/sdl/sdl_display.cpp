@@ -32,12 +32,17 @@ void SdlEngine::applyScaling() {
     batcher_.flush();
     SDL_Texture* changed = nullptr;
     for (auto& [key, native] : natives_) {
+        native->scaleMode = textureScaleMode();
         for (SDL_Texture* texture : {native->texture, native->silhouette}) {
             if (!texture) continue;
             SDL_SetTextureScaleMode(texture, textureScaleMode());
             changed = texture;
         }
     }
+    forgetBoundTexture(changed);
+}
+
+void SdlEngine::forgetBoundTexture(SDL_Texture* changed) {
     // The OpenGL renderer binds each texture to change its mode but keeps believing the
     // texture it drew last is bound; binding and letting go through SDL resets that
     // belief (the other renderers say no and need nothing).

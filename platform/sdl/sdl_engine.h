@@ -84,6 +84,8 @@ private:
         SDL_Texture* texture = nullptr;
         SDL_Texture* silhouette = nullptr;
         bool silhouetteTried = false;
+        // The filter `texture` samples with now (the silhouette keeps the engine's).
+        SDL_ScaleMode scaleMode = SDL_ScaleModeLinear;
     };
 
     bool createWindow();
@@ -99,7 +101,13 @@ private:
     // and the window holds the canvas at least once; smooth scaling to fit otherwise.
     void applyScaling();
     bool wholeScaling() const;
+    // After a texture's filter changed behind the renderer's back (see sdl_display.cpp).
+    void forgetBoundTexture(SDL_Texture* changed);
     SDL_ScaleMode textureScaleMode() const { return nearest_ ? SDL_ScaleModeNearest : SDL_ScaleModeLinear; }
+    // Changes the filter a texture samples with; the quads already handed over keep theirs.
+    void useScaleMode(NativeTexture& native, SDL_ScaleMode mode);
+    // The canvas reaches the current target one pixel for one (unscaled).
+    bool drawnOneToOne() const;
     void readDisplayRate();
     // The current target's pixels in an SDL pixel format of 4 bytes per pixel.
     bool readTarget(Uint32 format, std::vector<std::uint32_t>& pixels, int& width, int& height);
@@ -126,7 +134,8 @@ private:
     SdlInput sdlInput_{input_};
     SdlAudio audio_;
     std::vector<int> indices_;
-    std::vector<BatchVertex> whiteVerts_;
+    // A copy of a batch's vertices where a pass needs them changed.
+    std::vector<BatchVertex> passVerts_;
     std::unordered_map<NativeTexture*, std::unique_ptr<NativeTexture>> natives_;
     int geometryCalls_ = 0;
     bool vsyncOffered_ = false;

@@ -176,6 +176,49 @@ TEST_F(SdlRenderTest, SilhouetteOnFirstColourAddAndOpaqueTexturesDrawAlike) {
     EXPECT_EQ(engine->deviceTextures(), loaded - 2);
 }
 
+// Texels shown one for one are drawn crisp on whole pixels, while the same texture drawn
+// scaled before and after in the same frame stays smooth.
+TEST_F(SdlRenderTest, UnscaledQuadsLandOnWholePixelsAndScaledOnesStaySmooth) {
+    TempDir dir;
+    std::vector<std::uint8_t> stripes(16 * 16 * 4, 255);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 1; x < 16; x += 2)
+            for (int c = 0; c < 3; ++c) stripes[static_cast<std::size_t>((y * 16 + x) * 4 + c)] = 0;
+    const std::string path = dir.file("stripes.png");
+    ASSERT_TRUE(writePng(path, 16, 16, stripes.data()));
+    const HTEXTURE tex = hge->Texture_Load(path.c_str());
+    ASSERT_NE(tex, 0u);
+    std::vector<std::uint32_t> pixels;
+    int width = 0, height = 0;
+    runFrames(2, [&](int frame) {
+        hge->Gfx_BeginScene();
+        hge->Gfx_Clear(BLACK);
+        auto draw = [](hgeQuad q) { hge->Gfx_RenderQuad(&q); };
+        // Each copy its own batch: the untextured dots between them end the runs.
+        draw(makeQuad(10, 10, 32, 32, 0xFFFFFFFF, tex));
+        draw(makeQuad(0, 0, 1, 1, BLACK));
+        draw(makeQuad(100.4f, 10.6f, 16, 16, 0xFFFFFFFF, tex));
+        draw(makeQuad(0, 0, 1, 1, BLACK));
+        draw(makeQuad(200, 10, 32, 32, 0xFFFFFFFF, tex));
+        if (frame == 2) {
+            EXPECT_TRUE(engine->readPixels(pixels, width, height));
+        }
+        hge->Gfx_EndScene();
+        return false;
+    });
+    ASSERT_EQ(width, 800);
+    auto level = [&](int x, int y) { return static_cast<int>(pixelAt(pixels, width, x, y) & 0xFF); };
+    for (int x = 0; x < 16; ++x) EXPECT_EQ(level(100 + x, 20), x % 2 ? 0 : 255) << "column " << x << " of the unscaled copy";
+    EXPECT_EQ(level(100, 10), 0) << "the unscaled copy starts on the nearest whole row";
+    EXPECT_EQ(level(100, 11), 255);
+    for (int left : {10, 200}) {
+        int between = 0;
+        for (int x = 0; x < 32; ++x) between += level(left + x, 20) > 20 && level(left + x, 20) < 235;
+        EXPECT_GT(between, 16) << "the copy scaled at " << left << " is filtered smoothly";
+    }
+    hge->Texture_Free(tex);
+}
+
 TEST_F(SdlRenderTest, F12SavesNumberedScreenshots) {
     TempDir dir;
     const auto previous = std::filesystem::current_path();

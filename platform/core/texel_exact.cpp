@@ -1,0 +1,40 @@
+#include "platform/core/texel_exact.h"
+
+#include <cmath>
+
+namespace {
+constexpr float TOLERANCE = 1e-3f;
+
+bool same(float a, float b) { return std::fabs(a - b) <= TOLERANCE; }
+bool whole(float value) { return same(value, std::round(value)); }
+
+// TL, TR, BR, BL: the edges run along the axes on the canvas and in the texture alike,
+// and each edge covers as many pixels as texels.
+bool texelExact(const BatchVertex* q, float width, float height) {
+    if (!same(q[0].y, q[1].y) || !same(q[1].x, q[2].x) || !same(q[2].y, q[3].y) || !same(q[3].x, q[0].x)) return false;
+    if (!same(q[0].v, q[1].v) || !same(q[1].u, q[2].u) || !same(q[2].v, q[3].v) || !same(q[3].u, q[0].u)) return false;
+    const float texelsAcross = (q[1].u - q[0].u) * width, texelsDown = (q[3].v - q[0].v) * height;
+    if (!same(std::fabs(q[1].x - q[0].x), std::fabs(texelsAcross)) || !same(std::fabs(q[3].y - q[0].y), std::fabs(texelsDown)))
+        return false;
+    if (!whole(q[1].x - q[0].x) || !whole(q[3].y - q[0].y)) return false;
+    return whole(q[0].u * width) && whole(q[0].v * height) && whole(q[2].u * width) && whole(q[2].v * height);
+}
+}  // namespace
+
+bool texelExactQuads(const BatchVertex* verts, int quadCount, int textureWidth, int textureHeight) {
+    if (textureWidth <= 0 || textureHeight <= 0 || quadCount <= 0) return false;
+    for (int q = 0; q < quadCount; ++q)
+        if (!texelExact(verts + q * 4, static_cast<float>(textureWidth), static_cast<float>(textureHeight))) return false;
+    return true;
+}
+
+void snapQuadsToPixels(BatchVertex* verts, int quadCount) {
+    for (int q = 0; q < quadCount; ++q) {
+        BatchVertex* quad = verts + q * 4;
+        const float dx = std::round(quad[0].x) - quad[0].x, dy = std::round(quad[0].y) - quad[0].y;
+        for (int k = 0; k < 4; ++k) {
+            quad[k].x = std::round(quad[k].x + dx);
+            quad[k].y = std::round(quad[k].y + dy);
+        }
+    }
+}
