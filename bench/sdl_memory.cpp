@@ -13,6 +13,7 @@
 #include "picture_scene.h"
 #include "platform/sdl/sdl_engine.h"
 #include "shell/exits.h"
+#include "shell/hooks.h"
 #include "shell/modes.h"
 #include "tools/battle_bot.h"
 
@@ -31,6 +32,7 @@ bool drawing = true;
 bool frame() {
     updateVars(hge->Timer_GetDelta());
     if (drawing) {
+        callHook(gameHooks.drawBegins);
         hge->Gfx_BeginScene();
         hge->Gfx_Clear(0);
         renderAll();

@@ -179,6 +179,9 @@ public:
     // PNG from the attached packs or the disk; 0 when it cannot be loaded.
     virtual HTEXTURE Texture_Load(const char* filename) = 0;
     virtual void Texture_Free(HTEXTURE tex) = 0;
+    // A loaded picture's copy on the device goes (false) while the handle stays good, or
+    // comes back from the picture file (true). Drawn while gone, it comes back first.
+    virtual void Texture_SetResident(HTEXTURE tex, bool resident) = 0;
     virtual int Texture_GetWidth(HTEXTURE tex) = 0;
     virtual int Texture_GetHeight(HTEXTURE tex) = 0;
 };

@@ -1,6 +1,7 @@
 #include "screens/screens.h"
 
 #include "screens/battle_drawing.h"
+#include "screens/battle_pictures.h"
 #include "screens/confirm_exit.h"
 #include "screens/ending.h"
 #include "screens/instructions.h"
@@ -57,6 +58,7 @@ void registerScreens() {
     gameHooks.initTitleScreen = initTitleScreen;
     gameHooks.initLoadScreen = initLoadScreen;
     gameHooks.initOptionsScreen = initOptionsScreen;
+    gameHooks.drawBegins = followBattlePictures;
     gameHooks.initCredits = initCredits;
     gameHooks.initEnding = initEnding;
     gameHooks.initSelectOppScreen = initSelectOppScreen;

@@ -59,6 +59,7 @@ void drawFrameFigures() {
 }
 
 void drawFrame() {
+    callHook(gameHooks.drawBegins);
     hge->Gfx_BeginScene();
     hge->Gfx_Clear(0);
     renderAll();

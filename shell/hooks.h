@@ -8,6 +8,7 @@ struct GameHooks {
     void (*loadData)() = nullptr;            // reads the data files
     void (*timer0p1)() = nullptr;            // the 0.1-second tick
     void (*stepBegins)() = nullptr;          // at the start of every step, in every mode
+    void (*drawBegins)() = nullptr;          // before every frame is drawn
     void (*initTitleScreen)() = nullptr;
     void (*initLoadScreen)() = nullptr;
     void (*initOptionsScreen)() = nullptr;

@@ -111,6 +111,7 @@ void hgeParticleSystem::emit(float dt) {
         due -= float(count);
     }
     emissionRemainder_ = due;
+    if (count > 0 && !particles_) particles_ = std::make_unique<hgeParticle[]>(MAX_PARTICLES);
     for (int i = 0; i < count && alive_ < MAX_PARTICLES; ++i) {
         spawnParticle(particles_[alive_++]);
     }

@@ -2,7 +2,7 @@
 // spin and colour over their lives.
 #pragma once
 
-#include <array>
+#include <memory>
 
 #include "toolkit/hgepinfo.h"
 #include "toolkit/hgesprite.h"
@@ -60,5 +60,6 @@ private:
     float x_ = 0, y_ = 0;
     float transX_ = 0, transY_ = 0;
     int alive_ = 0;
-    std::array<hgeParticle, MAX_PARTICLES> particles_;
+    // Made on the first emission: many systems are only read for their description.
+    std::unique_ptr<hgeParticle[]> particles_;
 };

@@ -27,6 +27,13 @@ double secondsNow() {
 
 EngineCore::EngineCore()
     : batcher_([this](HTEXTURE tex, int blend, const BatchVertex* verts, int quads) {
+          // Only a handle this engine gave out is looked into.
+          TextureInfo* info = textureOf(tex);
+          if (info && textures_.count(info) && !info->resident) {
+              if (info->unreadable) return;
+              System_Log("Texture '%s' was drawn while let go; it is loaded again.", info->source.c_str());
+              if (!makeResident(*info)) return;
+          }
           drawBatch(tex, blend, verts, quads);
       }) {
     rng_.seed(1);
@@ -379,6 +386,32 @@ void EngineCore::Texture_Free(HTEXTURE tex) {
     batcher_.flush();
     freeNativeTexture(*info);
     delete info;
+}
+
+void EngineCore::Texture_SetResident(HTEXTURE tex, bool resident) {
+    TextureInfo* info = textureOf(tex);
+    // Only a picture loaded from a file can be read again: targets are never let go.
+    if (!info || textures_.count(info) == 0 || info->source.empty() || info->resident == resident) return;
+    batcher_.flush();
+    if (resident) {
+        makeResident(*info);
+        return;
+    }
+    freeNativeTexture(*info);
+    info->resident = false;
+}
+
+bool EngineCore::makeResident(TextureInfo& info) {
+    if (info.unreadable) return false;
+    int w = 0, h = 0;
+    const PixelBuffer pixels = decodePicture(info.source, w, h);
+    if (!pixels || w != info.width || h != info.height || !createNativeTexture(info, pixels.get())) {
+        System_Log("Texture '%s' could not be loaded again; it is not drawn.", info.source.c_str());
+        info.unreadable = true;
+        return false;
+    }
+    info.resident = true;
+    return true;
 }
 
 int EngineCore::Texture_GetWidth(HTEXTURE tex) { return tex ? textureOf(tex)->width : 0; }

@@ -31,6 +31,10 @@ struct TextureInfo {
     // Loads of the same picture share one texture (a sheet that sprites and fonts cut
     // from draws in one batch); it goes when the last of them frees it.
     int loads = 1;
+    // Off while the device's copy has been let go (see Texture_SetResident); `unreadable`
+    // once the file could not be read again, so it is not tried on every draw.
+    bool resident = true;
+    bool unreadable = false;
     void* native = nullptr;  // the backend's object (SDL_Texture* on the SDL backend)
 };
 
@@ -105,6 +109,7 @@ public:
 
     HTEXTURE Texture_Load(const char* filename) override;
     void Texture_Free(HTEXTURE tex) override;
+    void Texture_SetResident(HTEXTURE tex, bool resident) override;
     int Texture_GetWidth(HTEXTURE tex) override;
     int Texture_GetHeight(HTEXTURE tex) override;
 
@@ -182,6 +187,8 @@ protected:
 
 private:
     void openLog();
+    // Makes the device's copy of a let-go picture again; false when its file cannot be read.
+    bool makeResident(TextureInfo& info);
     void writeLog(const std::string& line);
 
     int refCount_ = 1;

@@ -1,5 +1,7 @@
 #include "tests/support/engine_test.h"
 
+#include <cstdio>
+
 #include <stb/stb_image_write.h>
 
 #include "platform/core/zip_writer.h"
@@ -96,4 +98,41 @@ TEST_F(ResourceTest, TexturesLoadFromPngAndAMissingOneIsZero) {
     writeFile("bad.png", "not a png");
     EXPECT_EQ(hge->Texture_Load("bad.png"), 0u);
     EXPECT_EQ(hge->Texture_GetWidth(0), 0);
+}
+
+// A texture let go keeps its handle; drawn again it is read back from its file first, and
+// one whose file has gone since is logged and not drawn.
+TEST_F(ResourceTest, ALetGoTextureComesBackFromItsFileWhenDrawn) {
+    const unsigned char pixels[4 * 4 * 4] = {255, 0, 0, 255};
+    ASSERT_TRUE(stbi_write_png((workDir + "/sheet.png").c_str(), 4, 4, 4, pixels, 16));
+    const HTEXTURE tex = hge->Texture_Load("sheet.png");
+    ASSERT_NE(tex, 0u);
+    auto drawOnce = [&] {
+        hgeQuad q{};
+        q.tex = tex;
+        q.blend = BLEND_DEFAULT;
+        hge->Gfx_BeginScene();
+        hge->Gfx_RenderQuad(&q);
+        hge->Gfx_EndScene();
+        return engine->lastScene().batches;
+    };
+
+    hge->Texture_SetResident(tex, false);
+    EXPECT_EQ(hge->Texture_GetWidth(tex), 4);
+    hge->Texture_SetResident(tex, true);
+    hge->Texture_SetResident(tex, true);
+    EXPECT_EQ(engine->texturesLoaded(), 2) << "made again once";
+
+    hge->Texture_SetResident(tex, false);
+    EXPECT_EQ(drawOnce(), 1);
+    EXPECT_EQ(engine->texturesLoaded(), 3);
+    EXPECT_TRUE(logContains("drawn while let go"));
+
+    hge->Texture_SetResident(tex, false);
+    std::remove((workDir + "/sheet.png").c_str());
+    EXPECT_EQ(drawOnce(), 0);
+    EXPECT_EQ(drawOnce(), 0);
+    EXPECT_TRUE(logContains("could not be loaded again"));
+    EXPECT_EQ(engine->texturesLoaded(), 3);
+    hge->Texture_Free(tex);
 }

@@ -1,9 +1,11 @@
 // The title: its fade-in, the menu's keys and clicks, the eight ways out, the question
 // before leaving; and the credits.
+#include "platform/core/engine_core.h"
 #include "screens/title.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
 #include "tests/screens/menu_fixture.h"
+#include "toolkit/hgeresource.h"
 
 namespace {
 
@@ -171,3 +173,30 @@ TEST_F(TitleTest, TheCreditsShowEveryLineOfTheFile) {
 }
 
 }  // namespace
+
+// The title and what opens from it never draw the battle's sheet, so it is let go there;
+// it is back on any screen of a match, and options opened from the pause keep it.
+TEST_F(TitleTest, TheBattleSheetIsLetGoWhileTheTitleAndItsScreensShow) {
+    const auto* sheet = reinterpret_cast<const TextureInfo*>(myRes->GetTexture("txBattleSheet"));
+    ASSERT_NE(sheet, nullptr);
+    finishFade();
+    EXPECT_FALSE(sheet->resident);
+    for (int item : {TITLE_OPTIONS, TITLE_CREDITS, TITLE_NEWGAME}) {
+        backToTitle();
+        selected = item;
+        press(vk::ENTER);
+        frame();
+        EXPECT_FALSE(sheet->resident) << "title item " << item;
+    }
+    backToTitle();
+    clickAt(296, itemY(TITLE_VERSUS));
+    frame();
+    EXPECT_TRUE(sheet->resident);
+
+    gameMode = MODE_PAUSE;
+    frame();
+    gameMode = MODE_OPTIONS;
+    frame();
+    EXPECT_TRUE(sheet->resident) << "options over a match";
+    EXPECT_FALSE(logContains("drawn while let go"));
+}
