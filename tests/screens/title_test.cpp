@@ -1,6 +1,7 @@
 // The title: its fade-in, the menu's keys and clicks, the eight ways out, the question
 // before leaving; and the credits.
 #include "platform/core/engine_core.h"
+#include "screens/options_screen.h"
 #include "screens/title.h"
 #include "shell/exits.h"
 #include "shell/modes.h"
@@ -193,10 +194,9 @@ TEST_F(TitleTest, TheBattleSheetIsLetGoWhileTheTitleAndItsScreensShow) {
     frame();
     EXPECT_TRUE(sheet->resident);
 
-    gameMode = MODE_PAUSE;
+    pl[0].misc[M_OPTIONS] = CF_INGAME;
+    initOptionsScreen();
     frame();
-    gameMode = MODE_OPTIONS;
-    frame();
-    EXPECT_TRUE(sheet->resident) << "options over a match";
+    EXPECT_TRUE(sheet->resident) << "options opened from a match";
     EXPECT_FALSE(logContains("drawn while let go"));
 }
