@@ -11,7 +11,7 @@
 #include "cards/decks.h"
 #include "cards/opponents.h"
 #include "picture_scene.h"
-#include "platform/sdl/sdl_engine.h"
+#include "sdl_bench.h"
 #include "shell/exits.h"
 #include "shell/hooks.h"
 #include "shell/modes.h"
@@ -98,22 +98,9 @@ void playMatch(int opp, int quest, int rounds) {
 }  // namespace
 
 int main() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    picturebench::enterFolder("kvb_bench_sdl_memory");
-    hge = hgeCreate(HGE_VERSION);
-    hge->System_SetState(HGE_WINDOWED, true);
-    hge->System_SetState(HGE_SCREENWIDTH, SCREEN_WIDTH);
-    hge->System_SetState(HGE_SCREENHEIGHT, SCREEN_HEIGHT);
-    hge->System_SetState(HGE_FRAMEFUNC, frame);
-    if (!hge->System_Initiate()) {
-        std::fprintf(stderr, "%s\n", hge->System_GetErrorMessage());
-        return 1;
-    }
-    engine = sdlEngine();
-    SDL_RendererInfo info{};
-    SDL_GetRendererInfo(SDL_GetRenderer(engine->window()), &info);
-    std::printf("Video driver %s, renderer %s\n", SDL_GetCurrentVideoDriver(), info.name);
+    engine = sdlbench::startOffscreen("kvb_bench_sdl_memory", frame);
+    if (!engine) return 1;
+    std::printf("Video driver %s, renderer %s\n", SDL_GetCurrentVideoDriver(), sdlbench::rendererName(engine));
     loadWholeGame();
     back2titleFromGame();
     showScreen();

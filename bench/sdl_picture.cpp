@@ -9,7 +9,7 @@
 #include <string>
 
 #include "picture_scene.h"
-#include "platform/sdl/sdl_engine.h"
+#include "sdl_bench.h"
 
 namespace {
 double cpuMs(clockid_t clock) {
@@ -20,21 +20,8 @@ double cpuMs(clockid_t clock) {
 }  // namespace
 
 int main() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    picturebench::enterFolder("kvb_bench_sdl_picture");
-    hge = hgeCreate(HGE_VERSION);
-    hge->System_SetState(HGE_WINDOWED, true);
-    hge->System_SetState(HGE_SCREENWIDTH, SCREEN_WIDTH);
-    hge->System_SetState(HGE_SCREENHEIGHT, SCREEN_HEIGHT);
-    hge->System_SetState(HGE_FRAMEFUNC, FrameFunc);
-    if (!hge->System_Initiate()) {
-        std::fprintf(stderr, "%s\n", hge->System_GetErrorMessage());
-        return 1;
-    }
-    SdlEngine* engine = sdlEngine();
-    SDL_RendererInfo info{};
-    SDL_GetRendererInfo(SDL_GetRenderer(engine->window()), &info);
+    SdlEngine* engine = sdlbench::startOffscreen("kvb_bench_sdl_picture", FrameFunc);
+    if (!engine) return 1;
     loadWholeGame();
     picturebench::startHeavyScene([engine] { engine->runFrame(0.01f); });
 
@@ -46,7 +33,7 @@ int main() {
                  main = (cpuMs(CLOCK_THREAD_CPUTIME_ID) - mainBefore) / FRAMES;
     std::printf("Heaviest battle frame through SDL (video driver %s, renderer %s): %.0f frames/s "
                 "(median %.2f ms, worst %.2f ms), %d draw calls per frame\n",
-                SDL_GetCurrentVideoDriver(), info.name, 1000.0 / t.mean, t.median, t.worst,
+                SDL_GetCurrentVideoDriver(), sdlbench::rendererName(engine), 1000.0 / t.mean, t.median, t.worst,
                 (engine->geometryCalls() - callsBefore) / FRAMES);
     // The driver draws on threads of its own: the wall clock hides how much work a frame is.
     std::printf("  processor time per frame: %.2f ms, of which the game's thread %.2f ms\n", process, main);
