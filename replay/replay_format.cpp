@@ -24,6 +24,8 @@ namespace {
 constexpr char MAGIC[4] = {'K', 'V', 'B', 'R'};
 constexpr std::size_t HEADERBYTES = 20;
 constexpr std::size_t LONGESTVERSION = 64;
+// The shortest round: its fixed fields, two empty texts and three empty counts.
+constexpr std::size_t SHORTESTROUND = 2 + 1 + 1 + 4 + 1 + 1 + 1 + 1 + 1;
 
 std::uint16_t* field(BattleInput& in, int k) {
     SideInput& s = in.side[k / 2];
@@ -155,7 +157,7 @@ bool readContent(std::string_view bytes, Replay& replay) {
     i.wins[1] = r.u8();
     i.steps = r.u32();
     if (r.failed() || i.mode > RM_VERSUS || i.result > RO_QUIT) return false;
-    const std::uint32_t rounds = r.count(16);
+    const std::uint32_t rounds = r.count(SHORTESTROUND);
     replay.rounds.resize(rounds);
     for (ReplayRound& round : replay.rounds)
         if (!readRound(r, round)) return false;

@@ -76,6 +76,11 @@ TEST(ReplayFile, ReadsBackWhatWasWrittenAndRefusesEveryKindOfBadFile) {
     std::string error;
     ASSERT_TRUE(decodeReplay(bytes, back, error)) << error;
     expectSame(sample(), back);
+    // Rounds as short as they come, last in the file, read back too.
+    Replay bare = sample();
+    bare.rounds.assign(3, ReplayRound{});
+    ASSERT_TRUE(decodeReplay(encodeReplay(bare), back, error)) << error;
+    EXPECT_EQ(back.rounds.size(), 3u);
 
     EXPECT_EQ(refusal("PK\x03\x04 a zip, not a replay"), "is not a replay");
     EXPECT_EQ(refusal(std::string(REPLAY_MAXFILEBYTES + 1, 'K')), "is too large to be a replay");
