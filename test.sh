@@ -8,12 +8,16 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 ROOT=$PWD
+# Each stage says when it starts, so a slow run shows where its time went.
+stage() { echo "== $* (at $SECONDS s)"; }
 
 # The resource pack is generated once, by the release tree's generator; the checked tree
 # takes that pack.
+stage "The resource pack, in the release tree"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
 cmake --build build -j2 --target kvb_pack
 
+stage "The checked tree"
 cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DKVB_FUZZ=ON -DKVB_SANITIZE=ON -DKVB_PACK_FROM="$ROOT/build/play/kvb.paq" > /dev/null
 # Only what is run here; the tools and the other benchmarks are built in the release tree.
@@ -25,6 +29,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # The readers of untrusted files, each for a short while; the data readers start from the
 # shipped files. A finding leaves the input that shows it in build-check/.
 FUZZ_SECONDS=${KVB_FUZZ_SECONDS:-20}
+stage "Fuzzing the file readers"
 fuzz() {  # target, longest input, seed files...
   local target=$1 len=$2 corpus="$ROOT/build-check/corpus_$1"
   shift 2
@@ -66,12 +71,15 @@ waitFuzzers
 
 # The pack's sameness across worker counts is checked in the release tree, which made the
 # pack: here it would only run the slow instrumented generator over everything once more.
-echo "Every test under the sanitizers"
+stage "Every test under the sanitizers"
 (cd build-check && ctest --output-on-failure -j2 -E 'GeneratorRun.SameSourcesGiveTheSamePack')
-echo "Whole campaigns under the sanitizers"
+stage "Whole campaigns under the sanitizers"
 SOAK_MINUTES=${KVB_SOAK_MINUTES:-10}
 (cd build-check && ./bench/bench_headless_soak "$SOAK_MINUTES")
 
+stage "The rest of the release tree"
 cmake --build build -j2
+stage "Every test in the release tree"
 cd build
 ctest --output-on-failure -j2
+stage "Done"
