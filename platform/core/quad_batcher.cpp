@@ -1,5 +1,7 @@
 #include "platform/core/quad_batcher.h"
 
+#include <algorithm>
+
 namespace {
 // Room for a busy frame from the start; a longer run grows the buffer once and keeps it.
 constexpr std::size_t INITIAL_BATCH_QUADS = 16384;
@@ -7,7 +9,18 @@ constexpr std::size_t INITIAL_BATCH_QUADS = 16384;
 
 QuadBatcher::QuadBatcher(Flush flush) : flushFn_(std::move(flush)) { verts_.resize(INITIAL_BATCH_QUADS * 4); }
 
+void QuadBatcher::setBounds(float left, float top, float right, float bottom) {
+    left_ = left;
+    top_ = top;
+    right_ = right;
+    bottom_ = bottom;
+}
+
 void QuadBatcher::add(const hgeQuad& quad) {
+    const auto [minX, maxX] = std::minmax({quad.v[0].x, quad.v[1].x, quad.v[2].x, quad.v[3].x});
+    const auto [minY, maxY] = std::minmax({quad.v[0].y, quad.v[1].y, quad.v[2].y, quad.v[3].y});
+    // Touching an edge from outside covers no pixel centre either.
+    if (maxX <= left_ || minX >= right_ || maxY <= top_ || minY >= bottom_) return;
     // z-write is not used by the 2D renderer, so it never splits a run.
     const int blend = quad.blend & (BLEND_COLORADD | BLEND_ALPHABLEND);
     if (quadCount_ > 0 && (quad.tex != tex_ || blend != blend_)) flush();

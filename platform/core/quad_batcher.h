@@ -2,6 +2,7 @@
 // out as one draw call. A backend supplies the flush; the batcher owns the vertices.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -27,12 +28,18 @@ public:
     // Sends the pending run, if any.
     void flush();
 
+    // From now on a quad wholly outside this rectangle covers no pixel and is dropped:
+    // particles that flew off the canvas can be most of a busy frame's quads. Unbounded
+    // until set.
+    void setBounds(float left, float top, float right, float bottom);
+
     int pendingQuads() const { return quadCount_; }
 
 private:
     Flush flushFn_;
     std::vector<BatchVertex> verts_;
     int quadCount_ = 0;
+    float left_ = -INFINITY, top_ = -INFINITY, right_ = INFINITY, bottom_ = INFINITY;
     HTEXTURE tex_ = 0;
     int blend_ = 0;
 };

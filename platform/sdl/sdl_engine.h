@@ -115,6 +115,8 @@ private:
     // The texture's silhouette, made on first use; null when it cannot be made.
     SDL_Texture* silhouetteOf(const TextureInfo& info, NativeTexture& native);
     void renderRun(SDL_Texture* texture, SDL_BlendMode mode, const BatchVertex* verts, int quadCount);
+    // Quads are kept only where they can land: the clipped area, or the whole target.
+    void boundQuads(const SDL_Rect* clip);
     void destroyDeviceTextures();
     NativeTexture* newNative();
 
@@ -130,6 +132,7 @@ private:
     bool inScene_ = false;
     bool sceneOnScreen_ = true;
     bool clipping_ = false;
+    int sceneWidth_ = 0, sceneHeight_ = 0;
     bool snapshotPending_ = false;
     SdlInput sdlInput_{input_};
     SdlAudio audio_;

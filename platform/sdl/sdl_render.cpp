@@ -135,7 +135,16 @@ bool SdlEngine::Gfx_BeginScene(HTARGET target) {
     clipping_ = false;
     inScene_ = true;
     sceneOnScreen_ = texture == nullptr;
+    const TextureInfo* onto = target ? &reinterpret_cast<TargetInfo*>(target)->tex : nullptr;
+    sceneWidth_ = onto ? onto->width : screenWidth_;
+    sceneHeight_ = onto ? onto->height : screenHeight_;
+    boundQuads(nullptr);
     return true;
+}
+
+void SdlEngine::boundQuads(const SDL_Rect* clip) {
+    if (clip) batcher_.setBounds(clip->x, clip->y, clip->x + clip->w, clip->y + clip->h);
+    else batcher_.setBounds(0, 0, sceneWidth_ > 0 ? sceneWidth_ : screenWidth_, sceneHeight_ > 0 ? sceneHeight_ : screenHeight_);
 }
 
 void SdlEngine::Gfx_EndScene() {
@@ -189,6 +198,7 @@ void SdlEngine::Gfx_SetClipping(int x, int y, int w, int h) {
     clipping_ = w > 0 && h > 0;
     const SDL_Rect rect{x, y, w, h};
     SDL_RenderSetClipRect(renderer_, clipping_ ? &rect : nullptr);
+    boundQuads(clipping_ ? &rect : nullptr);
 }
 
 SdlEngine::NativeTexture* SdlEngine::newNative() {

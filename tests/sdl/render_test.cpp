@@ -132,6 +132,71 @@ TEST_F(SdlRenderTest, OneDrawCallPerRunOfTextureAndBlend) {
     EXPECT_EQ(calls, 1 + 10 + 2 + 1);
 }
 
+// Quads that cannot land on the target (off the canvas, outside the clip, past a render
+// target's edge) never reach the renderer and so never split a run; one that reaches in
+// by a few pixels still draws.
+TEST_F(SdlRenderTest, QuadsThatCannotLandAreDroppedWithoutSplittingARun) {
+    TempDir dir;
+    const HTEXTURE a = hge->Texture_Load(writeHalfGreenPng(dir).c_str());
+    const HTEXTURE b = hge->Texture_Load(writeHalfGreenPng(dir, "half_green_too.png").c_str());
+    const HTARGET target = hge->Target_Create(32, 32, false);
+    ASSERT_TRUE(a && b && target);
+    auto callsFor = [&](auto&& draw) {
+        int calls = -1;
+        runFrames(1, [&](int) {
+            const int before = engine->geometryCalls();
+            draw();
+            calls = engine->geometryCalls() - before;
+            return true;
+        });
+        return calls;
+    };
+    auto quad = [](float x, float y, HTEXTURE tex) {
+        const hgeQuad q = makeQuad(x, y, 8, 8, 0xFFFFFFFF, tex);
+        hge->Gfx_RenderQuad(&q);
+    };
+    std::vector<std::uint32_t> argb;
+    int width = 0, height = 0;
+    EXPECT_EQ(callsFor([&] {
+                  hge->Gfx_BeginScene();
+                  for (const auto& [x, y] : {std::pair{10.0f, 10.0f}, {810.0f, 10.0f}, {20.0f, 10.0f}, {-8.0f, 30.0f},
+                                             {30.0f, 10.0f}, {300.0f, 600.0f}, {-2.0f, 40.0f}})
+                      quad(x, y, x == 10 || x == 20 || x == 30 || x == -2 ? a : b);
+                  hge->Gfx_EndScene();
+                  engine->readPixels(argb, width, height);
+              }),
+              1);
+    ASSERT_EQ(width, 800);
+    EXPECT_EQ(pixelAt(argb, width, 1, 42), 0xFF00FF00u) << "the quad reaching in from the left edge";
+
+    EXPECT_EQ(callsFor([&] {
+                  hge->Gfx_BeginScene();
+                  hge->Gfx_SetClipping(0, 0, 100, 100);
+                  quad(10, 10, a);
+                  quad(200, 10, b);
+                  quad(20, 10, a);
+                  quad(96, 96, b);
+                  hge->Gfx_SetClipping();
+                  quad(200, 10, a);
+                  hge->Gfx_EndScene();
+              }),
+              3);
+
+    EXPECT_EQ(callsFor([&] {
+                  hge->Gfx_BeginScene(target);
+                  quad(10, 10, a);
+                  quad(40, 10, b);
+                  quad(20, 10, a);
+                  hge->Gfx_EndScene();
+                  hge->Gfx_BeginScene();
+                  quad(10, 10, a);
+                  quad(40, 10, b);
+                  hge->Gfx_EndScene();
+              }),
+              3);
+    hge->Target_Free(target);
+}
+
 // The colour-add silhouette is made only when a texture is first drawn that way, and an
 // opaque picture drawn without blending still covers exactly what it covers blended.
 TEST_F(SdlRenderTest, SilhouetteOnFirstColourAddAndOpaqueTexturesDrawAlike) {
