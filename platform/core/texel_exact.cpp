@@ -19,14 +19,9 @@ bool texelExact(const BatchVertex* q, float width, float height) {
     if (!whole(q[1].x - q[0].x) || !whole(q[3].y - q[0].y)) return false;
     return whole(q[0].u * width) && whole(q[0].v * height) && whole(q[2].u * width) && whole(q[2].v * height);
 }
-}  // namespace
 
-bool texelExactQuads(const BatchVertex* verts, int quadCount, int textureWidth, int textureHeight) {
-    if (textureWidth <= 0 || textureHeight <= 0 || quadCount <= 0) return false;
-    for (int q = 0; q < quadCount; ++q)
-        if (!texelExact(verts + q * 4, static_cast<float>(textureWidth), static_cast<float>(textureHeight))) return false;
-    return true;
-}
+float quadPixels(const BatchVertex* q) { return std::fabs((q[1].x - q[0].x) * (q[3].y - q[0].y)); }
+}  // namespace
 
 void snapQuadsToPixels(BatchVertex* verts, int quadCount) {
     for (int q = 0; q < quadCount; ++q) {
@@ -36,5 +31,28 @@ void snapQuadsToPixels(BatchVertex* verts, int quadCount) {
             quad[k].x = std::round(quad[k].x + dx);
             quad[k].y = std::round(quad[k].y + dy);
         }
+    }
+}
+
+void splitTexelExactRuns(const BatchVertex* verts, int quadCount, int textureWidth, int textureHeight,
+                         float minPixels, std::vector<QuadRun>& runs) {
+    runs.clear();
+    const bool sized = textureWidth > 0 && textureHeight > 0;
+    auto add = [&runs](int first, int count, bool exact) {
+        if (!runs.empty() && runs.back().exact == exact) runs.back().count += count;
+        else runs.push_back({first, count, exact});
+    };
+    for (int q = 0; q < quadCount;) {
+        const bool exact = sized && texelExact(verts + q * 4, static_cast<float>(textureWidth), static_cast<float>(textureHeight));
+        int end = q + 1;
+        float pixels = exact ? quadPixels(verts + q * 4) : 0;
+        while (end < quadCount && sized &&
+               texelExact(verts + end * 4, static_cast<float>(textureWidth), static_cast<float>(textureHeight)) == exact) {
+            if (exact) pixels += quadPixels(verts + end * 4);
+            ++end;
+        }
+        // A whole batch that is exact is always worth it: it costs no extra call.
+        add(q, end - q, exact && (pixels >= minPixels || (q == 0 && end == quadCount)));
+        q = end;
     }
 }

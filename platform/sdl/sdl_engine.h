@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/core/engine_core.h"
+#include "platform/core/texel_exact.h"
 #include "platform/sdl/sdl_audio.h"
 #include "platform/sdl/sdl_input.h"
 
@@ -139,6 +140,7 @@ private:
     std::vector<int> indices_;
     // A copy of a batch's vertices where a pass needs them changed.
     std::vector<BatchVertex> passVerts_;
+    std::vector<QuadRun> runs_;
     std::unordered_map<NativeTexture*, std::unique_ptr<NativeTexture>> natives_;
     int geometryCalls_ = 0;
     bool vsyncOffered_ = false;

@@ -22,6 +22,10 @@ SDL_Texture* createTexture(SDL_Renderer* renderer, int access, int width, int he
 }  // namespace
 
 namespace {
+// A run of texel-exact quads is drawn apart from its batch once it covers this much: less
+// does not pay for the extra draw call and the change of filter.
+constexpr float NEAREST_RUN_PIXELS = 16384;
+
 bool allOpaque(const BatchVertex* verts, int quadCount) {
     for (int i = 0; i < quadCount * 4; ++i)
         if (verts[i].a != 255) return false;
@@ -60,18 +64,27 @@ void SdlEngine::drawBatch(HTEXTURE tex, int blend, const BatchVertex* verts, int
     // skipping the blend spares the renderer reading the canvas back (a whole screen for
     // a background).
     if (mode == SDL_BLENDMODE_BLEND && info->opaque && allOpaque(verts, quadCount)) mode = SDL_BLENDMODE_NONE;
-    // Shown one for one on whole pixels, smooth filtering would only average each texel
-    // with itself: nearest draws the same for about a third less of the renderer's work
-    // (a background is a whole screen of it).
-    if (!nearest_ && drawnOneToOne() && texelExactQuads(verts, quadCount, info->width, info->height)) {
-        passVerts_.assign(verts, verts + static_cast<std::size_t>(quadCount) * 4);
-        snapQuadsToPixels(passVerts_.data(), quadCount);
-        useScaleMode(*native, SDL_ScaleModeNearest);
-        renderRun(texture, mode, passVerts_.data(), quadCount);
+    if (nearest_ || !drawnOneToOne()) {
+        useScaleMode(*native, textureScaleMode());
+        renderRun(texture, mode, verts, quadCount);
         return;
     }
-    useScaleMode(*native, textureScaleMode());
-    renderRun(texture, mode, verts, quadCount);
+    // Shown one for one on whole pixels, smooth filtering would only average each texel
+    // with itself: nearest draws the same for about a third less of the renderer's work
+    // (a background is a whole screen of it, the enemies of a busy field a third of one).
+    splitTexelExactRuns(verts, quadCount, info->width, info->height, NEAREST_RUN_PIXELS, runs_);
+    for (const QuadRun& run : runs_) {
+        const BatchVertex* first = verts + static_cast<std::size_t>(run.first) * 4;
+        if (!run.exact) {
+            useScaleMode(*native, SDL_ScaleModeLinear);
+            renderRun(texture, mode, first, run.count);
+            continue;
+        }
+        passVerts_.assign(first, first + static_cast<std::size_t>(run.count) * 4);
+        snapQuadsToPixels(passVerts_.data(), run.count);
+        useScaleMode(*native, SDL_ScaleModeNearest);
+        renderRun(texture, mode, passVerts_.data(), run.count);
+    }
 }
 
 bool SdlEngine::drawnOneToOne() const {

@@ -265,6 +265,11 @@ TEST_F(SdlRenderTest, UnscaledQuadsLandOnWholePixelsAndScaledOnesStaySmooth) {
         draw(makeQuad(100.4f, 10.6f, 16, 16, 0xFFFFFFFF, tex));
         draw(makeQuad(0, 0, 1, 1, BLACK));
         draw(makeQuad(200, 10, 32, 32, 0xFFFFFFFF, tex));
+        // One batch: a scaled copy, then enough unscaled ones to be drawn apart from it.
+        draw(makeQuad(0, 0, 1, 1, BLACK));
+        draw(makeQuad(300, 10, 32, 32, 0xFFFFFFFF, tex));
+        for (int k = 0; k < 64; ++k)
+            draw(makeQuad(400.4f + 16 * (k % 8), 100.6f + 16 * (k / 8), 16, 16, 0xFFFFFFFF, tex));
         if (frame == 2) {
             EXPECT_TRUE(engine->readPixels(pixels, width, height));
         }
@@ -276,7 +281,8 @@ TEST_F(SdlRenderTest, UnscaledQuadsLandOnWholePixelsAndScaledOnesStaySmooth) {
     for (int x = 0; x < 16; ++x) EXPECT_EQ(level(100 + x, 20), x % 2 ? 0 : 255) << "column " << x << " of the unscaled copy";
     EXPECT_EQ(level(100, 10), 0) << "the unscaled copy starts on the nearest whole row";
     EXPECT_EQ(level(100, 11), 255);
-    for (int left : {10, 200}) {
+    for (int x = 0; x < 16; ++x) EXPECT_EQ(level(400 + x, 120), x % 2 ? 0 : 255) << "column " << x << " of a long unscaled run";
+    for (int left : {10, 200, 300}) {
         int between = 0;
         for (int x = 0; x < 32; ++x) between += level(left + x, 20) > 20 && level(left + x, 20) < 235;
         EXPECT_GT(between, 16) << "the copy scaled at " << left << " is filtered smoothly";
