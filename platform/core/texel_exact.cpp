@@ -37,20 +37,18 @@ void snapQuadsToPixels(BatchVertex* verts, int quadCount) {
 void splitTexelExactRuns(const BatchVertex* verts, int quadCount, int textureWidth, int textureHeight,
                          float minPixels, std::vector<QuadRun>& runs) {
     runs.clear();
-    const bool sized = textureWidth > 0 && textureHeight > 0;
+    const float width = static_cast<float>(textureWidth), height = static_cast<float>(textureHeight);
+    auto exactAt = [&](int q) { return width > 0 && height > 0 && texelExact(verts + q * 4, width, height); };
     auto add = [&runs](int first, int count, bool exact) {
         if (!runs.empty() && runs.back().exact == exact) runs.back().count += count;
         else runs.push_back({first, count, exact});
     };
     for (int q = 0; q < quadCount;) {
-        const bool exact = sized && texelExact(verts + q * 4, static_cast<float>(textureWidth), static_cast<float>(textureHeight));
-        int end = q + 1;
-        float pixels = exact ? quadPixels(verts + q * 4) : 0;
-        while (end < quadCount && sized &&
-               texelExact(verts + end * 4, static_cast<float>(textureWidth), static_cast<float>(textureHeight)) == exact) {
-            if (exact) pixels += quadPixels(verts + end * 4);
-            ++end;
-        }
+        const bool exact = exactAt(q);
+        float pixels = 0;
+        int end = q;
+        do pixels += quadPixels(verts + end++ * 4);
+        while (end < quadCount && exactAt(end) == exact);
         // A whole batch that is exact is always worth it: it costs no extra call.
         add(q, end - q, exact && (pixels >= minPixels || (q == 0 && end == quadCount)));
         q = end;
