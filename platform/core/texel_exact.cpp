@@ -47,8 +47,10 @@ void splitTexelExactRuns(const BatchVertex* verts, int quadCount, int textureWid
         const bool exact = exactAt(q);
         float pixels = 0;
         int end = q;
-        do pixels += quadPixels(verts + end++ * 4);
-        while (end < quadCount && exactAt(end) == exact);
+        do {
+            if (exact) pixels += quadPixels(verts + end * 4);
+            ++end;
+        } while (end < quadCount && exactAt(end) == exact);
         // A whole batch that is exact is always worth it: it costs no extra call.
         add(q, end - q, exact && (pixels >= minPixels || (q == 0 && end == quadCount)));
         q = end;
